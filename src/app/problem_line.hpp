@@ -1,0 +1,23 @@
+#pragma once
+// The text form of one problem in a problem file: the grade, "/", then nine rows of nine
+// cells ("." for empty, else the digit), each row followed by "/". 92 characters, 93 for
+// grade 10; the line feed is not part of it.
+
+#include <array>
+#include <string_view>
+
+#include "app/problem_record.hpp"
+
+namespace cellwright {
+
+inline constexpr std::size_t MAX_PROBLEM_LINE = 93;
+
+struct ProblemLine {
+    std::array<char, MAX_PROBLEM_LINE> text{};
+    std::size_t length = 0;
+    std::string_view view() const { return {text.data(), length}; }
+};
+
+ProblemLine format_problem_line(const ProblemRecord& record);
+
+}  // namespace cellwright

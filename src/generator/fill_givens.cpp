@@ -1,0 +1,48 @@
+#include "generator/fill_givens.hpp"
+
+#include "count/count_solutions.hpp"
+#include "solver/naked_subsets.hpp"
+
+namespace cellwright {
+
+bool fill_givens(RandomState& random, const GivenCellList& list, int count, PlacedGrid& solution) {
+    if (count < 9) {
+        return false;
+    }
+    PlacedGrid placed{};
+    ExclusionGrid excluded{};
+    TechniqueCounters counters{};  // the filling's own; never read
+
+    // Spreading: each digit once on a random listed cell; an occupied cell is redrawn.
+    for (int digit = 1; digit <= 9; ++digit) {
+        int cell = 0;
+        do {
+            cell = list[random_below(random, count)];
+        } while (placed[cell] != 0);
+        place_digit(placed, excluded, cell, DIGIT_MASKS[digit]);
+    }
+    apply_naked_triples(placed, excluded, counters);
+
+    // Completion: a cell already filled (by the spreading or a conclusion) draws nothing.
+    for (int i = 0; i < count; ++i) {
+        const int cell = list[i];
+        if (placed[cell] != 0) {
+            continue;
+        }
+        const int start_digit = 1 + random_below(random, 9);
+        for (int step = 0; step < 9; ++step) {
+            const int digit = (start_digit - 1 + step) % 9 + 1;
+            if ((excluded[cell] & DIGIT_MASKS[digit]) == 0) {
+                place_digit(placed, excluded, cell, DIGIT_MASKS[digit]);
+                break;
+            }
+        }
+        if (placed[cell] == 0) {
+            return false;
+        }
+        apply_naked_triples(placed, excluded, counters);
+    }
+    return count_solutions(placed, solution) == 1;
+}
+
+}  // namespace cellwright

@@ -1,0 +1,84 @@
+#pragma once
+// The grid model: cell numbering, digit masks, the placed/excluded grid pair that every
+// technique works on, the plain digit grid problems are stored in, and the unit tables.
+//
+//   cell = row * 9 + column          box = (row / 3) * 3 + column / 3
+//   a unit (row, column or box) = its first cell + one of the offset tables below
+//
+// Invariants of a grid pair: placed[cell] is 0 or one bit; a filled cell has excluded ==
+// ALL_DIGITS; an empty cell has the digits of all its filled peers excluded; bits of
+// `excluded` are only ever set while a pair is worked on.
+
+#include <array>
+#include <bit>
+#include <cstdint>
+
+#include "grid/technique_counters.hpp"
+
+namespace cellwright {
+
+// Bit d-1 stands for digit d; bits 9..15 are always clear.
+using DigitMask = std::uint16_t;
+inline constexpr DigitMask ALL_DIGITS = 0x1FF;
+inline constexpr int CELL_COUNT = 81;
+
+using PlacedGrid = std::array<DigitMask, CELL_COUNT>;     // 0 or the mask of the placed digit
+using ExclusionGrid = std::array<DigitMask, CELL_COUNT>;  // set bit: digit ruled out
+using DigitGrid = std::array<std::uint8_t, CELL_COUNT>;   // 0 for empty, else 1..9
+using UnitOffsets = std::array<std::uint16_t, 9>;
+
+inline constexpr UnitOffsets ROW_OFFSETS{0, 1, 2, 3, 4, 5, 6, 7, 8};
+inline constexpr UnitOffsets COLUMN_OFFSETS{0, 9, 18, 27, 36, 45, 54, 63, 72};
+inline constexpr UnitOffsets BOX_OFFSETS{0, 1, 2, 9, 10, 11, 18, 19, 20};
+inline constexpr std::array<std::uint16_t, 9> BOX_ORIGINS{0, 3, 6, 27, 30, 33, 54, 57, 60};
+inline constexpr std::array<DigitMask, 10> DIGIT_MASKS{0, 1, 2, 4, 8, 16, 32, 64, 128, 256};
+
+constexpr int row_of(int cell) {
+    return cell / 9;
+}
+constexpr int column_of(int cell) {
+    return cell % 9;
+}
+constexpr int box_of(int cell) {
+    return (cell / 27) * 3 + (cell % 9) / 3;
+}
+
+// The digits an empty cell may still take; a filled cell has none.
+constexpr DigitMask candidates_of(DigitMask excluded_word) {
+    return static_cast<DigitMask>(ALL_DIGITS & ~excluded_word);
+}
+
+// The digit 1..9 of a one-bit mask, 0 for an empty mask.
+constexpr int digit_of(DigitMask mask) {
+    return mask == 0 ? 0 : std::countr_zero(static_cast<unsigned>(mask)) + 1;
+}
+
+// Puts the digit of `mask` into `cell` and rules it out for the cell's 20 peers. Checks
+// nothing: whether the placement is allowed is the caller's business.
+inline void place_digit(PlacedGrid& placed, ExclusionGrid& excluded, int cell, DigitMask mask) {
+    const int row_start = cell - cell % 9;
+    const int column = cell % 9;
+    const int box_origin = BOX_ORIGINS[box_of(cell)];
+    placed[cell] = mask;
+    excluded[cell] = ALL_DIGITS;
+    for (int k = 0; k < 9; ++k) {
+        excluded[row_start + ROW_OFFSETS[k]] |= mask;
+        excluded[column + COLUMN_OFFSETS[k]] |= mask;
+        excluded[box_origin + BOX_OFFSETS[k]] |= mask;
+    }
+}
+
+// Builds a fresh grid pair from a problem (same result as placing every given on an empty
+// board) and zeroes the counters of the solving run that follows. Clashing givens are loaded
+// as they are.
+void load_givens(const DigitGrid& givens, PlacedGrid& placed, ExclusionGrid& excluded,
+                 TechniqueCounters& counters);
+
+// Writes the digit of every cell (0 where empty) into `destination`; does nothing when it
+// is null.
+void digits_from_masks(const PlacedGrid& placed, DigitGrid* destination);
+
+// True while some cell of the grid holds no digit.
+bool has_empty_cell(const PlacedGrid& placed);
+
+}  // namespace cellwright

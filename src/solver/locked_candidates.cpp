@@ -1,0 +1,90 @@
+#include "solver/locked_candidates.hpp"
+
+#include "solver/singles.hpp"
+
+namespace cellwright {
+namespace {
+
+struct BoxPartners {
+    int band_a, band_b, stack_a, stack_b;
+};
+
+// The other two boxes of each box's band (row of boxes) and stack (column of boxes).
+constexpr std::array<BoxPartners, 9> BOX_PARTNERS{{
+    {1, 2, 3, 6},
+    {0, 2, 4, 7},
+    {0, 1, 5, 8},
+    {4, 5, 0, 6},
+    {3, 5, 1, 7},
+    {3, 4, 2, 8},
+    {7, 8, 0, 3},
+    {6, 8, 1, 4},
+    {6, 7, 2, 5},
+}};
+
+// Digits open in part t and closed in both other parts of a box.
+constexpr DigitMask confined_to(const std::array<DigitMask, 3>& closed, int t) {
+    return static_cast<DigitMask>(~closed[t] & closed[(t + 1) % 3] & closed[(t + 2) % 3] &
+                                  ALL_DIGITS);
+}
+
+}  // namespace
+
+void box_pointing(PlacedGrid& placed, ExclusionGrid& excluded, int box, int band_partner_a,
+                  int band_partner_b, int stack_partner_a, int stack_partner_b) {
+    const int origin = BOX_ORIGINS[box];
+    // Closed set of a box-row or box-column: the digits none of its three cells can take.
+    std::array<DigitMask, 3> closed_rows{};
+    std::array<DigitMask, 3> closed_columns{};
+    DigitMask present = 0;
+    for (int t = 0; t < 3; ++t) {
+        const int row_start = origin + 9 * t;
+        closed_rows[t] = excluded[row_start] & excluded[row_start + 1] & excluded[row_start + 2];
+        const int column_top = origin + t;
+        closed_columns[t] =
+            excluded[column_top] & excluded[column_top + 9] & excluded[column_top + 18];
+        present |= placed[row_start] | placed[row_start + 1] | placed[row_start + 2];
+    }
+    // The call never writes to its own box, so these sets stay exact for all nine digits,
+    // and the eliminations of different digits are independent: all digits go at once.
+    const DigitMask absent = static_cast<DigitMask>(ALL_DIGITS & ~present);
+    for (int t = 0; t < 3; ++t) {
+        const DigitMask row_digits = confined_to(closed_rows, t) & absent;
+        if (row_digits != 0) {
+            for (const int partner : {band_partner_a, band_partner_b}) {
+                const int row_start = BOX_ORIGINS[partner] + 9 * t;
+                excluded[row_start] |= row_digits;
+                excluded[row_start + 1] |= row_digits;
+                excluded[row_start + 2] |= row_digits;
+            }
+        }
+        const DigitMask column_digits = confined_to(closed_columns, t) & absent;
+        if (column_digits != 0) {
+            for (const int partner : {stack_partner_a, stack_partner_b}) {
+                const int column_top = BOX_ORIGINS[partner] + t;
+                excluded[column_top] |= column_digits;
+                excluded[column_top + 9] |= column_digits;
+                excluded[column_top + 18] |= column_digits;
+            }
+        }
+    }
+}
+
+void apply_locked_candidates(PlacedGrid& placed, ExclusionGrid& excluded,
+                             TechniqueCounters& counters) {
+    for (;;) {
+        // Taken after the previous box singles, so their exclusions never count as progress.
+        const ExclusionGrid snapshot = excluded;
+        for (int box = 0; box < 9; ++box) {
+            const BoxPartners& p = BOX_PARTNERS[box];
+            box_pointing(placed, excluded, box, p.band_a, p.band_b, p.stack_a, p.stack_b);
+        }
+        if (excluded == snapshot) {
+            return;
+        }
+        ++counters.locked_candidate_sweeps;
+        repeat_box_singles(placed, excluded, counters);
+    }
+}
+
+}  // namespace cellwright

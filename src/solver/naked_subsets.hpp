@@ -1,0 +1,29 @@
+#pragma once
+// Naked pairs and naked triples: two (three) empty cells of a unit whose candidates together
+// are exactly two (three) digits; those digits are ruled out of the unit's other cells.
+// Both only set exclusion bits.
+//
+// A unit is passed as its first cell and offset table (row u: 9u with ROW_OFFSETS, column u:
+// u with COLUMN_OFFSETS, box u: BOX_ORIGINS[u] with BOX_OFFSETS).
+
+#include "grid/grid.hpp"
+
+namespace cellwright {
+
+// Lists the unit's empty two-candidate cells once at the start; then, for every pair of
+// listed cells in lexicographic order, reads their union afresh and, if it has two digits,
+// excludes them from the other seven cells.
+void unit_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
+                      const UnitOffsets& offsets);
+
+// As `unit_naked_pairs` for cells with two or three candidates, triples in lexicographic
+// order, unions of exactly three digits, excluded from the other six cells.
+void unit_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
+                        const UnitOffsets& offsets);
+
+// Drivers: sweep row u, column u, box u for u = 0..8 until a sweep changes no exclusion;
+// each productive sweep adds 1 and cascades into every cheaper driver.
+void apply_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters);
+void apply_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters);
+
+}  // namespace cellwright
