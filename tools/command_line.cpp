@@ -1,0 +1,30 @@
+#include "command_line.hpp"
+
+namespace cellwright::tool {
+
+int run_tool(int argc, const char* const* argv) {
+    CLI::App app{"cellwright-tool: Sudoku problems at scale, graded like cellwright's batches",
+                 "cellwright-tool"};
+    app.require_subcommand(1);
+    int status = 0;
+    // Subcommands register here.
+    (void)status;
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        CLI::App* failed = &app;
+        for (CLI::App* sub : app.get_subcommands()) {
+            failed = sub;
+        }
+        std::cerr << "cellwright-tool: " << e.what() << '\n';
+        std::cerr << "usage: " << failed->get_display_name(true) << " --help\n";
+        return 2;
+    }
+    return status;
+}
+
+}  // namespace cellwright::tool

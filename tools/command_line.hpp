@@ -1,0 +1,14 @@
+#pragma once
+// The command line of cellwright-tool: one CLI11 subcommand per job. Each `add_*_command`
+// registers its subcommand; its callback stores the exit status in `status`.
+
+#include <CLI/CLI.hpp>
+
+namespace cellwright::tool {
+
+// Builds the whole command line, parses `argv` and runs the chosen subcommand. Returns the
+// exit status: the subcommand's, 0 for --help, 2 for a command line it cannot accept (with
+// the error and a usage line on standard error).
+int run_tool(int argc, const char* const* argv);
+
+}  // namespace cellwright::tool
