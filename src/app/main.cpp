@@ -1,0 +1,11 @@
+// cellwright: makes a file of 30 Sudoku problems of the class named on the command line.
+#include "app/run_batch.hpp"
+
+int main(int argc, char** argv) {
+    const int difficulty_class = cellwright::class_from_arguments(argc, argv);
+    if (difficulty_class == 0) {
+        cellwright::print_usage(stdout);
+        return 0;
+    }
+    return cellwright::run_batch(difficulty_class, cellwright::BatchEnvironment{});
+}
