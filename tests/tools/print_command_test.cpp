@@ -1,0 +1,177 @@
+// `cellwright-tool print` as a command: which inputs it refuses, how it reports them, and
+// that it never leaves or replaces an output file it should not.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <vector>
+
+#include "app/accept_problem.hpp"
+#include "command_line.hpp"
+#include "print_command.hpp"
+#include "print_input.hpp"
+#include "print_test_files.hpp"
+
+namespace cellwright::tool {
+namespace {
+
+using testing::data_file;
+using testing::read_bytes;
+using testing::ScratchDirectory;
+using testing::write_text;
+
+// Two sound lines of the reference batch of class 1.
+const std::string GOOD_LINE_1 =
+    "8/..62...../..9..3.../....4..31/.4.9.2..3/..1...7../9..6.8.1./65..9..../...7..3../"
+    ".....18../";
+const std::string GOOD_LINE_2 =
+    "8/36..15..2/.4......1/....9..../4...7..../5.7...1.6/....8...9/....2..../9......4./"
+    "2..94..38/";
+
+int print_files(const std::vector<std::string>& files, const std::string& output,
+                std::string& errors, bool force = false) {
+    PrintOptions options;
+    options.files = files;
+    options.output = output;
+    options.force = force;
+    std::ostringstream stream;
+    const int status = run_print(options, stream);
+    errors = stream.str();
+    return status;
+}
+
+// A faulty line between two sound ones: reported with its file and line number, status 1,
+// and no output file at all.
+TEST(PrintCommand, FaultyLineIsReportedAndNothingIsWritten) {
+    struct Case {
+        const char* name;
+        std::string line;
+    };
+    const Case CASES[] = {
+        {"empty line", ""},
+        {"grade 0", "0" + GOOD_LINE_1.substr(1)},
+        {"grade 11", "11" + GOOD_LINE_1.substr(1)},
+        {"no grade", GOOD_LINE_1.substr(1)},
+        {"zero as a cell", "8/0" + GOOD_LINE_1.substr(3)},
+        {"short row", "8/..62..../" + GOOD_LINE_1.substr(12)},
+        {"eight rows", GOOD_LINE_1.substr(0, GOOD_LINE_1.size() - 10)},
+        {"text after the last row", GOOD_LINE_1 + "x"},
+        {"clashing givens", "8/11" + GOOD_LINE_1.substr(4)},
+        {"several solutions",
+         "1/........./........./........./........./........./........./........./"
+         "........./........./"},
+    };
+    const ScratchDirectory scratch;
+    const std::string input = scratch.path("in.dat");
+    const std::string output = scratch.path("out.pdf");
+    for (const Case& c : CASES) {
+        write_text(input, GOOD_LINE_1 + "\n" + c.line + "\n" + GOOD_LINE_2 + "\n");
+        std::string errors;
+        EXPECT_EQ(print_files({input}, output, errors), 1) << c.name;
+        EXPECT_EQ(errors.rfind(input + ":2: ", 0), 0u) << c.name << ": " << errors;
+        EXPECT_EQ(errors.find(":1:"), std::string::npos) << c.name << ": " << errors;
+        EXPECT_EQ(errors.find(":3:"), std::string::npos) << c.name << ": " << errors;
+        EXPECT_FALSE(std::filesystem::exists(output)) << c.name;
+    }
+}
+
+TEST(PrintCommand, EveryFaultOfEveryFileIsListed) {
+    const ScratchDirectory scratch;
+    const std::string first = scratch.path("first.dat");
+    const std::string second = scratch.path("second.dat");
+    const std::string missing = scratch.path("missing.dat");
+    write_text(first, "x\n" + GOOD_LINE_1 + "\n");
+    write_text(second, GOOD_LINE_2 + "\n" + GOOD_LINE_2 + "\n" + "y\n");
+    std::string errors;
+    EXPECT_EQ(print_files({first, missing, second}, scratch.path("out.png"), errors), 1);
+    EXPECT_NE(errors.find(first + ":1: "), std::string::npos) << errors;
+    EXPECT_NE(errors.find(missing + ": "), std::string::npos) << errors;
+    EXPECT_NE(errors.find(second + ":3: "), std::string::npos) << errors;
+    EXPECT_FALSE(std::filesystem::exists(scratch.path("out.png")));
+}
+
+TEST(PrintCommand, NothingToPrintIsAFault) {
+    const ScratchDirectory scratch;
+    const std::string empty = scratch.path("empty.dat");
+    write_text(empty, "");
+    std::string errors;
+    EXPECT_EQ(print_files({empty}, scratch.path("out.pdf"), errors), 1);
+    EXPECT_NE(errors, "");
+    EXPECT_FALSE(std::filesystem::exists(scratch.path("out.pdf")));
+}
+
+TEST(PrintCommand, ExistingOutputIsReplacedOnlyWhenForced) {
+    const ScratchDirectory scratch;
+    const std::string output = scratch.path("sheet.pdf");
+    write_text(output, "keep me");
+    std::string errors;
+    EXPECT_EQ(print_files({data_file("seed0_class1.dat")}, output, errors), 1);
+    EXPECT_NE(errors.find(output), std::string::npos) << errors;
+    EXPECT_EQ(read_bytes(output), "keep me");
+
+    EXPECT_EQ(print_files({data_file("seed0_class1.dat")}, output, errors, true), 0) << errors;
+    EXPECT_EQ(read_bytes(output).substr(0, 5), "%PDF-");
+}
+
+// Numbering runs on across files, and the answer key holds the very solution the generator
+// found for each problem of the seed-0 batch.
+TEST(PrintCommand, ProblemsAreNumberedAcrossFilesAndSolvedLikeTheGenerator) {
+    const std::vector<std::string> files = {data_file("seed0_class3.dat"),
+                                            data_file("seed0_class1.dat")};
+    std::vector<PrintProblem> problems;
+    std::ostringstream errors;
+    ASSERT_TRUE(read_print_problems(files, problems, errors)) << errors.str();
+    ASSERT_EQ(problems.size(), 60u);
+    for (int i = 0; i < 60; ++i) {
+        EXPECT_EQ(problems[i].number, i + 1) << "problem " << i + 1;
+        EXPECT_EQ(problems[i].difficulty_class, i < 30 ? 3 : 1) << "problem " << i + 1;
+    }
+
+    RandomState random;
+    random_seed(random, 0);
+    TechniqueCounters counters;
+    for (int i = 0; i < 5; ++i) {
+        ProblemRecord record;
+        accept_next_problem(random, 3, record, counters);
+        EXPECT_EQ(problems[i].givens, record.givens) << "problem " << i + 1;
+        EXPECT_EQ(problems[i].solution, record.solution) << "problem " << i + 1;
+        EXPECT_EQ(problems[i].grade, record.grade) << "problem " << i + 1;
+    }
+}
+
+// The whole command line, as a user types it.
+TEST(PrintCommand, CommandLineStatuses) {
+    const ScratchDirectory scratch;
+    const std::string batch = data_file("seed0_class2.dat");
+    struct Case {
+        const char* name;
+        std::vector<std::string> arguments;
+        int status;
+        bool output_written;
+    };
+    const Case CASES[] = {
+        {"defaults", {}, 0, true},
+        {"every option",
+         {"--per-page", "6", "--paper", "letter", "--title", "Book 1", "--no-solutions"},
+         0,
+         true},
+        {"3 per page", {"--per-page", "3"}, 2, false},
+        {"unknown paper", {"--paper", "a5"}, 2, false},
+        {"page beyond the sheet", {"--page", "12"}, 2, false},
+    };
+    for (const Case& c : CASES) {
+        const std::string output = scratch.path(std::string(c.name) + ".png");
+        std::vector<std::string> words = {"cellwright-tool", "print", batch, "--output", output};
+        words.insert(words.end(), c.arguments.begin(), c.arguments.end());
+        std::vector<const char*> argv;
+        for (const std::string& word : words) {
+            argv.push_back(word.c_str());
+        }
+        EXPECT_EQ(run_tool(static_cast<int>(argv.size()), argv.data()), c.status) << c.name;
+        EXPECT_EQ(std::filesystem::exists(output), c.output_written) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace cellwright::tool

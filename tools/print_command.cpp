@@ -1,0 +1,94 @@
+#include "print_command.hpp"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <map>
+
+#include "print_input.hpp"
+#include "print_output.hpp"
+
+namespace cellwright::tool {
+
+namespace {
+
+// "x" makes the creation exclusive: an existing file is never truncated.
+std::FILE* create_output(const std::string& path, bool force, std::ostream& errors) {
+    std::FILE* out = std::fopen(path.c_str(), force ? "wb" : "wbx");
+    if (out == nullptr) {
+        if (errno == EEXIST) {
+            errors << "cellwright-tool: " << path << ": already exists (--force replaces it)\n";
+        } else {
+            errors << "cellwright-tool: " << path << ": cannot create: " << std::strerror(errno)
+                   << '\n';
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+int run_print(const PrintOptions& options, std::ostream& errors) {
+    const std::optional<SheetFormat> format = format_of(options.output);
+    if (!format) {
+        errors << "cellwright-tool: " << options.output
+               << ": the output must end in .pdf, .svg or .png\n";
+        return 2;
+    }
+    std::vector<PrintProblem> problems;
+    if (!read_print_problems(options.files, problems, errors)) {
+        return 1;
+    }
+    if (problems.empty()) {
+        errors << "cellwright-tool: no problems to print\n";
+        return 1;
+    }
+    const int pages = plan_sheet(static_cast<int>(problems.size()), options.sheet.puzzles_per_page,
+                                 options.sheet.with_answers)
+                          .total_pages();
+    if (*format != SheetFormat::pdf && (options.page < 1 || options.page > pages)) {
+        errors << "cellwright-tool: --page " << options.page << ": the sheet has pages 1 to "
+               << pages << '\n';
+        return 2;
+    }
+
+    std::FILE* out = create_output(options.output, options.force, errors);
+    if (out == nullptr) {
+        return 1;
+    }
+    const bool written = write_sheet(out, *format, options.sheet, problems, options.page - 1);
+    if (std::fclose(out) != 0 || !written) {
+        errors << "cellwright-tool: " << options.output << ": writing failed\n";
+        std::remove(options.output.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+void add_print_command(CLI::App& app, int& status) {
+    auto options = std::make_shared<PrintOptions>();
+    CLI::App* print = app.add_subcommand(
+        "print",
+        "Turn problem files into printable puzzle pages followed by answer key pages. PDF "
+        "holds every page; SVG and PNG hold a single page: the first, or the one --page "
+        "names.");
+    print->add_option("FILE", options->files, "problem files, one problem line each")->required();
+    print->add_option("-o,--output", options->output, "OUT.pdf, OUT.svg or OUT.png")->required();
+    print->add_option("--per-page", options->sheet.puzzles_per_page, "puzzles per page")
+        ->check(CLI::IsMember({1, 2, 4, 6}))
+        ->capture_default_str();
+    const std::map<std::string, Paper> papers{{"a4", Paper::a4}, {"letter", Paper::letter}};
+    print->add_option("--paper", options->sheet.paper, "paper size: a4 or letter (default a4)")
+        ->transform(CLI::CheckedTransformer(papers, CLI::ignore_case));
+    // Giving the flag stores false: the sheet then has no answer key pages.
+    print->add_flag("--no-solutions{false}", options->sheet.with_answers,
+                    "leave out the answer key pages");
+    print->add_option("--title", options->sheet.title, "text at the top of every page");
+    print->add_option("--page", options->page, "the page an SVG or PNG shows, from 1")
+        ->capture_default_str();
+    print->add_flag("--force", options->force, "replace OUT when it exists");
+    print->callback([options, &status] { status = run_print(*options, std::cerr); });
+}
+
+}  // namespace cellwright::tool

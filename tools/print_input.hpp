@@ -1,0 +1,22 @@
+#pragma once
+// Reads the problems a sheet is printed from: problem-file lines from one or more files, each
+// solved by the solution counter for the answer key.
+
+#include <iosfwd>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "print_problem.hpp"
+
+namespace cellwright::tool {
+
+// Appends the problems of `files`, in order, to `problems`, numbered 1, 2, ... across all
+// files. Every faulty line (not a problem line, or givens without exactly one solution) is
+// reported on `errors` as "FILE:LINE: reason", and a file that cannot be read as
+// "FILE: reason"; reading goes on so that all faults are listed. Returns true when there was
+// no fault at all.
+bool read_print_problems(std::span<const std::string> files, std::vector<PrintProblem>& problems,
+                         std::ostream& errors);
+
+}  // namespace cellwright::tool
