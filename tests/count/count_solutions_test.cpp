@@ -1,0 +1,211 @@
+// The solution counter: known grids with 0, 1 and 2+ solutions, and a cross-check against a
+// plain backtracking enumeration on grids cut from shuffled complete grids.
+
+#include "count/count_solutions.hpp"
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "support/generator_probe.hpp"
+
+namespace cellwright {
+namespace {
+
+using probe::digits_from_text;
+using probe::masks_from_text;
+using probe::text_of;
+
+// The two lexicographically smallest completions of the empty grid.
+constexpr const char* FIRST_COMPLETION =
+    "123456789 456789123 789123456 214365897 365897214 897214365 531642978 642978531 978531642";
+constexpr const char* SECOND_COMPLETION =
+    "123456789 456789123 789123456 214365897 365897214 897214365 531642978 648971532 972538641";
+
+// A mask no cell can hold: shows whether the counter wrote the output grid.
+constexpr DigitMask SENTINEL = 0xABCD;
+
+struct KnownCase {
+    const char* name;
+    const char* grid;
+    std::int32_t result;
+    const char* solution;  // nullptr: the output grid must stay untouched
+};
+
+TEST(CountSolutions, KnownGridsGiveKnownCountsAndSolutions) {
+    const KnownCase cases[] = {
+        {"complete valid grid", FIRST_COMPLETION, 1, FIRST_COMPLETION},
+        {"empty grid", "", 2, SECOND_COMPLETION},
+        {"1 and 2 swappable in a rectangle",
+         "..3456789 456789123 789123456 ..4365897 365897214 897214365 531642978 642978531 "
+         "978531642",
+         2,
+         "213456789 456789123 789123456 124365897 365897214 897214365 531642978 642978531 "
+         "978531642"},
+        {"one hole in each of four rows",
+         "1234.6789 456789123 78912345. 214365897 365897214 .97214365 531642978 642978531 "
+         "978.31642",
+         1, FIRST_COMPLETION},
+        {"dead first cell", ".12345678 9........", 0, nullptr},
+        {"dead last cell",
+         "........9 ......... ......... ......... ......... ......... ......... ......... "
+         "12345678.",
+         0, nullptr},
+        {"puzzle that needs guessing",
+         ".4....... ..1.7.2.5 .3.9.8.7. ..6...8.. .5..1..6. ..7...4.. .2.3.4.8. 3.8.2.9.. "
+         ".......1.",
+         1,
+         "745231698 891476235 632958174 916547823 453812769 287693451 129364587 378125946 "
+         "564789312"},
+    };
+    for (const KnownCase& c : cases) {
+        PlacedGrid placed = masks_from_text(c.grid);
+        const PlacedGrid before = placed;
+        PlacedGrid solution;
+        solution.fill(SENTINEL);
+        const std::int32_t result = count_solutions(placed, solution);
+        EXPECT_EQ(result, c.result) << c.name;
+        EXPECT_EQ(placed, before) << c.name << ": input not restored";
+        if (c.solution == nullptr) {
+            EXPECT_TRUE(std::all_of(solution.begin(), solution.end(),
+                                    [](DigitMask m) { return m == SENTINEL; }))
+                << c.name << ": output written: " << text_of(solution);
+        } else {
+            EXPECT_EQ(text_of(solution), text_of(digits_from_text(c.solution))) << c.name;
+        }
+    }
+}
+
+// Plain enumeration of completions in lexicographic order, stopping at the second.
+struct Completions {
+    int count = 0;
+    std::array<DigitGrid, 2> grids{};
+};
+
+bool digit_fits(const DigitGrid& grid, int cell, int digit) {
+    const int row_start = 9 * row_of(cell);
+    const int column = column_of(cell);
+    const int box_start = 27 * (row_of(cell) / 3) + 3 * (column / 3);
+    for (int k = 0; k < 9; ++k) {
+        if (grid[row_start + k] == digit || grid[column + 9 * k] == digit ||
+            grid[box_start + 9 * (k / 3) + k % 3] == digit) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void enumerate_completions(DigitGrid& grid, int from, Completions& found) {
+    int cell = from;
+    while (cell < CELL_COUNT && grid[cell] != 0) {
+        ++cell;
+    }
+    if (cell == CELL_COUNT) {
+        found.grids[found.count++] = grid;
+        return;
+    }
+    for (int digit = 1; digit <= 9 && found.count < 2; ++digit) {
+        if (digit_fits(grid, cell, digit)) {
+            grid[cell] = static_cast<std::uint8_t>(digit);
+            enumerate_completions(grid, cell + 1, found);
+            grid[cell] = 0;
+        }
+    }
+}
+
+// A complete grid drawn by relabelling digits, permuting bands, stacks, the rows inside a
+// band and the columns inside a stack, and transposing, all of which keep a grid valid.
+DigitGrid shuffled_solution(std::mt19937& engine) {
+    const DigitGrid base = digits_from_text(FIRST_COMPLETION);
+    std::array<int, 10> relabel{};
+    std::iota(relabel.begin(), relabel.end(), 0);
+    std::shuffle(relabel.begin() + 1, relabel.end(), engine);
+    auto line_order = [&engine] {
+        std::array<int, 3> bands{0, 1, 2};
+        std::shuffle(bands.begin(), bands.end(), engine);
+        std::array<int, 9> order{};
+        for (int band = 0; band < 3; ++band) {
+            std::array<int, 3> inner{0, 1, 2};
+            std::shuffle(inner.begin(), inner.end(), engine);
+            for (int k = 0; k < 3; ++k) {
+                order[3 * band + k] = 3 * bands[band] + inner[k];
+            }
+        }
+        return order;
+    };
+    const std::array<int, 9> rows = line_order();
+    const std::array<int, 9> columns = line_order();
+    const bool transpose = (engine() & 1u) != 0;
+    DigitGrid grid{};
+    for (int row = 0; row < 9; ++row) {
+        for (int column = 0; column < 9; ++column) {
+            const int source = 9 * rows[row] + columns[column];
+            const int target = transpose ? 9 * column + row : 9 * row + column;
+            grid[target] = static_cast<std::uint8_t>(relabel[base[source]]);
+        }
+    }
+    return grid;
+}
+
+// Empties `holes` cells; with `foreign` set, also puts into one hole a digit that clashes with
+// nothing placed but differs from the solution's, which usually leaves no solution at all.
+DigitGrid cut_grid(std::mt19937& engine, const DigitGrid& solution, int holes, bool foreign) {
+    DigitGrid grid = solution;
+    std::array<int, CELL_COUNT> cells{};
+    std::iota(cells.begin(), cells.end(), 0);
+    std::shuffle(cells.begin(), cells.end(), engine);
+    for (int k = 0; k < holes; ++k) {
+        grid[cells[k]] = 0;
+    }
+    for (int k = 0; foreign && k < holes; ++k) {
+        for (int digit = 1; digit <= 9; ++digit) {
+            if (digit != solution[cells[k]] && digit_fits(grid, cells[k], digit)) {
+                grid[cells[k]] = static_cast<std::uint8_t>(digit);
+                return grid;
+            }
+        }
+    }
+    return grid;
+}
+
+TEST(CountSolutions, AgreesWithPlainEnumerationOnCutGrids) {
+    std::mt19937 engine(20261209);
+    std::array<int, 3> seen{};
+    for (int trial = 0; trial < 300; ++trial) {
+        const DigitGrid solution = shuffled_solution(engine);
+        ASSERT_TRUE(probe::is_valid_solution(solution)) << "trial " << trial;
+        // Foreign digits go into fuller grids, whose exhaustive enumeration stays cheap.
+        const bool foreign = trial % 3 == 0;
+        const int holes = foreign ? 15 + trial % 30 : 5 + trial % 56;
+        DigitGrid grid = cut_grid(engine, solution, holes, foreign);
+        const std::string name = "trial " + std::to_string(trial) + ": " + text_of(grid);
+
+        Completions expected;
+        enumerate_completions(grid, 0, expected);
+        PlacedGrid placed = probe::masks_from_digits(grid);
+        const PlacedGrid before = placed;
+        PlacedGrid found;
+        found.fill(SENTINEL);
+        const std::int32_t result = count_solutions(placed, found);
+
+        ASSERT_EQ(result, expected.count) << name;
+        EXPECT_EQ(placed, before) << name << ": input not restored";
+        if (result > 0) {
+            // With two or more, the output is the second completion in lexicographic order.
+            EXPECT_EQ(text_of(found), text_of(expected.grids[result - 1])) << name;
+        } else {
+            EXPECT_EQ(found[0], SENTINEL) << name << ": output written without a solution";
+        }
+        ++seen[result];
+    }
+    // The cross-check is only worth something if every outcome occurred often.
+    for (int result = 0; result < 3; ++result) {
+        EXPECT_GE(seen[result], 30) << "grids with result " << result;
+    }
+}
+
+}  // namespace
+}  // namespace cellwright

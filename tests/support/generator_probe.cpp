@@ -1,0 +1,110 @@
+#include "support/generator_probe.hpp"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+
+namespace cellwright::probe {
+
+std::uint32_t word_for(Draw draw) {
+    const std::uint64_t scaled = static_cast<std::uint64_t>(draw.value) << 32;
+    const auto bound = static_cast<std::uint64_t>(draw.bound);
+    return static_cast<std::uint32_t>((scaled + bound - 1) / bound);
+}
+
+void feed_draws(RandomState& random, const std::vector<Draw>& draws) {
+    random.words.fill(0);
+    random.position = 0;
+    std::size_t index = 1;
+    for (const Draw draw : draws) {
+        random.words[index++] = word_for(draw);
+    }
+}
+
+DigitGrid digits_from_text(std::string_view text) {
+    DigitGrid digits{};
+    int cell = 0;
+    for (const char c : text) {
+        if (cell == CELL_COUNT) {
+            break;
+        }
+        if (c == '.' || (c >= '0' && c <= '9')) {
+            digits[cell++] = static_cast<std::uint8_t>(c == '.' ? 0 : c - '0');
+        }
+    }
+    return digits;
+}
+
+PlacedGrid masks_from_digits(const DigitGrid& digits) {
+    PlacedGrid masks{};
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        masks[cell] = DIGIT_MASKS[digits[cell]];
+    }
+    return masks;
+}
+
+PlacedGrid masks_from_text(std::string_view text) {
+    return masks_from_digits(digits_from_text(text));
+}
+
+std::string text_of(const DigitGrid& digits) {
+    std::string text;
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        if (cell != 0 && cell % 9 == 0) {
+            text += ' ';
+        }
+        text += digits[cell] == 0 ? '.' : static_cast<char>('0' + digits[cell]);
+    }
+    return text;
+}
+
+std::string text_of(const PlacedGrid& masks) {
+    DigitGrid digits{};
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        // A mask with more than one bit is no digit; show it as a hole rather than guess.
+        digits[cell] = std::has_single_bit(static_cast<unsigned>(masks[cell]))
+                           ? static_cast<std::uint8_t>(digit_of(masks[cell]))
+                           : 0;
+    }
+    return text_of(digits);
+}
+
+bool is_valid_solution(const DigitGrid& digits) {
+    std::array<unsigned, 9> rows{};
+    std::array<unsigned, 9> columns{};
+    std::array<unsigned, 9> boxes{};
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        const int digit = digits[cell];
+        if (digit < 1 || digit > 9) {
+            return false;
+        }
+        const unsigned bit = 1u << digit;
+        if (((rows[row_of(cell)] | columns[column_of(cell)] | boxes[box_of(cell)]) & bit) != 0) {
+            return false;
+        }
+        rows[row_of(cell)] |= bit;
+        columns[column_of(cell)] |= bit;
+        boxes[box_of(cell)] |= bit;
+    }
+    return true;
+}
+
+std::vector<int> cells_of(const GivenCellList& list, int count) {
+    return {list.begin(), list.begin() + count};
+}
+
+int quarter_turn(int cell) {
+    return 9 * column_of(cell) + 8 - row_of(cell);
+}
+
+int half_turn(int cell) {
+    return 80 - cell;
+}
+
+bool maps_onto_itself(const std::vector<int>& cells, int (*turn)(int)) {
+    return std::all_of(cells.begin(), cells.end(), [&](int cell) {
+        return std::find(cells.begin(), cells.end(), turn(cell)) != cells.end();
+    });
+}
+
+}  // namespace cellwright::probe

@@ -1,0 +1,52 @@
+#pragma once
+// Test helpers for the solution counter and the generator: grids written as text, random
+// words chosen to make `random_below` return given values, and checks on finished grids.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "generator/given_cells.hpp"
+#include "grid/grid.hpp"
+#include "random/random.hpp"
+
+namespace cellwright::probe {
+
+// One intended `random_below(bound)` result.
+struct Draw {
+    std::int32_t value;
+    std::int32_t bound;
+};
+
+// The smallest word for which `random_below(bound)` yields `value`.
+std::uint32_t word_for(Draw draw);
+
+// Leaves `random` so that its next draws return `draws` in order; `position` then counts the
+// draws made since (it is 0 before the first).
+void feed_draws(RandomState& random, const std::vector<Draw>& draws);
+
+// 81 cells read row by row: a digit, or "." / "0" for an empty cell. Spaces and "/" are
+// skipped, so "123456789 456789123 ..." and problem lines both read.
+DigitGrid digits_from_text(std::string_view text);
+PlacedGrid masks_from_text(std::string_view text);
+PlacedGrid masks_from_digits(const DigitGrid& digits);
+
+// Nine rows of nine characters separated by spaces, "." for empty: for assertion messages.
+std::string text_of(const DigitGrid& digits);
+std::string text_of(const PlacedGrid& masks);
+
+// True when every cell holds 1..9 and no unit repeats a digit.
+bool is_valid_solution(const DigitGrid& digits);
+
+// The cell indices of a given-cell list.
+std::vector<int> cells_of(const GivenCellList& list, int count);
+
+// Images of a cell under a quarter turn and a half turn of the grid.
+int quarter_turn(int cell);
+int half_turn(int cell);
+
+// True when the image of every cell of the set is in the set.
+bool maps_onto_itself(const std::vector<int>& cells, int (*turn)(int));
+
+}  // namespace cellwright::probe
