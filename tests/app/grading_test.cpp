@@ -2,8 +2,6 @@
 
 #include "app/grading.hpp"
 
-#include <string>
-
 #include <gtest/gtest.h>
 
 namespace cellwright {
@@ -30,32 +28,25 @@ TEST(Grading, GradeAndClassBoundaries) {
 
 TEST(Grading, CountersToScoreGradeAndClass) {
     struct Case {
-        TechniqueCounters counters;
+        const char* name;
+        TechniqueCounters counters;  // box, locked, naked single, line, naked pair, triple
         std::int32_t score;
         std::int32_t grade;
         std::int32_t difficulty_class;
     };
-    // Fields: box, locked, naked single, line, naked pair, naked triple.
     const Case cases[] = {
-        {{5, 0, 0, 0, 0, 0}, 5, 1, 1},
-        {{40, 1, 0, 0, 0, 0}, 140, 5, 2},
-        {{7, 5, 1, 0, 0, 0}, 10507, 7, 2},
-        {{9, 2, 3, 1, 0, 0}, 1030209, 9, 3},
-        // Nothing is capped: 100 locked sweeps spill into the naked-single range.
-        {{3, 100, 0, 0, 0, 0}, 10003, 7, 2},
-        // Pairs and triples carry no weight.
-        {{4, 0, 0, 0, 3, 2}, 4, 1, 1},
+        {"box passes only", {5, 0, 0, 0, 0, 0}, 5, 1, 1},
+        {"one locked sweep", {40, 1, 0, 0, 0, 0}, 140, 5, 2},
+        {"one naked-single scan", {7, 5, 1, 0, 0, 0}, 10507, 7, 2},
+        {"one line-single pass", {9, 2, 3, 1, 0, 0}, 1030209, 9, 3},
+        {"100 locked sweeps spill into the naked-single range", {3, 100, 0, 0, 0, 0}, 10003, 7, 2},
+        {"pairs and triples carry no weight", {4, 0, 0, 0, 3, 2}, 4, 1, 1},
     };
     for (const Case& c : cases) {
-        const TechniqueCounters& k = c.counters;
-        const std::string name = "box " + std::to_string(k.box_single_passes) + ", locked " +
-                                 std::to_string(k.locked_candidate_sweeps) + ", naked " +
-                                 std::to_string(k.naked_single_scans) + ", line " +
-                                 std::to_string(k.line_single_passes);
         const std::int32_t score = difficulty_score(c.counters);
-        EXPECT_EQ(score, c.score) << name;
-        EXPECT_EQ(grade_from_score(score), c.grade) << name;
-        EXPECT_EQ(GRADE_CLASS.at(grade_from_score(score)), c.difficulty_class) << name;
+        EXPECT_EQ(score, c.score) << c.name;
+        EXPECT_EQ(grade_from_score(score), c.grade) << c.name;
+        EXPECT_EQ(GRADE_CLASS.at(grade_from_score(score)), c.difficulty_class) << c.name;
     }
 }
 
