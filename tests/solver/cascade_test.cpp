@@ -1,0 +1,130 @@
+// The cascade rule shared by every driver: an unproductive first application returns at
+// once and touches nothing; a productive one counts 1 and runs every cheaper driver.
+
+#include <functional>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "solver/locked_candidates.hpp"
+#include "solver/naked_subsets.hpp"
+#include "solver/singles.hpp"
+#include "support/grid_builders.hpp"
+
+namespace cellwright {
+namespace {
+
+using test::box_cells;
+using test::GridPair;
+using test::keep_digit_open_only;
+
+using Driver = void (*)(PlacedGrid&, ExclusionGrid&, TechniqueCounters&);
+
+struct NamedDriver {
+    const char* name;
+    Driver run;
+};
+
+constexpr NamedDriver REPEAT_BOX_SINGLES{"repeat_box_singles", repeat_box_singles};
+constexpr NamedDriver LOCKED{"apply_locked_candidates", apply_locked_candidates};
+constexpr NamedDriver NAKED_SINGLES{"apply_naked_singles", apply_naked_singles};
+constexpr NamedDriver LINE_SINGLES{"apply_line_singles", apply_line_singles};
+constexpr NamedDriver PAIRS{"apply_naked_pairs", apply_naked_pairs};
+constexpr NamedDriver TRIPLES{"apply_naked_triples", apply_naked_triples};
+
+TEST(Cascade, UnproductiveDriversReturnWithoutTouchingAnything) {
+    struct Case {
+        const char* name;
+        std::function<void(GridPair&)> setup;
+        std::vector<NamedDriver> idle_drivers;
+    };
+    const Case cases[] = {
+        {"solved grid",
+         [](GridPair& g) { g = test::load_puzzle(test::format_digits(test::solved_digits())); },
+         {REPEAT_BOX_SINGLES, LOCKED, NAKED_SINGLES, LINE_SINGLES, PAIRS, TRIPLES}},
+        {"empty board",
+         [](GridPair&) {},
+         {REPEAT_BOX_SINGLES, LOCKED, NAKED_SINGLES, LINE_SINGLES, PAIRS, TRIPLES}},
+        // Only the naked single scan would find something here.
+        {"a lone naked single",
+         [](GridPair& g) { test::force_candidates(g, 40, {5}); },
+         {REPEAT_BOX_SINGLES, LOCKED, LINE_SINGLES, PAIRS, TRIPLES}},
+        // Box 4 holds 5 only in cell 40 and row 4 and column 4 exclude it already: box and
+        // line singles would place it, but pointing has nothing new to exclude.
+        {"a hidden single whose lines are already closed",
+         [](GridPair& g) {
+             keep_digit_open_only(g, 5, box_cells(4), {40});
+             keep_digit_open_only(g, 5, test::row_cells(4), {39, 40, 41});
+             keep_digit_open_only(g, 5, test::column_cells(4), {31, 40, 49});
+         },
+         {LOCKED, NAKED_SINGLES, PAIRS, TRIPLES}},
+    };
+    const TechniqueCounters start{1, 2, 3, 4, 5, 6};
+    for (const Case& c : cases) {
+        for (const NamedDriver& driver : c.idle_drivers) {
+            GridPair grid;
+            c.setup(grid);
+            const GridPair before = grid;
+            TechniqueCounters counters = start;
+            driver.run(grid.placed, grid.excluded, counters);
+            EXPECT_EQ(grid, before) << c.name << ", " << driver.name << ": grids unchanged";
+            EXPECT_EQ(counters, start) << c.name << ", " << driver.name << ": counters unchanged";
+        }
+    }
+}
+
+TEST(Cascade, ProductiveSweepsRunEveryCheaperDriver) {
+    struct Case {
+        const char* name;
+        std::function<void(GridPair&)> setup;
+        NamedDriver driver;
+        TechniqueCounters counters;
+        std::vector<test::Placement> placed;
+    };
+    const Case cases[] = {
+        // The pair leaves cell 20 with {3}; the naked single driver of the cascade fills it.
+        {"naked pairs into naked singles",
+         [](GridPair& g) {
+             test::force_candidates(g, 0, {1, 2});
+             test::force_candidates(g, 10, {1, 2});
+             test::force_candidates(g, 20, {1, 2, 3});
+         },
+         PAIRS,
+         TechniqueCounters{0, 0, 1, 0, 1, 0},
+         {{20, 3}}},
+        // The triple in row 0 makes the sweep productive; the pair in row 8 is left to the
+        // naked pairs driver of the cascade.
+        {"naked triples into naked pairs",
+         [](GridPair& g) {
+             test::force_candidates(g, 0, {1, 2});
+             test::force_candidates(g, 4, {2, 3});
+             test::force_candidates(g, 8, {1, 3});
+             test::force_candidates(g, 76, {5, 6});
+             test::force_candidates(g, 77, {5, 6});
+         },
+         TRIPLES,
+         TechniqueCounters{0, 0, 0, 0, 1, 1},
+         {}},
+        // Row 4 holds 5 only in cell 40; placing it leaves 7 a single cell of box 4 (41),
+        // which no line test sees but the box singles of the cascade do.
+        {"line singles into box singles",
+         [](GridPair& g) {
+             keep_digit_open_only(g, 5, test::row_cells(4), {40});
+             keep_digit_open_only(g, 7, box_cells(4), {40, 41});
+         },
+         LINE_SINGLES,
+         TechniqueCounters{1, 0, 0, 1, 0, 0},
+         {{40, 5}, {41, 7}}},
+    };
+    for (const Case& c : cases) {
+        GridPair grid;
+        c.setup(grid);
+        TechniqueCounters counters;
+        c.driver.run(grid.placed, grid.excluded, counters);
+        EXPECT_EQ(counters, c.counters) << c.name;
+        EXPECT_EQ(test::format_placed(grid.placed), test::board_text(c.placed)) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace cellwright
