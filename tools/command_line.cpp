@@ -1,5 +1,7 @@
 #include "command_line.hpp"
 
+#include "batch_command.hpp"
+
 namespace cellwright::tool {
 
 int run_tool(int argc, const char* const* argv) {
@@ -8,6 +10,7 @@ int run_tool(int argc, const char* const* argv) {
     app.require_subcommand(1);
     int status = 0;
     // Subcommands register here.
+    add_batch_command(app, status);
     (void)status;
     try {
         app.parse(argc, argv);

@@ -1,0 +1,159 @@
+// `cellwright-tool batch`: the problem-file lines of a seeded batch, and its command line.
+
+#include "batch_command.hpp"
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "command_line.hpp"
+
+namespace cellwright::tool {
+namespace {
+
+std::string reference_batch(int difficulty_class) {
+    std::ifstream in(std::string(CELLWRIGHT_TEST_DATA) + "/seed0_class" +
+                         std::to_string(difficulty_class) + ".dat",
+                     std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The first `lines` lines of `text`, each with its line feed.
+std::string first_lines(const std::string& text, int lines) {
+    std::size_t end = 0;
+    for (int i = 0; i < lines; ++i) {
+        end = text.find('\n', end) + 1;
+    }
+    return text.substr(0, end);
+}
+
+TEST(ParseNumber, AcceptsDecimalAndHexadecimalOnly) {
+    constexpr std::uint64_t LARGEST = 0xFFFFFFFF;
+    struct Case {
+        const char* text;
+        std::optional<std::uint64_t> expected;
+    };
+    const Case cases[] = {
+        {"0", 0},
+        {"10", 10},
+        {"010", 10},
+        {"4294967295", LARGEST},
+        {"0x0", 0},
+        {"0xff", 255},
+        {"0XFF", 255},
+        {"0xFFFFFFFF", LARGEST},
+        {"4294967296", {}},
+        {"0x100000000", {}},
+        {"99999999999999999999", {}},
+        {"", {}},
+        {"0x", {}},
+        {"-1", {}},
+        {"+1", {}},
+        {" 1", {}},
+        {"1 ", {}},
+        {"12a", {}},
+        {"0x1g", {}},
+        {"0x-1", {}},
+        {"1e3", {}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(parse_number(c.text, LARGEST), c.expected) << "'" << c.text << "'";
+    }
+}
+
+TEST(BatchLines, FirstProblemOfEachClassMatchTheReferenceBatches) {
+    for (int difficulty_class = 1; difficulty_class <= 3; ++difficulty_class) {
+        std::ostringstream out;
+        std::ostringstream errors;
+        const BatchOptions options{difficulty_class, 0, 1};
+        EXPECT_EQ(run_batch_lines(options, out, errors), 0) << "class " << difficulty_class;
+        EXPECT_EQ(out.str(), first_lines(reference_batch(difficulty_class), 1))
+            << "class " << difficulty_class;
+        EXPECT_EQ(errors.str(), "") << "class " << difficulty_class;
+    }
+}
+
+TEST(BatchLines, FailedOutputIsReported) {
+    std::ostringstream out;
+    out.setstate(std::ios::badbit);
+    std::ostringstream errors;
+    EXPECT_EQ(run_batch_lines({2, 0, 3}, out, errors), 1);
+    EXPECT_NE(errors.str().find("failed to write"), std::string::npos) << errors.str();
+}
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string errors;
+};
+
+ToolRun run(std::vector<const char*> arguments) {
+    arguments.insert(arguments.begin(), "cellwright-tool");
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    const int status = run_tool(static_cast<int>(arguments.size()), arguments.data());
+    std::cout.flush();
+    ToolRun result{status, testing::internal::GetCapturedStdout(), ""};
+    result.errors = testing::internal::GetCapturedStderr();
+    return result;
+}
+
+TEST(BatchCommand, PrintsTheProblemFileOfTheSeededBatch) {
+    struct Case {
+        std::vector<const char*> arguments;
+        std::string expected;
+    };
+    const std::string class_2 = reference_batch(2);
+    const Case cases[] = {
+        {{"batch", "--class", "2", "--seed", "0"}, class_2},
+        {{"batch", "--seed", "0x0", "--class", "2", "--count", "3"}, first_lines(class_2, 3)},
+        {{"batch", "--class", "3", "--seed", "0", "--count", "0"}, ""},
+    };
+    for (const Case& c : cases) {
+        std::string label;
+        for (const char* argument : c.arguments) {
+            label += std::string(argument) + " ";
+        }
+        const ToolRun result = run(c.arguments);
+        EXPECT_EQ(result.status, 0) << label << result.errors;
+        EXPECT_EQ(result.out, c.expected) << label;
+    }
+}
+
+TEST(BatchCommand, BadOptionsGiveErrorAndUsageWithStatus2) {
+    const std::vector<const char*> cases[] = {
+        {"batch", "--seed", "1"},
+        {"batch", "--class", "0", "--seed", "1"},
+        {"batch", "--class", "4", "--seed", "1"},
+        {"batch", "--class", "two", "--seed", "1"},
+        {"batch", "--class", "2"},
+        {"batch", "--class", "2", "--seed", "-1"},
+        {"batch", "--class", "2", "--seed", "4294967296"},
+        {"batch", "--class", "2", "--seed", "0x100000000"},
+        {"batch", "--class", "2", "--seed", "12a"},
+        {"batch", "--class", "2", "--seed", "1", "--count", "-1"},
+        {"batch", "--class", "2", "--seed", "1", "--count", "many"},
+        {"batch", "--class", "2", "--seed", "1", "--colour"},
+        {"batch", "--class", "2", "--seed", "1", "extra"},
+    };
+    for (const auto& arguments : cases) {
+        std::string label;
+        for (const char* argument : arguments) {
+            label += std::string(argument) + " ";
+        }
+        const ToolRun result = run(arguments);
+        EXPECT_EQ(result.status, 2) << label;
+        EXPECT_EQ(result.out, "") << label;
+        EXPECT_NE(result.errors.find("cellwright-tool: "), std::string::npos)
+            << label << result.errors;
+        EXPECT_NE(result.errors.find("usage:"), std::string::npos) << label << result.errors;
+    }
+}
+
+}  // namespace
+}  // namespace cellwright::tool

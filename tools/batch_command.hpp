@@ -1,0 +1,33 @@
+#pragma once
+// `cellwright-tool batch`: the lines that the problem file of a batch seeded with S would
+// hold, on standard output, so that batches can be compared without the clock.
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string_view>
+
+#include <CLI/CLI.hpp>
+
+#include "app/problem_file.hpp"
+
+namespace cellwright::tool {
+
+struct BatchOptions {
+    int difficulty_class = 1;          // 1..3
+    std::uint32_t seed = 0;            // the batch's tick count
+    std::uint64_t count = BATCH_SIZE;  // the first `count` problems of the stream
+};
+
+// A number written in decimal or, after "0x" or "0X", in hexadecimal, no greater than
+// `largest`. No sign, blank, octal reading of a leading 0 or trailing text; nullopt otherwise.
+std::optional<std::uint64_t> parse_number(std::string_view text, std::uint64_t largest);
+
+// Writes the first `options.count` problem lines of the batch, each with its line feed, to
+// `out`. Returns 0, or 1 (with a message on `errors`) when `out` failed.
+int run_batch_lines(const BatchOptions& options, std::ostream& out, std::ostream& errors);
+
+// Registers the `batch` subcommand; its callback stores run_batch_lines's result in `status`.
+void add_batch_command(CLI::App& app, int& status);
+
+}  // namespace cellwright::tool
