@@ -24,9 +24,11 @@ std::uint32_t tick_count() {
 }
 
 NewFile create_new_file(const char* path) {
-    // CREATE_NEW fails when any entry of that name exists; it never replaces one.
-    HANDLE handle =
-        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // CREATE_NEW fails when any entry of that name exists; it never replaces one. Opening the
+    // reparse point itself keeps a symbolic link of that name, dangling or not, from being
+    // followed to create its target.
+    HANDLE handle = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         const bool taken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
