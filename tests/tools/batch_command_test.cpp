@@ -2,25 +2,21 @@
 
 #include "batch_command.hpp"
 
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "app/temp_directory.hpp"
 #include "command_line.hpp"
 
 namespace cellwright::tool {
 namespace {
 
 std::string reference_batch(int difficulty_class) {
-    std::ifstream in(std::string(CELLWRIGHT_TEST_DATA) + "/seed0_class" +
-                         std::to_string(difficulty_class) + ".dat",
-                     std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return read_file(std::string(CELLWRIGHT_TEST_DATA) + "/seed0_class" +
+                     std::to_string(difficulty_class) + ".dat");
 }
 
 // The first `lines` lines of `text`, each with its line feed.
@@ -86,6 +82,14 @@ TEST(BatchLines, FailedOutputIsReported) {
     EXPECT_NE(errors.str().find("failed to write"), std::string::npos) << errors.str();
 }
 
+std::string joined(const std::vector<const char*>& arguments) {
+    std::string text;
+    for (const char* argument : arguments) {
+        text += std::string(argument) + " ";
+    }
+    return text;
+}
+
 struct ToolRun {
     int status;
     std::string out;
@@ -115,10 +119,7 @@ TEST(BatchCommand, PrintsTheProblemFileOfTheSeededBatch) {
         {{"batch", "--class", "3", "--seed", "0", "--count", "0"}, ""},
     };
     for (const Case& c : cases) {
-        std::string label;
-        for (const char* argument : c.arguments) {
-            label += std::string(argument) + " ";
-        }
+        const std::string label = joined(c.arguments);
         const ToolRun result = run(c.arguments);
         EXPECT_EQ(result.status, 0) << label << result.errors;
         EXPECT_EQ(result.out, c.expected) << label;
@@ -142,10 +143,7 @@ TEST(BatchCommand, BadOptionsGiveErrorAndUsageWithStatus2) {
         {"batch", "--class", "2", "--seed", "1", "extra"},
     };
     for (const auto& arguments : cases) {
-        std::string label;
-        for (const char* argument : arguments) {
-            label += std::string(argument) + " ";
-        }
+        const std::string label = joined(arguments);
         const ToolRun result = run(arguments);
         EXPECT_EQ(result.status, 2) << label;
         EXPECT_EQ(result.out, "") << label;
