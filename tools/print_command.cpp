@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
-#include <map>
 
 #include "print_input.hpp"
 #include "print_output.hpp"
@@ -29,15 +28,19 @@ std::FILE* create_output(const std::string& path, bool force, std::ostream& erro
 
 }  // namespace
 
-int run_print(const PrintOptions& options, std::ostream& errors) {
+int run_print(const PrintOptions& options, std::istream& standard_input, std::ostream& errors) {
     const std::optional<SheetFormat> format = format_of(options.output);
     if (!format) {
         errors << "cellwright-tool: " << options.output
                << ": the output must end in .pdf, .svg or .png\n";
         return 2;
     }
+    if (!is_drawable_text(options.sheet.title)) {
+        errors << "cellwright-tool: --title: not valid UTF-8 text\n";
+        return 2;
+    }
     std::vector<PrintProblem> problems;
-    if (!read_print_problems(options.files, problems, errors)) {
+    if (!read_print_problems(options.files, standard_input, problems, errors)) {
         return 1;
     }
     if (problems.empty()) {
@@ -73,22 +76,26 @@ void add_print_command(CLI::App& app, int& status) {
         "Turn problem files into printable puzzle pages followed by answer key pages. PDF "
         "holds every page; SVG and PNG hold a single page: the first, or the one --page "
         "names.");
-    print->add_option("FILE", options->files, "problem files, one problem line each")->required();
+    print->add_option("FILE", options->files, "problem files; '-' for standard input")->required();
     print->add_option("-o,--output", options->output, "OUT.pdf, OUT.svg or OUT.png")->required();
     print->add_option("--per-page", options->sheet.puzzles_per_page, "puzzles per page")
         ->check(CLI::IsMember({1, 2, 4, 6}))
         ->capture_default_str();
-    const std::map<std::string, Paper> papers{{"a4", Paper::a4}, {"letter", Paper::letter}};
-    print->add_option("--paper", options->sheet.paper, "paper size: a4 or letter (default a4)")
-        ->transform(CLI::CheckedTransformer(papers, CLI::ignore_case));
-    // Giving the flag stores false: the sheet then has no answer key pages.
-    print->add_flag("--no-solutions{false}", options->sheet.with_answers,
-                    "leave out the answer key pages");
+    auto paper = std::make_shared<std::string>("a4");
+    print->add_option("--paper", *paper, "paper size")
+        ->transform(CLI::IsMember({"a4", "letter"}, CLI::ignore_case))
+        ->capture_default_str();
+    auto no_solutions = std::make_shared<bool>(false);
+    print->add_flag("--no-solutions", *no_solutions, "leave out the answer key pages");
     print->add_option("--title", options->sheet.title, "text at the top of every page");
     print->add_option("--page", options->page, "the page an SVG or PNG shows, from 1")
         ->capture_default_str();
     print->add_flag("--force", options->force, "replace OUT when it exists");
-    print->callback([options, &status] { status = run_print(*options, std::cerr); });
+    print->callback([options, paper, no_solutions, &status] {
+        options->sheet.paper = *paper == "letter" ? Paper::letter : Paper::a4;
+        options->sheet.with_answers = !*no_solutions;
+        status = run_print(*options, std::cin, std::cerr);
+    });
 }
 
 }  // namespace cellwright::tool

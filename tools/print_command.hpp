@@ -20,11 +20,11 @@ struct PrintOptions {
     bool force = false;  // replace an existing output file
 };
 
-// Reads every input, and only when all of it is sound creates `options.output` (exclusively
-// unless `force`) and writes the sheet. Faults go to `errors`. Returns 0 on success, 1 when
-// an input line or file is faulty or the output cannot be written (no output file is left
-// behind), 2 for a page number the sheet does not have.
-int run_print(const PrintOptions& options, std::ostream& errors);
+// Reads every input ("-" is `standard_input`), and only when all of it is sound creates
+// `options.output` (exclusively unless `force`) and writes the sheet. Faults go to `errors`.
+// Returns 0 on success, 1 when an input line or file is faulty or the output cannot be written (no
+// output file is left behind), 2 for a page number the sheet does not have.
+int run_print(const PrintOptions& options, std::istream& standard_input, std::ostream& errors);
 
 // Registers the `print` subcommand; its callback stores run_print's result in `status`.
 void add_print_command(CLI::App& app, int& status);

@@ -23,6 +23,8 @@ constexpr double GIVEN_SHADE = 0.84;
 constexpr double FILLED_INK = 0.3;
 constexpr double QUIET_INK = 0.35;
 
+constexpr double TITLE_SIZE = 14;
+
 void set_font(cairo_t* cr, double size, bool bold) {
     cairo_select_font_face(cr, SHEET_FONT, CAIRO_FONT_SLANT_NORMAL,
                            bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
@@ -144,8 +146,14 @@ void draw_title_and_footer(cairo_t* cr, const SheetOptions& options, bool answer
         title = title.empty() ? "Answers" : title + " \u2014 answers";
     }
     cairo_set_source_rgb(cr, 0, 0, 0);
-    set_font(cr, 14, true);
-    show_text(cr, title, middle, printable.y + 14, Align::centre);
+    set_font(cr, TITLE_SIZE, true);
+    // A title too long for the line is set smaller rather than run off the page.
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, title.c_str(), &extents);
+    if (extents.x_advance > printable.width) {
+        set_font(cr, TITLE_SIZE * printable.width / extents.x_advance, true);
+    }
+    show_text(cr, title, middle, printable.y + TITLE_SIZE, Align::centre);
 
     cairo_set_source_rgb(cr, QUIET_INK, QUIET_INK, QUIET_INK);
     set_font(cr, 8.5, false);
@@ -154,6 +162,17 @@ void draw_title_and_footer(cairo_t* cr, const SheetOptions& options, bool answer
 }
 
 }  // namespace
+
+bool is_drawable_text(const std::string& text) {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+    cairo_t* cr = cairo_create(surface);
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, text.c_str(), &extents);
+    const bool drawable = cairo_status(cr) == CAIRO_STATUS_SUCCESS;
+    cairo_destroy(cr);
+    cairo_surface_destroy(surface);
+    return drawable;
+}
 
 void draw_sheet_page(cairo_t* cr, const SheetOptions& options,
                      std::span<const PrintProblem> problems, int page) {

@@ -24,6 +24,10 @@ struct SheetOptions {
 // The font every text of the sheet is set in (fonts-dejavu-core).
 inline constexpr const char* SHEET_FONT = "DejaVu Sans";
 
+// True when cairo accepts `text` for drawing (valid UTF-8); checked up front so that a bad
+// title is reported as such rather than as a failed drawing.
+bool is_drawable_text(const std::string& text);
+
 // Paints page `page` (0-based; puzzle pages first, then answer pages, as plan_sheet counts
 // them) onto `cr`, whose user space is in points with the page's top left corner at the
 // origin. Paints no background. Leaves the cairo state as it found it.

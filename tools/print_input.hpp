@@ -3,7 +3,6 @@
 // solved by the solution counter for the answer key.
 
 #include <iosfwd>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -11,12 +10,12 @@
 
 namespace cellwright::tool {
 
-// Appends the problems of `files`, in order, to `problems`, numbered 1, 2, ... across all
-// files. Every faulty line (not a problem line, or givens without exactly one solution) is
-// reported on `errors` as "FILE:LINE: reason", and a file that cannot be read as
-// "FILE: reason"; reading goes on so that all faults are listed. Returns true when there was
-// no fault at all.
-bool read_print_problems(std::span<const std::string> files, std::vector<PrintProblem>& problems,
-                         std::ostream& errors);
+// Appends the problems of `files` ("-" for `standard_input`), in order, to `problems`,
+// numbered 1, 2, ... across all files. Every faulty line (not a problem line, or givens
+// without exactly one solution) is reported on `errors` as "FILE:LINE: reason", and a file
+// that cannot be read as "FILE: reason"; reading goes on so that all faults are listed.
+// Returns true when there was no fault at all.
+bool read_print_problems(const std::vector<std::string>& files, std::istream& standard_input,
+                         std::vector<PrintProblem>& problems, std::ostream& errors);
 
 }  // namespace cellwright::tool

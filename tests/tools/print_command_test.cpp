@@ -1,6 +1,7 @@
 // `cellwright-tool print` as a command: which inputs it refuses, how it reports them, and
 // that it never leaves or replaces an output file it should not.
 
+#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -21,7 +22,7 @@ using testing::read_bytes;
 using testing::ScratchDirectory;
 using testing::write_text;
 
-// Two sound lines of the reference batch of class 1.
+// Two sound lines of the reference batch of class 3.
 const std::string GOOD_LINE_1 =
     "8/..62...../..9..3.../....4..31/.4.9.2..3/..1...7../9..6.8.1./65..9..../...7..3../"
     ".....18../";
@@ -35,8 +36,9 @@ int print_files(const std::vector<std::string>& files, const std::string& output
     options.files = files;
     options.output = output;
     options.force = force;
+    std::istringstream no_input;
     std::ostringstream stream;
-    const int status = run_print(options, stream);
+    const int status = run_print(options, no_input, stream);
     errors = stream.str();
     return status;
 }
@@ -58,6 +60,7 @@ TEST(PrintCommand, FaultyLineIsReportedAndNothingIsWritten) {
         {"eight rows", GOOD_LINE_1.substr(0, GOOD_LINE_1.size() - 10)},
         {"text after the last row", GOOD_LINE_1 + "x"},
         {"clashing givens", "8/11" + GOOD_LINE_1.substr(4)},
+        {"plain puzzle without a grade", std::string(81, '.')},
         {"several solutions",
          "1/........./........./........./........./........./........./........./"
          "........./........./"},
@@ -114,19 +117,21 @@ TEST(PrintCommand, ExistingOutputIsReplacedOnlyWhenForced) {
     EXPECT_EQ(read_bytes(output).substr(0, 5), "%PDF-");
 }
 
-// Numbering runs on across files, and the answer key holds the very solution the generator
-// found for each problem of the seed-0 batch.
+// Numbering runs on across files ("-" being standard input), and the answer key holds the very
+// solution the generator found for each problem of the seed-0 batch.
 TEST(PrintCommand, ProblemsAreNumberedAcrossFilesAndSolvedLikeTheGenerator) {
-    const std::vector<std::string> files = {data_file("seed0_class3.dat"),
+    const std::vector<std::string> files = {data_file("seed0_class3.dat"), "-",
                                             data_file("seed0_class1.dat")};
+    std::istringstream standard_input(GOOD_LINE_2 + "\n");
     std::vector<PrintProblem> problems;
     std::ostringstream errors;
-    ASSERT_TRUE(read_print_problems(files, problems, errors)) << errors.str();
-    ASSERT_EQ(problems.size(), 60u);
-    for (int i = 0; i < 60; ++i) {
+    ASSERT_TRUE(read_print_problems(files, standard_input, problems, errors)) << errors.str();
+    ASSERT_EQ(problems.size(), 61u);
+    for (int i = 0; i < 61; ++i) {
         EXPECT_EQ(problems[i].number, i + 1) << "problem " << i + 1;
-        EXPECT_EQ(problems[i].difficulty_class, i < 30 ? 3 : 1) << "problem " << i + 1;
+        EXPECT_EQ(problems[i].difficulty_class, i <= 30 ? 3 : 1) << "problem " << i + 1;
     }
+    EXPECT_EQ(problems[30].givens, problems[1].givens) << "the line from standard input";
 
     RandomState random;
     random_seed(random, 0);
@@ -140,28 +145,33 @@ TEST(PrintCommand, ProblemsAreNumberedAcrossFilesAndSolvedLikeTheGenerator) {
     }
 }
 
-// The whole command line, as a user types it.
+// The whole command line, as a user types it; the width of the PNG tells the paper.
 TEST(PrintCommand, CommandLineStatuses) {
     const ScratchDirectory scratch;
     const std::string batch = data_file("seed0_class2.dat");
     struct Case {
         const char* name;
+        const char* extension;
         std::vector<std::string> arguments;
         int status;
-        bool output_written;
+        int png_width;  // 0 when no output may be written
     };
     const Case CASES[] = {
-        {"defaults", {}, 0, true},
+        {"defaults", ".png", {}, 0, 1240},
         {"every option",
+         ".png",
          {"--per-page", "6", "--paper", "letter", "--title", "Book 1", "--no-solutions"},
          0,
-         true},
-        {"3 per page", {"--per-page", "3"}, 2, false},
-        {"unknown paper", {"--paper", "a5"}, 2, false},
-        {"page beyond the sheet", {"--page", "12"}, 2, false},
+         1275},
+        {"paper in capitals", ".png", {"--paper", "LETTER"}, 0, 1275},
+        {"3 per page", ".png", {"--per-page", "3"}, 2, 0},
+        {"unknown paper", ".png", {"--paper", "a5"}, 2, 0},
+        {"page beyond the sheet", ".png", {"--page", "12"}, 2, 0},
+        {"unknown output format", ".jpg", {}, 2, 0},
+        {"title not UTF-8", ".png", {"--title", "bad \xff title"}, 2, 0},
     };
     for (const Case& c : CASES) {
-        const std::string output = scratch.path(std::string(c.name) + ".png");
+        const std::string output = scratch.path(std::string(c.name) + c.extension);
         std::vector<std::string> words = {"cellwright-tool", "print", batch, "--output", output};
         words.insert(words.end(), c.arguments.begin(), c.arguments.end());
         std::vector<const char*> argv;
@@ -169,7 +179,12 @@ TEST(PrintCommand, CommandLineStatuses) {
             argv.push_back(word.c_str());
         }
         EXPECT_EQ(run_tool(static_cast<int>(argv.size()), argv.data()), c.status) << c.name;
-        EXPECT_EQ(std::filesystem::exists(output), c.output_written) << c.name;
+        EXPECT_EQ(std::filesystem::exists(output), c.png_width != 0) << c.name;
+        if (c.png_width != 0) {
+            cairo_surface_t* png = cairo_image_surface_create_from_png(output.c_str());
+            EXPECT_EQ(cairo_image_surface_get_width(png), c.png_width) << c.name;
+            cairo_surface_destroy(png);
+        }
     }
 }
 

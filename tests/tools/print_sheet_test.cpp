@@ -31,8 +31,9 @@ int print_batch(const std::string& output, SheetOptions sheet, int page = 1) {
     options.output = output;
     options.sheet = std::move(sheet);
     options.page = page;
+    std::istringstream no_input;
     std::ostringstream errors;
-    const int status = run_print(options, errors);
+    const int status = run_print(options, no_input, errors);
     EXPECT_EQ(errors.str(), "") << output;
     return status;
 }
