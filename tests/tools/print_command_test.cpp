@@ -9,18 +9,15 @@
 #include <vector>
 
 #include "app/accept_problem.hpp"
+#include "app/temp_directory.hpp"
 #include "command_line.hpp"
 #include "print_command.hpp"
 #include "print_input.hpp"
-#include "print_test_files.hpp"
 
 namespace cellwright::tool {
 namespace {
 
-using testing::data_file;
-using testing::read_bytes;
-using testing::ScratchDirectory;
-using testing::write_text;
+const std::string DATA = CELLWRIGHT_TEST_DATA;
 
 // Two sound lines of the reference batch of class 3.
 const std::string GOOD_LINE_1 =
@@ -65,11 +62,11 @@ TEST(PrintCommand, FaultyLineIsReportedAndNothingIsWritten) {
          "1/........./........./........./........./........./........./........./"
          "........./........./"},
     };
-    const ScratchDirectory scratch;
-    const std::string input = scratch.path("in.dat");
-    const std::string output = scratch.path("out.pdf");
+    const TempDirectory scratch;
+    const std::string input = scratch / "in.dat";
+    const std::string output = scratch / "out.pdf";
     for (const Case& c : CASES) {
-        write_text(input, GOOD_LINE_1 + "\n" + c.line + "\n" + GOOD_LINE_2 + "\n");
+        write_file(input, GOOD_LINE_1 + "\n" + c.line + "\n" + GOOD_LINE_2 + "\n");
         std::string errors;
         EXPECT_EQ(print_files({input}, output, errors), 1) << c.name;
         EXPECT_EQ(errors.rfind(input + ":2: ", 0), 0u) << c.name << ": " << errors;
@@ -80,48 +77,48 @@ TEST(PrintCommand, FaultyLineIsReportedAndNothingIsWritten) {
 }
 
 TEST(PrintCommand, EveryFaultOfEveryFileIsListed) {
-    const ScratchDirectory scratch;
-    const std::string first = scratch.path("first.dat");
-    const std::string second = scratch.path("second.dat");
-    const std::string missing = scratch.path("missing.dat");
-    write_text(first, "x\n" + GOOD_LINE_1 + "\n");
-    write_text(second, GOOD_LINE_2 + "\n" + GOOD_LINE_2 + "\n" + "y\n");
+    const TempDirectory scratch;
+    const std::string first = scratch / "first.dat";
+    const std::string second = scratch / "second.dat";
+    const std::string missing = scratch / "missing.dat";
+    write_file(first, "x\n" + GOOD_LINE_1 + "\n");
+    write_file(second, GOOD_LINE_2 + "\n" + GOOD_LINE_2 + "\n" + "y\n");
     std::string errors;
-    EXPECT_EQ(print_files({first, missing, second}, scratch.path("out.png"), errors), 1);
+    EXPECT_EQ(print_files({first, missing, second}, scratch / "out.png", errors), 1);
     EXPECT_NE(errors.find(first + ":1: "), std::string::npos) << errors;
     EXPECT_NE(errors.find(missing + ": "), std::string::npos) << errors;
     EXPECT_NE(errors.find(second + ":3: "), std::string::npos) << errors;
-    EXPECT_FALSE(std::filesystem::exists(scratch.path("out.png")));
+    EXPECT_FALSE(std::filesystem::exists(scratch / "out.png"));
 }
 
 TEST(PrintCommand, NothingToPrintIsAFault) {
-    const ScratchDirectory scratch;
-    const std::string empty = scratch.path("empty.dat");
-    write_text(empty, "");
+    const TempDirectory scratch;
+    const std::string empty = scratch / "empty.dat";
+    write_file(empty, "");
     std::string errors;
-    EXPECT_EQ(print_files({empty}, scratch.path("out.pdf"), errors), 1);
+    EXPECT_EQ(print_files({empty}, scratch / "out.pdf", errors), 1);
     EXPECT_NE(errors, "");
-    EXPECT_FALSE(std::filesystem::exists(scratch.path("out.pdf")));
+    EXPECT_FALSE(std::filesystem::exists(scratch / "out.pdf"));
 }
 
 TEST(PrintCommand, ExistingOutputIsReplacedOnlyWhenForced) {
-    const ScratchDirectory scratch;
-    const std::string output = scratch.path("sheet.pdf");
-    write_text(output, "keep me");
+    const TempDirectory scratch;
+    const std::string output = scratch / "sheet.pdf";
+    write_file(output, "keep me");
     std::string errors;
-    EXPECT_EQ(print_files({data_file("seed0_class1.dat")}, output, errors), 1);
+    EXPECT_EQ(print_files({DATA + "/seed0_class1.dat"}, output, errors), 1);
     EXPECT_NE(errors.find(output), std::string::npos) << errors;
-    EXPECT_EQ(read_bytes(output), "keep me");
+    EXPECT_EQ(read_file(output), "keep me");
 
-    EXPECT_EQ(print_files({data_file("seed0_class1.dat")}, output, errors, true), 0) << errors;
-    EXPECT_EQ(read_bytes(output).substr(0, 5), "%PDF-");
+    EXPECT_EQ(print_files({DATA + "/seed0_class1.dat"}, output, errors, true), 0) << errors;
+    EXPECT_EQ(read_file(output).substr(0, 5), "%PDF-");
 }
 
 // Numbering runs on across files ("-" being standard input), and the answer key holds the very
 // solution the generator found for each problem of the seed-0 batch.
 TEST(PrintCommand, ProblemsAreNumberedAcrossFilesAndSolvedLikeTheGenerator) {
-    const std::vector<std::string> files = {data_file("seed0_class3.dat"), "-",
-                                            data_file("seed0_class1.dat")};
+    const std::vector<std::string> files = {DATA + "/seed0_class3.dat", "-",
+                                            DATA + "/seed0_class1.dat"};
     std::istringstream standard_input(GOOD_LINE_2 + "\n");
     std::vector<PrintProblem> problems;
     std::ostringstream errors;
@@ -147,8 +144,8 @@ TEST(PrintCommand, ProblemsAreNumberedAcrossFilesAndSolvedLikeTheGenerator) {
 
 // The whole command line, as a user types it; the width of the PNG tells the paper.
 TEST(PrintCommand, CommandLineStatuses) {
-    const ScratchDirectory scratch;
-    const std::string batch = data_file("seed0_class2.dat");
+    const TempDirectory scratch;
+    const std::string batch = DATA + "/seed0_class2.dat";
     struct Case {
         const char* name;
         const char* extension;
@@ -171,7 +168,7 @@ TEST(PrintCommand, CommandLineStatuses) {
         {"title not UTF-8", ".png", {"--title", "bad \xff title"}, 2, 0},
     };
     for (const Case& c : CASES) {
-        const std::string output = scratch.path(std::string(c.name) + c.extension);
+        const std::string output = scratch / (std::string(c.name) + c.extension);
         std::vector<std::string> words = {"cellwright-tool", "print", batch, "--output", output};
         words.insert(words.end(), c.arguments.begin(), c.arguments.end());
         std::vector<const char*> argv;

@@ -12,18 +12,14 @@
 #include <sstream>
 #include <vector>
 
+#include "app/temp_directory.hpp"
 #include "print_command.hpp"
 #include "print_output.hpp"
-#include "print_test_files.hpp"
 
 namespace cellwright::tool {
 namespace {
 
-using testing::data_file;
-using testing::read_bytes;
-using testing::ScratchDirectory;
-
-const std::string CLASS3_BATCH = data_file("seed0_class3.dat");
+const std::string CLASS3_BATCH = std::string(CELLWRIGHT_TEST_DATA) + "/seed0_class3.dat";
 
 int print_batch(const std::string& output, SheetOptions sheet, int page = 1) {
     PrintOptions options;
@@ -58,7 +54,7 @@ std::optional<std::string> pdfinfo(const std::string& file) {
 // The givens of the reference batch, read straight from the text: "grade/row/row/.../".
 std::vector<DigitGrid> batch_givens() {
     std::vector<DigitGrid> grids;
-    std::istringstream lines(read_bytes(CLASS3_BATCH));
+    std::istringstream lines(read_file(CLASS3_BATCH));
     std::string line;
     while (std::getline(lines, line)) {
         DigitGrid grid{};
@@ -130,11 +126,11 @@ TEST(PrintSheet, PdfOfTheReferenceBatchIsWellFormed) {
         {"4 per page, no answers", false, 4, Paper::a4, "Pages:           8\n", "(A4)"},
         {"6 per page on letter", true, 6, Paper::letter, "Pages:           8\n", "(letter)"},
     };
-    const ScratchDirectory scratch;
+    const TempDirectory scratch;
     for (const Case& c : CASES) {
-        const std::string output = scratch.path(std::string(c.name) + ".pdf");
+        const std::string output = scratch / (std::string(c.name) + ".pdf");
         ASSERT_EQ(print_batch(output, {c.paper, c.per_page, c.answers, "Class 3"}), 0) << c.name;
-        const std::string bytes = read_bytes(output);
+        const std::string bytes = read_file(output);
         EXPECT_EQ(bytes.substr(0, 5), "%PDF-") << c.name;
         EXPECT_NE(bytes.find("%%EOF", bytes.size() - 8), std::string::npos) << c.name;
         const std::optional<std::string> info = pdfinfo(output);
@@ -150,8 +146,8 @@ TEST(PrintSheet, PdfOfTheReferenceBatchIsWellFormed) {
 // Looks at every cell of the four puzzles on the first page: a given digit leaves dark ink
 // around the cell's centre, an empty cell stays white there.
 TEST(PrintSheet, PngPuzzlePageInksExactlyTheGivenCells) {
-    const ScratchDirectory scratch;
-    const std::string output = scratch.path("page1.png");
+    const TempDirectory scratch;
+    const std::string output = scratch / "page1.png";
     ASSERT_EQ(print_batch(output, {Paper::a4, 4, true, "Class 3"}), 0);
     const PngPage png(output);
     ASSERT_TRUE(png.ok());
@@ -177,8 +173,8 @@ TEST(PrintSheet, PngPuzzlePageInksExactlyTheGivenCells) {
 // are shaded (a corner of the cell, clear of digit and lines, is grey there and white
 // elsewhere).
 TEST(PrintSheet, PngAnswerPageShadesTheGivensOnly) {
-    const ScratchDirectory scratch;
-    const std::string output = scratch.path("page9.png");
+    const TempDirectory scratch;
+    const std::string output = scratch / "page9.png";
     ASSERT_EQ(print_batch(output, {Paper::a4, 4, true, ""}, 9), 0);
     const PngPage png(output);
     ASSERT_TRUE(png.ok());
@@ -216,18 +212,18 @@ TEST(PrintSheet, PngAndSvgHaveThePaperSize) {
         {Paper::a4, "a4", 1240, 1754, "width=\"595.275591pt\" height=\"841.889764pt\""},
         {Paper::letter, "letter", 1275, 1650, "width=\"612pt\" height=\"792pt\""},
     };
-    const ScratchDirectory scratch;
+    const TempDirectory scratch;
     for (const Case& c : CASES) {
-        const std::string png_file = scratch.path(std::string(c.name) + ".png");
+        const std::string png_file = scratch / (std::string(c.name) + ".png");
         ASSERT_EQ(print_batch(png_file, {c.paper, 4, true, ""}), 0) << c.name;
         const PngPage png(png_file);
         ASSERT_TRUE(png.ok()) << c.name;
         EXPECT_EQ(png.width(), c.width) << c.name;
         EXPECT_EQ(png.height(), c.height) << c.name;
 
-        const std::string svg_file = scratch.path(std::string(c.name) + ".svg");
+        const std::string svg_file = scratch / (std::string(c.name) + ".svg");
         ASSERT_EQ(print_batch(svg_file, {c.paper, 4, true, ""}), 0) << c.name;
-        const std::string svg = read_bytes(svg_file);
+        const std::string svg = read_file(svg_file);
         EXPECT_NE(svg.find("<svg"), std::string::npos) << c.name;
         EXPECT_NE(svg.find(c.svg_size), std::string::npos) << c.name << ":\n" << svg.substr(0, 300);
     }
