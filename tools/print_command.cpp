@@ -5,6 +5,8 @@
 #include <cstring>
 #include <iostream>
 
+#include <sys/stat.h>
+
 #include "print_input.hpp"
 #include "print_output.hpp"
 
@@ -60,10 +62,16 @@ int run_print(const PrintOptions& options, std::istream& standard_input, std::os
     if (out == nullptr) {
         return 1;
     }
+    // A half-written sheet is removed, but only when it is a plain file: --force may point
+    // at a device or a pipe, which is not ours to delete.
+    struct stat target {};
+    const bool plain_file = ::fstat(::fileno(out), &target) == 0 && S_ISREG(target.st_mode);
     const bool written = write_sheet(out, *format, options.sheet, problems, options.page - 1);
     if (std::fclose(out) != 0 || !written) {
         errors << "cellwright-tool: " << options.output << ": writing failed\n";
-        std::remove(options.output.c_str());
+        if (plain_file) {
+            std::remove(options.output.c_str());
+        }
         return 1;
     }
     return 0;

@@ -114,6 +114,21 @@ TEST(PrintCommand, ExistingOutputIsReplacedOnlyWhenForced) {
     EXPECT_EQ(read_file(output).substr(0, 5), "%PDF-");
 }
 
+// A device that refuses the bytes: the failure is reported, and what --force named is not
+// deleted because it is no plain file.
+TEST(PrintCommand, WriteFailureIsReported) {
+    if (!std::filesystem::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full on this system";
+    }
+    const TempDirectory scratch;
+    const std::string output = scratch / "full.pdf";
+    std::filesystem::create_symlink("/dev/full", output);
+    std::string errors;
+    EXPECT_EQ(print_files({DATA + "/seed0_class1.dat"}, output, errors, true), 1);
+    EXPECT_NE(errors.find("writing failed"), std::string::npos) << errors;
+    EXPECT_TRUE(std::filesystem::is_symlink(output));
+}
+
 // Numbering runs on across files ("-" being standard input), and the answer key holds the very
 // solution the generator found for each problem of the seed-0 batch.
 TEST(PrintCommand, ProblemsAreNumberedAcrossFilesAndSolvedLikeTheGenerator) {
