@@ -78,8 +78,6 @@ class PngPage {
     PngPage& operator=(const PngPage&) = delete;
 
     bool ok() const { return cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS; }
-    int width() const { return cairo_image_surface_get_width(surface_); }
-    int height() const { return cairo_image_surface_get_height(surface_); }
 
     int luminance(int x, int y) const {
         const unsigned char* row =
@@ -200,32 +198,23 @@ TEST(PrintSheet, PngAnswerPageShadesTheGivensOnly) {
     }
 }
 
-TEST(PrintSheet, PngAndSvgHaveThePaperSize) {
+TEST(PrintSheet, SvgHasThePaperSize) {
     struct Case {
         Paper paper;
         const char* name;
-        int width;
-        int height;
-        const char* svg_size;
+        const char* size;
     };
     constexpr Case CASES[] = {
-        {Paper::a4, "a4", 1240, 1754, "width=\"595.275591pt\" height=\"841.889764pt\""},
-        {Paper::letter, "letter", 1275, 1650, "width=\"612pt\" height=\"792pt\""},
+        {Paper::a4, "a4", "width=\"595.275591pt\" height=\"841.889764pt\""},
+        {Paper::letter, "letter", "width=\"612pt\" height=\"792pt\""},
     };
     const TempDirectory scratch;
     for (const Case& c : CASES) {
-        const std::string png_file = scratch / (std::string(c.name) + ".png");
-        ASSERT_EQ(print_batch(png_file, {c.paper, 4, true, ""}), 0) << c.name;
-        const PngPage png(png_file);
-        ASSERT_TRUE(png.ok()) << c.name;
-        EXPECT_EQ(png.width(), c.width) << c.name;
-        EXPECT_EQ(png.height(), c.height) << c.name;
-
-        const std::string svg_file = scratch / (std::string(c.name) + ".svg");
-        ASSERT_EQ(print_batch(svg_file, {c.paper, 4, true, ""}), 0) << c.name;
-        const std::string svg = read_file(svg_file);
+        const std::string output = scratch / (std::string(c.name) + ".svg");
+        ASSERT_EQ(print_batch(output, {c.paper, 4, true, ""}), 0) << c.name;
+        const std::string svg = read_file(output);
         EXPECT_NE(svg.find("<svg"), std::string::npos) << c.name;
-        EXPECT_NE(svg.find(c.svg_size), std::string::npos) << c.name << ":\n" << svg.substr(0, 300);
+        EXPECT_NE(svg.find(c.size), std::string::npos) << c.name << ":\n" << svg.substr(0, 300);
     }
 }
 
