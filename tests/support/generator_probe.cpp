@@ -4,6 +4,10 @@
 #include <array>
 #include <bit>
 
+#include <gtest/gtest.h>
+
+#include "count/count_solutions.hpp"
+
 namespace cellwright::probe {
 
 std::uint32_t word_for(Draw draw) {
@@ -105,6 +109,33 @@ bool maps_onto_itself(const std::vector<int>& cells, int (*turn)(int)) {
     return std::all_of(cells.begin(), cells.end(), [&](int cell) {
         return std::find(cells.begin(), cells.end(), turn(cell)) != cells.end();
     });
+}
+
+DigitGrid expect_sound_givens(const DigitGrid& givens, const std::string& name) {
+    std::vector<int> cells;
+    std::array<bool, 10> present{};
+    int centre = 0;
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        if (givens[cell] != 0) {
+            cells.push_back(cell);
+            present[std::min<int>(givens[cell], 9)] = true;
+            centre += box_of(cell) == 4 ? 1 : 0;
+        }
+    }
+    const std::string shown = name + ": " + text_of(givens);
+    EXPECT_TRUE(cells.size() == 24 || cells.size() == 25) << shown;
+    EXPECT_TRUE(maps_onto_itself(cells, half_turn)) << shown << ": not half-turn symmetric";
+    EXPECT_TRUE(centre == 2 || maps_onto_itself(cells, quarter_turn))
+        << shown << ": not quarter-turn symmetric";
+    EXPECT_TRUE(std::all_of(present.begin() + 1, present.end(), [](bool p) { return p; }))
+        << shown << ": a digit missing";
+
+    PlacedGrid problem = masks_from_digits(givens);
+    PlacedGrid solution{};
+    EXPECT_EQ(count_solutions(problem, solution), 1) << shown << ": not exactly one solution";
+    DigitGrid digits{};
+    digits_from_masks(solution, &digits);
+    return digits;
 }
 
 }  // namespace cellwright::probe

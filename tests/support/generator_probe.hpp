@@ -49,4 +49,10 @@ int half_turn(int cell);
 // True when the image of every cell of the set is in the set.
 bool maps_onto_itself(const std::vector<int>& cells, int (*turn)(int));
 
+// Expects what every problem the generator hands out must be: 24 or 25 givens on a pattern
+// symmetric under the half turn (and under the quarter turn unless the centre box holds two
+// of them), each digit 1..9 among them, and exactly one solution, which it returns (all 0
+// when there is none). Failures name `name`.
+DigitGrid expect_sound_givens(const DigitGrid& givens, const std::string& name);
+
 }  // namespace cellwright::probe
