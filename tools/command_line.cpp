@@ -1,6 +1,11 @@
 #include "command_line.hpp"
 
 #include "batch_command.hpp"
+#include "generate_command.hpp"
+#include "grade_command.hpp"
+#include "print_command.hpp"
+#include "show_command.hpp"
+#include "verify_command.hpp"
 
 namespace cellwright::tool {
 
@@ -11,6 +16,11 @@ int run_tool(int argc, const char* const* argv) {
     int status = 0;
     // Subcommands register here.
     add_batch_command(app, status);
+    add_generate_command(app, status);
+    add_grade_command(app, status);
+    add_verify_command(app, status);
+    add_show_command(app, status);
+    add_print_command(app, status);
     (void)status;
     try {
         app.parse(argc, argv);

@@ -1,0 +1,174 @@
+// `generate`: problem i depends on the seed and i alone, so the output is the same for any
+// number of jobs and ranges made apart fit together; every problem is a valid problem of the
+// requested class; the output file is never overwritten.
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/grading.hpp"
+#include "generate_command.hpp"
+#include "progress_bar.hpp"
+#include "puzzle_input.hpp"
+#include "support/puzzle_checks.hpp"
+#include "verify_command.hpp"
+
+namespace cellwright::tool {
+namespace {
+
+struct Generated {
+    int status = 0;
+    std::string out;
+    std::string errors;
+};
+
+Generated generate(GenerateOptions options) {
+    std::ostringstream out;
+    std::ostringstream errors;
+    Generated run;
+    run.status = run_generate(options, out, errors);
+    run.out = out.str();
+    run.errors = errors.str();
+    return run;
+}
+
+GenerateOptions options_for(int difficulty_class, std::uint64_t count, std::uint64_t start,
+                            unsigned jobs, GenerateFormat format) {
+    GenerateOptions options;
+    options.difficulty_class = difficulty_class;
+    options.count = count;
+    options.seed = 20261209;
+    options.start = start;
+    options.jobs = jobs;
+    options.format = format;
+    return options;
+}
+
+std::string read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST(GenerateCommand, OutputIsTheSameForAnyNumberOfJobs) {
+    // JSON Lines carry every field of a problem, its number included.
+    const Generated one = generate(options_for(2, 9, 5, 1, GenerateFormat::json));
+    ASSERT_EQ(one.status, 0) << one.errors;
+    for (const unsigned jobs : {2u, 3u}) {
+        const Generated many = generate(options_for(2, 9, 5, jobs, GenerateFormat::json));
+        EXPECT_EQ(many.out, one.out) << jobs << " jobs";
+    }
+}
+
+TEST(GenerateCommand, RangesMadeApartFitTogether) {
+    const Generated whole = generate(options_for(2, 6, 0, 2, GenerateFormat::dat));
+    const Generated first = generate(options_for(2, 2, 0, 1, GenerateFormat::dat));
+    const Generated rest = generate(options_for(2, 4, 2, 2, GenerateFormat::dat));
+    EXPECT_EQ(first.out + rest.out, whole.out);
+    GenerateOptions other_seed = options_for(2, 6, 0, 2, GenerateFormat::dat);
+    other_seed.seed = 20261210;
+    EXPECT_NE(generate(other_seed).out, whole.out) << "another seed";
+}
+
+TEST(GenerateCommand, EveryFormatCarriesAValidProblemOfTheClass) {
+    for (int difficulty_class = 1; difficulty_class <= 3; ++difficulty_class) {
+        const std::string name = "class " + std::to_string(difficulty_class);
+        const Generated dat =
+            generate(options_for(difficulty_class, 2, 40, 2, GenerateFormat::dat));
+        const Generated line =
+            generate(options_for(difficulty_class, 2, 40, 2, GenerateFormat::line));
+        const Generated json =
+            generate(options_for(difficulty_class, 2, 40, 2, GenerateFormat::json));
+        std::istringstream dat_lines(dat.out);
+        std::istringstream plain_lines(line.out);
+        std::istringstream json_lines(json.out);
+        int problems = 0;
+        for (std::string text; std::getline(dat_lines, text); ++problems) {
+            PuzzleEntry problem;
+            ASSERT_FALSE(parse_problem_line(text, problem).has_value()) << name << ": " << text;
+            EXPECT_TRUE(problem_faults(problem).empty()) << name << ": " << text;
+            EXPECT_EQ(GRADE_CLASS[problem.grade], difficulty_class) << name << ": " << text;
+
+            std::string plain;
+            std::getline(plain_lines, plain);
+            EXPECT_EQ(plain, grid_text(problem.givens)) << name << ": line format";
+
+            std::string record;
+            std::getline(json_lines, record);
+            const std::string head =
+                "{\"index\": " + std::to_string(40 + problems) +
+                ", \"seed\": 20261209, \"class\": " + std::to_string(difficulty_class) +
+                ", \"grade\": " + std::to_string(problem.grade) + ", ";
+            EXPECT_EQ(record.rfind(head, 0), 0u) << name << ": " << record;
+            const std::size_t at = record.find("\"solution\": \"");
+            ASSERT_NE(at, std::string::npos) << name << ": " << record;
+            const DigitGrid solution = check::grid_from_text(record.substr(at + 13, 81));
+            EXPECT_TRUE(check::solves(solution, problem.givens)) << name << ": " << record;
+        }
+        EXPECT_EQ(problems, 2) << name;
+    }
+}
+
+TEST(GenerateCommand, OutputFileIsCreatedButNeverOverwritten) {
+    const std::filesystem::path directory = std::filesystem::temp_directory_path() /
+                                            ("cellwright_generate_" + std::to_string(getpid()));
+    std::filesystem::create_directories(directory);
+    const std::string path = (directory / "problems.dat").string();
+    GenerateOptions options = options_for(2, 2, 0, 1, GenerateFormat::dat);
+    options.output = path;
+
+    const Generated created = generate(options);
+    EXPECT_EQ(created.status, 0) << created.errors;
+    EXPECT_EQ(created.out, "") << "nothing on standard output";
+    EXPECT_EQ(read_file(path), generate(options_for(2, 2, 0, 1, GenerateFormat::dat)).out);
+
+    std::ofstream(path, std::ios::trunc) << "keep me\n";
+    const Generated refused = generate(options);
+    EXPECT_EQ(refused.status, 1) << "existing file";
+    EXPECT_NE(refused.errors.find("already exists"), std::string::npos) << refused.errors;
+    EXPECT_EQ(read_file(path), "keep me\n") << "existing file untouched";
+
+    options.output = (directory / "no such directory" / "problems.dat").string();
+    const Generated failed = generate(options);
+    EXPECT_EQ(failed.status, 1) << "missing directory";
+    EXPECT_NE(failed.errors.find("cannot create"), std::string::npos) << failed.errors;
+    std::filesystem::remove_all(directory);
+}
+
+TEST(GenerateCommand, ClockSeedIsPrintedSoTheRunCanBeRepeated) {
+    GenerateOptions options = options_for(2, 1, 0, 1, GenerateFormat::dat);
+    options.seed.reset();
+    const Generated clocked = generate(options);
+    ASSERT_EQ(clocked.errors.rfind("seed: ", 0), 0u) << clocked.errors;
+    options.seed = std::stoull(clocked.errors.substr(6));
+    EXPECT_EQ(generate(options).out, clocked.out);
+}
+
+TEST(ProgressBar, ShowsCountRateAndEstimate) {
+    struct Case {
+        std::uint64_t done;
+        std::uint64_t total;
+        double seconds;
+        std::string expected;
+    };
+    const std::vector<Case> cases{
+        {0, 10, 0.0, "[..............................]  0/10"},
+        {5, 10, 2.5, "[###############...............]  5/10  2.0/s  ETA 0:03"},
+        {10, 10, 4.0, "[##############################]  10/10  2.5/s  ETA 0:00"},
+        {1, 10000, 2.0, "[..............................]  1/10000  0.5/s  ETA 5:33:18"},
+    };
+    for (const Case& test : cases) {
+        EXPECT_EQ(progress_text(test.done, test.total, test.seconds), test.expected)
+            << test.done << " of " << test.total;
+    }
+}
+
+}  // namespace
+}  // namespace cellwright::tool

@@ -1,0 +1,199 @@
+#include "generate_command.hpp"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <map>
+#include <thread>
+
+#include "app/platform.hpp"
+#include "app/problem_line.hpp"
+#include "json_output.hpp"
+#include "progress_bar.hpp"
+#include "puzzle_input.hpp"
+
+namespace cellwright::tool {
+namespace {
+
+// Where the problems go: standard output, or a file created for this run alone.
+class ProblemSink {
+  public:
+    explicit ProblemSink(std::ostream& out) : out_(&out) {}
+    ProblemSink(const ProblemSink&) = delete;
+    ProblemSink& operator=(const ProblemSink&) = delete;
+    ~ProblemSink() {
+        if (file_ != nullptr) {
+            std::fclose(file_);
+        }
+    }
+
+    // Creates `path`, never replacing anything. Returns the reason on failure.
+    InputFault create(const std::string& path) {
+        const NewFile created = create_new_file(path.c_str());
+        if (created.outcome == CreateOutcome::taken) {
+            return path + ": already exists, not overwritten";
+        }
+        if (created.outcome != CreateOutcome::created) {
+            return path + ": cannot create: " + std::strerror(errno);
+        }
+        file_ = created.stream;
+        return std::nullopt;
+    }
+
+    bool write(const std::string& text) {
+        if (file_ != nullptr) {
+            return std::fwrite(text.data(), 1, text.size(), file_) == text.size();
+        }
+        *out_ << text;
+        return static_cast<bool>(*out_);
+    }
+
+    // Flushes and closes; false when anything written was lost.
+    bool close() {
+        if (file_ == nullptr) {
+            out_->flush();
+            return static_cast<bool>(*out_);
+        }
+        const bool good = std::fflush(file_) == 0 && std::ferror(file_) == 0;
+        const bool closed = std::fclose(file_) == 0;
+        file_ = nullptr;
+        return good && closed;
+    }
+
+  private:
+    std::ostream* out_;
+    std::FILE* file_ = nullptr;
+};
+
+std::uint64_t clock_seed() {
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+void print_stats(std::ostream& errors, std::uint64_t problems, const AttemptTally& tally,
+                 double seconds) {
+    char text[256];
+    const double rate = tally.attempts == 0 ? 0.0
+                                            : 100.0 * static_cast<double>(problems) /
+                                                  static_cast<double>(tally.attempts);
+    const double speed = seconds > 0 ? static_cast<double>(problems) / seconds : 0.0;
+    std::snprintf(text, sizeof text,
+                  "problems: %llu\nattempts: %llu\nfillings: %llu\nacceptance rate: %.2f%%\n"
+                  "problems per second: %.2f\n",
+                  static_cast<unsigned long long>(problems),
+                  static_cast<unsigned long long>(tally.attempts),
+                  static_cast<unsigned long long>(tally.fillings), rate, speed);
+    errors << text;
+}
+
+}  // namespace
+
+std::string format_generated(const GeneratedProblem& problem, std::uint64_t seed,
+                             GenerateFormat format) {
+    switch (format) {
+        case GenerateFormat::dat:
+            return std::string(format_problem_line(problem.record).view()) + '\n';
+        case GenerateFormat::line:
+            return grid_text(problem.record.givens) + '\n';
+        case GenerateFormat::json:
+            return generated_json(problem.index, seed, problem.record, problem.counters) + '\n';
+    }
+    return {};
+}
+
+int run_generate(const GenerateOptions& options, std::ostream& out, std::ostream& errors) {
+    if (options.start > UINT64_MAX - options.count) {
+        errors << "cellwright-tool: --start plus --count passes 2^64\n";
+        return 1;
+    }
+    const std::uint64_t seed = options.seed ? *options.seed : clock_seed();
+    if (!options.seed) {
+        errors << "seed: " << seed << '\n';
+    }
+    ProblemSink sink(out);
+    if (!options.output.empty()) {
+        if (InputFault fault = sink.create(options.output)) {
+            errors << "cellwright-tool: " << *fault << '\n';
+            return 1;
+        }
+    }
+    const unsigned jobs =
+        options.jobs != 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
+    const auto started = std::chrono::steady_clock::now();
+    std::optional<ProgressBar> bar;
+    if (options.progress) {
+        bar.emplace(errors, options.count);
+        bar->update(0);
+    }
+    AttemptTally total;
+    std::uint64_t done = 0;
+    const bool completed =
+        generate_in_order(seed, options.start, options.count, options.difficulty_class, jobs,
+                          [&](const GeneratedProblem& problem) {
+                              total.attempts += problem.tally.attempts;
+                              total.fillings += problem.tally.fillings;
+                              ++done;
+                              if (bar) {
+                                  bar->update(done);
+                              }
+                              return sink.write(format_generated(problem, seed, options.format));
+                          });
+    if (bar) {
+        bar->finish();
+    }
+    const bool closed = sink.close();
+    if (!completed || !closed) {
+        errors << "cellwright-tool: writing "
+               << (options.output.empty() ? std::string("standard output") : options.output)
+               << " failed\n";
+        return 1;
+    }
+    if (options.stats) {
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
+        print_stats(errors, done, total, elapsed.count());
+    }
+    return 0;
+}
+
+void add_generate_command(CLI::App& app, int& status) {
+    CLI::App* command = app.add_subcommand(
+        "generate",
+        "Generate N problems of one class; problem i depends only on the seed and i, so the "
+        "output never depends on --jobs, and ranges made elsewhere with --start fit together");
+    auto options = std::make_shared<GenerateOptions>();
+    command->add_option("--class", options->difficulty_class, "Difficulty class 1..3")
+        ->required()
+        ->check(CLI::Range(1, 3));
+    command->add_option("--count", options->count, "Number of problems (default 30)");
+    auto seed = std::make_shared<std::uint64_t>(0);
+    CLI::Option* seed_option = command->add_option(
+        "--seed", *seed, "Seed S, 0..2^64-1 (default: from the clock, printed to standard error)");
+    command->add_option("--start", options->start, "Number K of the first problem (default 0)");
+    command->add_option("--jobs", options->jobs, "Threads (default: one per core)")
+        ->check(CLI::Range(1u, 1024u));
+    const std::map<std::string, GenerateFormat> formats{{"dat", GenerateFormat::dat},
+                                                        {"line", GenerateFormat::line},
+                                                        {"json", GenerateFormat::json}};
+    command
+        ->add_option("--format", options->format,
+                     "dat (problem-file lines, default), line (81 characters, '.' for empty) or "
+                     "json (JSON Lines)")
+        ->transform(CLI::CheckedTransformer(formats, CLI::ignore_case));
+    command->add_option("--output", options->output,
+                        "Write to this new file; an existing file is never overwritten");
+    command->add_flag("--stats", options->stats,
+                      "Print attempts, fillings, acceptance rate and problems per second");
+    command->callback([options, seed, seed_option, &status] {
+        GenerateOptions run = *options;
+        if (seed_option->count() != 0) {
+            run.seed = *seed;
+        }
+        run.progress = isatty(STDERR_FILENO) != 0;
+        status = run_generate(run, std::cout, std::cerr);
+    });
+}
+
+}  // namespace cellwright::tool

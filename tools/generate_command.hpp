@@ -1,0 +1,43 @@
+#pragma once
+// `cellwright-tool generate`: N problems of one class, numbered from K, each the first
+// accepted problem of its own random stream derived from the seed and its number, written in
+// number order as problem-file lines, 81-character puzzles or JSON Lines.
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include <CLI/CLI.hpp>
+
+#include "ordered_generation.hpp"
+
+namespace cellwright::tool {
+
+enum class GenerateFormat { dat, line, json };
+
+struct GenerateOptions {
+    int difficulty_class = 1;           // 1..3
+    std::uint64_t count = 30;           // N
+    std::optional<std::uint64_t> seed;  // S; from the clock when absent
+    std::uint64_t start = 0;            // K, the number of the first problem
+    unsigned jobs = 0;                  // threads; 0 for one per core
+    GenerateFormat format = GenerateFormat::dat;
+    std::string output;     // created exclusively; empty for `out`
+    bool stats = false;     // attempts, fillings, rates at the end
+    bool progress = false;  // progress bar on `errors`
+};
+
+// One output line of `problem`, with its line feed.
+std::string format_generated(const GeneratedProblem& problem, std::uint64_t seed,
+                             GenerateFormat format);
+
+// Runs a whole `generate`: problems to `out` or to the new file `options.output`; the clock
+// seed, the progress bar, statistics and failures to `errors`. Returns 0 on success, 1 when
+// the output cannot be created or written.
+int run_generate(const GenerateOptions& options, std::ostream& out, std::ostream& errors);
+
+// Registers `generate`; its callback stores run_generate's result in `status`.
+void add_generate_command(CLI::App& app, int& status);
+
+}  // namespace cellwright::tool

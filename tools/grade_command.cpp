@@ -1,0 +1,36 @@
+#include "grade_command.hpp"
+
+#include <iostream>
+
+#include "grade_puzzle.hpp"
+#include "input_files.hpp"
+#include "json_output.hpp"
+
+namespace cellwright::tool {
+
+int run_grade(const std::vector<std::string>& files, std::istream& standard_input,
+              std::ostream& out, std::ostream& errors) {
+    int faults = 0;
+    const int unreadable =
+        for_each_input(files, standard_input, errors, [&](std::string_view name, std::istream& in) {
+            faults += read_puzzles(name, in, errors, [&](int, const PuzzleEntry& entry) {
+                out << grade_json(entry.givens, grade_puzzle(entry.givens)) << '\n';
+            });
+        });
+    out.flush();
+    return faults + unreadable == 0 ? 0 : 1;
+}
+
+void add_grade_command(CLI::App& app, int& status) {
+    CLI::App* command = app.add_subcommand(
+        "grade",
+        "Grade puzzles (81 cells, '.' or '0' for empty, or problem-file lines) from files or "
+        "standard input: one JSON line each with solutions, solution, ladder counters, score, "
+        "grade and class");
+    auto files = std::make_shared<std::vector<std::string>>();
+    command->add_option("files", *files, "Puzzle files; '-' or none for standard input");
+    command->callback(
+        [files, &status] { status = run_grade(*files, std::cin, std::cout, std::cerr); });
+}
+
+}  // namespace cellwright::tool

@@ -1,0 +1,36 @@
+#pragma once
+// Going through the inputs of a subcommand: named files, or standard input for "-" or when no
+// file is named, reporting each unreadable file and each bad line as "NAME:LINE: reason".
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "puzzle_input.hpp"
+
+namespace cellwright::tool {
+
+// The name standard input goes by in messages.
+inline constexpr std::string_view STANDARD_INPUT_NAME = "<stdin>";
+
+// Calls `read` with each input in turn (standard input when `names` is empty or for "-").
+// A file that cannot be opened, or is a directory, is reported on `errors` as
+// "NAME: cannot open: reason" and skipped. Returns the number of such files.
+int for_each_input(const std::vector<std::string>& names, std::istream& standard_input,
+                   std::ostream& errors,
+                   const std::function<void(std::string_view name, std::istream& in)>& read);
+
+// Reads puzzles of either form from `in`, one per line, and calls `use` with the 1-based line
+// number of each good one. Tolerates a carriage return before the line feed. Every other bad
+// line (empty, too long, malformed, clashing digits), and an input without any line, is
+// reported on `errors` as "NAME:LINE: reason". Returns the number of faults reported.
+int read_puzzles(std::string_view name, std::istream& in, std::ostream& errors,
+                 const std::function<void(int line_number, const PuzzleEntry& entry)>& use);
+
+// "NAME:LINE: reason\n" on `out`.
+void report_fault(std::ostream& out, std::string_view name, int line_number,
+                  std::string_view reason);
+
+}  // namespace cellwright::tool

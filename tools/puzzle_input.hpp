@@ -1,0 +1,64 @@
+#pragma once
+// Reading puzzles from untrusted text. Two line forms are understood:
+//
+//   plain puzzle   81 cells row by row, "." or "0" for an empty cell, "1".."9" for a given
+//   problem line   the problem-file form: grade 1..10, "/", nine rows of nine cells ("." or
+//                  "1".."9"), each row followed by "/"
+//
+// Lines are read with a fixed cap, so a huge line costs no memory; every fault is described
+// in words a user can act on, and a grid is only handed out when no digit clashes in a unit,
+// so it is safe to count and solve.
+
+#include <array>
+#include <cstdint>
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "grid/grid.hpp"
+
+namespace cellwright::tool {
+
+// Longest line kept; anything longer is reported, not read into memory.
+inline constexpr std::size_t MAX_LINE_LENGTH = 256;
+
+struct InputLine {
+    std::array<char, MAX_LINE_LENGTH> text{};
+    std::size_t length = 0;         // characters kept, at most MAX_LINE_LENGTH
+    bool too_long = false;          // the line had more; the rest was skipped
+    bool ended_by_newline = false;  // false only for a last line without a line feed
+    std::string_view view() const { return {text.data(), length}; }
+};
+
+// Reads the next line (without its line feed) from `in`. Returns false, with `line` empty,
+// when the input is exhausted.
+bool read_bounded_line(std::istream& in, InputLine& line);
+
+// One puzzle as read: the givens and, for a problem line, its stored grade.
+struct PuzzleEntry {
+    DigitGrid givens{};
+    std::int32_t grade = 0;  // 1..10 from a problem line, 0 for a plain puzzle
+};
+
+// nullopt when the input is good, else the reason it is not.
+using InputFault = std::optional<std::string>;
+
+// Either form, chosen by the presence of "/". Fills `entry` only on success.
+InputFault parse_puzzle_line(std::string_view line, PuzzleEntry& entry);
+
+// The problem-file form only, exactly as the batch writes it.
+InputFault parse_problem_line(std::string_view line, PuzzleEntry& entry);
+
+// The first digit that occurs twice in a row, column or box, described ("digit 5 twice in
+// row 3"), or nullopt.
+InputFault find_unit_clash(const DigitGrid& givens);
+
+// The 81 cells as text, `empty` for an empty cell: the exchange form of a puzzle, or the
+// digits of a solution.
+std::string grid_text(const DigitGrid& grid, char empty = '.');
+
+// A character as a user should see it in a message: 'x', or byte 0x07 when unprintable.
+std::string describe_character(char c);
+
+}  // namespace cellwright::tool

@@ -1,0 +1,113 @@
+#include "show_command.hpp"
+
+#include <iostream>
+
+#include "app/grading.hpp"
+#include "grade_puzzle.hpp"
+#include "input_files.hpp"
+
+namespace cellwright::tool {
+namespace {
+
+constexpr const char* GAP = "    ";
+
+// One border line: the left corner, three runs of seven strokes parted by junctions, the
+// right corner.
+std::string border(const char* left, const char* stroke, const char* junction, const char* right) {
+    std::string line = left;
+    for (int box = 0; box < 3; ++box) {
+        for (int i = 0; i < 7; ++i) {
+            line += stroke;
+        }
+        line += box < 2 ? junction : right;
+    }
+    return line;
+}
+
+std::string row_line(const DigitGrid& grid, int row) {
+    std::string line = "┃";
+    for (int column = 0; column < 9; ++column) {
+        const int digit = grid[9 * row + column];
+        line += ' ';
+        line += digit == 0 ? '.' : static_cast<char>('0' + digit);
+        if (column == 8) {
+            line += " ┃";
+        } else if (column % 3 == 2) {
+            line += " │";
+        }
+    }
+    return line;
+}
+
+std::string heading(int number, const PuzzleEntry& entry, const PuzzleGrade& grade) {
+    std::string text = "problem " + std::to_string(number);
+    const std::int32_t shown = entry.grade != 0 ? entry.grade : grade.grade;
+    if (shown != 0) {
+        text +=
+            ": grade " + std::to_string(shown) + ", class " + std::to_string(GRADE_CLASS[shown]);
+    } else {
+        text += ": not graded";
+    }
+    return text;
+}
+
+}  // namespace
+
+std::vector<std::string> grid_drawing(const DigitGrid& grid) {
+    std::vector<std::string> lines;
+    lines.push_back(border("┏", "━", "┯", "┓"));
+    for (int row = 0; row < 9; ++row) {
+        if (row == 3 || row == 6) {
+            lines.push_back(border("┠", "─", "┼", "┨"));
+        }
+        lines.push_back(row_line(grid, row));
+    }
+    lines.push_back(border("┗", "━", "┷", "┛"));
+    return lines;
+}
+
+int run_show(const std::string& file, bool with_solutions, std::istream& standard_input,
+             std::ostream& out, std::ostream& errors) {
+    int faults = 0;
+    int number = 0;
+    const int unreadable = for_each_input(
+        {file}, standard_input, errors, [&](std::string_view name, std::istream& in) {
+            faults += read_puzzles(name, in, errors, [&](int, const PuzzleEntry& entry) {
+                const PuzzleGrade grade = grade_puzzle(entry.givens);
+                std::string title = heading(++number, entry, grade);
+                const bool beside = with_solutions && grade.solutions == 1;
+                if (with_solutions && !beside) {
+                    title += grade.solutions == 0 ? " (no solution)" : " (not unique)";
+                }
+                const std::vector<std::string> problem = grid_drawing(entry.givens);
+                const std::vector<std::string> solution =
+                    beside ? grid_drawing(grade.solution) : std::vector<std::string>{};
+                out << (number > 1 ? "\n" : "") << title << '\n';
+                for (std::size_t i = 0; i < problem.size(); ++i) {
+                    out << problem[i];
+                    if (beside) {
+                        out << GAP << solution[i];
+                    }
+                    out << '\n';
+                }
+            });
+        });
+    out.flush();
+    return faults + unreadable == 0 ? 0 : 1;
+}
+
+void add_show_command(CLI::App& app, int& status) {
+    CLI::App* command = app.add_subcommand(
+        "show",
+        "Draw the problems of a file (or of standard input) as grids with a heading of "
+        "number, grade and class");
+    auto file = std::make_shared<std::string>("-");
+    auto with_solutions = std::make_shared<bool>(false);
+    command->add_option("file", *file, "Problem file or puzzle file; '-' for standard input");
+    command->add_flag("--solutions", *with_solutions, "Draw each solution beside its problem");
+    command->callback([file, with_solutions, &status] {
+        status = run_show(*file, *with_solutions, std::cin, std::cout, std::cerr);
+    });
+}
+
+}  // namespace cellwright::tool

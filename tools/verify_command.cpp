@@ -1,0 +1,147 @@
+#include "verify_command.hpp"
+
+#include <iostream>
+
+#include "grade_puzzle.hpp"
+#include "input_files.hpp"
+
+namespace cellwright::tool {
+namespace {
+
+int given_count(const DigitGrid& givens) {
+    int count = 0;
+    for (const std::uint8_t digit : givens) {
+        count += digit != 0 ? 1 : 0;
+    }
+    return count;
+}
+
+// The generator's patterns are built from quarter-turn orbits, the centre figure and
+// half-turn pairs, so every one of them is mapped onto itself by the half turn (r, c) ->
+// (8 - r, 8 - c); a quarter-turn symmetric pattern is half-turn symmetric as well.
+bool is_half_turn_symmetric(const DigitGrid& givens) {
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        if ((givens[cell] != 0) != (givens[CELL_COUNT - 1 - cell] != 0)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Why one line is not a well-formed problem line, before its contents are judged.
+InputFault line_format_fault(const InputLine& line) {
+    if (line.too_long) {
+        return "line longer than " + std::to_string(MAX_LINE_LENGTH) + " characters";
+    }
+    if (!line.ended_by_newline) {
+        return std::string("last line has no line feed");
+    }
+    if (line.length > 0 && line.view().back() == '\r') {
+        return std::string("line ends with a carriage return");
+    }
+    if (line.length == 0) {
+        return std::string("empty line");
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<std::string> problem_faults(const PuzzleEntry& problem) {
+    std::vector<std::string> faults;
+    const int givens = given_count(problem.givens);
+    if (givens != 24 && givens != 25) {
+        faults.push_back(std::to_string(givens) + " givens, expected 24 or 25");
+    }
+    if (!is_half_turn_symmetric(problem.givens)) {
+        faults.push_back("given cells are not symmetric under a quarter or half turn");
+    }
+    const PuzzleGrade grade = grade_puzzle(problem.givens);
+    if (grade.solutions != 1) {
+        faults.push_back(grade.solutions == 0 ? "no solution" : "more than one solution");
+        return faults;
+    }
+    if (!grade.solved) {
+        faults.push_back("the technique ladder does not solve it");
+        return faults;
+    }
+    if (grade.counters.naked_pair_sweeps != 0) {
+        faults.push_back("needs naked pairs");
+    }
+    if (grade.counters.naked_triple_sweeps != 0) {
+        faults.push_back("needs naked triples");
+    }
+    if (grade.graded() && grade.grade != problem.grade) {
+        faults.push_back("stored grade " + std::to_string(problem.grade) +
+                         ", the ladder grades it " + std::to_string(grade.grade));
+    }
+    return faults;
+}
+
+void verify_problem_file(std::string_view name, std::istream& in, std::ostream& out,
+                         VerifyTally& tally) {
+    ++tally.files;
+    auto fault = [&](int line_number, std::string_view reason) {
+        report_fault(out, name, line_number, reason);
+        ++tally.faults;
+    };
+    int line_number = 0;
+    InputLine line;
+    while (read_bounded_line(in, line)) {
+        ++line_number;
+        ++tally.problems;
+        if (InputFault format = line_format_fault(line)) {
+            fault(line_number, *format);
+            // A missing final line feed leaves the line itself intact, so it is still judged.
+            if (line.too_long || line.ended_by_newline) {
+                continue;
+            }
+        }
+        PuzzleEntry problem;
+        if (InputFault malformed = parse_problem_line(line.view(), problem)) {
+            fault(line_number, *malformed);
+            continue;
+        }
+        for (const std::string& reason : problem_faults(problem)) {
+            fault(line_number, reason);
+        }
+    }
+    if (line_number == 0) {
+        fault(1, "empty file, no problem");
+    }
+}
+
+int run_verify(const std::vector<std::string>& files, std::istream& standard_input,
+               std::ostream& out, std::ostream& errors) {
+    VerifyTally tally;
+    const int unreadable =
+        for_each_input(files, standard_input, errors, [&](std::string_view name, std::istream& in) {
+            verify_problem_file(name, in, out, tally);
+        });
+    out << "checked " << tally.problems << (tally.problems == 1 ? " problem" : " problems")
+        << " in " << tally.files << (tally.files == 1 ? " file" : " files") << ": ";
+    if (tally.faults == 0) {
+        out << "all good\n";
+    } else {
+        out << tally.faults << (tally.faults == 1 ? " fault\n" : " faults\n");
+    }
+    if (unreadable != 0) {
+        out << unreadable << (unreadable == 1 ? " file" : " files") << " could not be read\n";
+    }
+    out.flush();
+    return tally.faults == 0 && unreadable == 0 ? 0 : 1;
+}
+
+void add_verify_command(CLI::App& app, int& status) {
+    CLI::App* command = app.add_subcommand(
+        "verify",
+        "Check problem files: exact line format, unique solution, no naked pair or triple "
+        "needed, 24 or 25 givens on a symmetric pattern, stored grade equal to the ladder's. "
+        "Prints FILE:LINE: reason per fault and a summary; exits 1 when anything fails");
+    auto files = std::make_shared<std::vector<std::string>>();
+    command->add_option("files", *files, "Problem files; '-' for standard input")->required();
+    command->callback(
+        [files, &status] { status = run_verify(*files, std::cin, std::cout, std::cerr); });
+}
+
+}  // namespace cellwright::tool
