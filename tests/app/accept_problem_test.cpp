@@ -10,6 +10,7 @@
 #include "app/grading.hpp"
 #include "app/problem_line.hpp"
 #include "support/generator_probe.hpp"
+#include "support/puzzle_checks.hpp"
 
 namespace cellwright {
 namespace {
@@ -87,7 +88,7 @@ TEST(AcceptProblem, AcceptedProblemsAreSoundAndOfTheRequestedClass) {
                 ASSERT_TRUE(record.grade >= 1 && record.grade <= 10) << name;
                 EXPECT_EQ(GRADE_CLASS[record.grade], difficulty_class) << name;
                 const DigitGrid unique = probe::expect_sound_givens(record.givens, name);
-                EXPECT_TRUE(probe::is_valid_solution(record.solution)) << name;
+                EXPECT_TRUE(check::solves(record.solution, record.givens)) << name;
                 EXPECT_EQ(probe::text_of(record.solution), probe::text_of(unique)) << name;
             }
         }

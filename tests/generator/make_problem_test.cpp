@@ -9,14 +9,11 @@
 
 #include <gtest/gtest.h>
 
-#include "count/count_solutions.hpp"
 #include "support/generator_probe.hpp"
+#include "support/puzzle_checks.hpp"
 
 namespace cellwright {
 namespace {
-
-using probe::digits_from_text;
-using probe::text_of;
 
 constexpr std::uint8_t SENTINEL_DIGIT = 0xEE;
 constexpr TechniqueCounters SENTINEL_COUNTERS{-1, -1, -1, -1, -1, -1};
@@ -43,33 +40,25 @@ Outcome attempt(RandomState& random) {
     return outcome;
 }
 
+bool all_sentinel(const DigitGrid& grid) {
+    return std::all_of(grid.begin(), grid.end(),
+                       [](std::uint8_t d) { return d == SENTINEL_DIGIT; });
+}
+
+// The problems themselves are pinned where the batch loop accepts them; here the outcome of
+// each attempt, including the one whose fillings all fail.
 TEST(MakeProblem, SeedZeroAttemptsHaveKnownOutcomes) {
     struct Expected {
         int attempt;  // 1-based position in the sequence
         bool result;
         std::uint64_t fillings;  // 0: not known
         TechniqueCounters counters;
-        const char* givens;  // nullptr: not written
-        const char* solution;
     };
     const Expected expected[] = {
-        {1, true, 0, {13, 3, 2, 0, 1, 0}, "", ""},
-        {2, false, 201, SENTINEL_COUNTERS, nullptr, nullptr},
-        {3,
-         true,
-         2,
-         {12, 2, 1, 0, 0, 0},
-         ".4......./..1.7.2.5/.3.9.8.7./..6...8../.5..1..6./..7...4../.2.3.4.8./3.8.2.9../"
-         ".......1./",
-         "745231698 891476235 632958174 916547823 453812769 287693451 129364587 378125946 "
-         "564789312"},
-        {8,
-         true,
-         199,
-         {14, 3, 4, 0, 0, 0},
-         "..62...../..9..3.../....4..31/.4.9.2..3/..1...7../9..6.8.1./65..9..../...7..3../"
-         ".....18../",
-         ""},
+        {1, true, 0, {13, 3, 2, 0, 1, 0}},
+        {2, false, 201, SENTINEL_COUNTERS},
+        {3, true, 2, {12, 2, 1, 0, 0, 0}},
+        {8, true, 199, {14, 3, 4, 0, 0, 0}},
     };
     RandomState random;
     random_seed(random, 0);
@@ -86,27 +75,10 @@ TEST(MakeProblem, SeedZeroAttemptsHaveKnownOutcomes) {
             EXPECT_EQ(outcome.fillings, e.fillings) << name;
         }
         EXPECT_EQ(outcome.counters, e.counters) << name;
-        if (e.givens == nullptr) {
-            EXPECT_TRUE(std::all_of(outcome.givens.begin(), outcome.givens.end(),
-                                    [](std::uint8_t d) { return d == SENTINEL_DIGIT; }))
-                << name << ": givens written";
-            EXPECT_TRUE(std::all_of(outcome.solution.begin(), outcome.solution.end(),
-                                    [](std::uint8_t d) { return d == SENTINEL_DIGIT; }))
-                << name << ": solution written";
-            continue;
-        }
-        if (*e.givens != '\0') {
-            EXPECT_EQ(text_of(outcome.givens), text_of(digits_from_text(e.givens))) << name;
-        }
-        if (*e.solution != '\0') {
-            EXPECT_EQ(text_of(outcome.solution), text_of(digits_from_text(e.solution))) << name;
-        }
+        const bool written = e.counters != SENTINEL_COUNTERS;
+        EXPECT_EQ(!all_sentinel(outcome.givens), written) << name << ": givens";
+        EXPECT_EQ(!all_sentinel(outcome.solution), written) << name << ": solution";
     }
-}
-
-bool all_sentinel(const DigitGrid& grid) {
-    return std::all_of(grid.begin(), grid.end(),
-                       [](std::uint8_t d) { return d == SENTINEL_DIGIT; });
 }
 
 // Checks one outcome against its kind; returns 0 solved, 1 stalled, 2 exhausted.
@@ -136,7 +108,7 @@ int check_outcome(const Outcome& outcome, const std::vector<int>& pattern,
         }
     }
     if (outcome.result) {
-        EXPECT_TRUE(probe::is_valid_solution(outcome.solution)) << name;
+        EXPECT_TRUE(check::solves(outcome.solution, outcome.givens)) << name;
         return 0;
     }
     EXPECT_TRUE(std::count(outcome.solution.begin(), outcome.solution.end(), 0) > 0)

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "count/count_solutions.hpp"
+#include "support/puzzle_checks.hpp"
 
 namespace cellwright::probe {
 
@@ -39,16 +40,8 @@ DigitGrid digits_from_text(std::string_view text) {
     return digits;
 }
 
-PlacedGrid masks_from_digits(const DigitGrid& digits) {
-    PlacedGrid masks{};
-    for (int cell = 0; cell < CELL_COUNT; ++cell) {
-        masks[cell] = DIGIT_MASKS[digits[cell]];
-    }
-    return masks;
-}
-
 PlacedGrid masks_from_text(std::string_view text) {
-    return masks_from_digits(digits_from_text(text));
+    return check::masks_of(digits_from_text(text));
 }
 
 std::string text_of(const DigitGrid& digits) {
@@ -71,26 +64,6 @@ std::string text_of(const PlacedGrid& masks) {
                            : 0;
     }
     return text_of(digits);
-}
-
-bool is_valid_solution(const DigitGrid& digits) {
-    std::array<unsigned, 9> rows{};
-    std::array<unsigned, 9> columns{};
-    std::array<unsigned, 9> boxes{};
-    for (int cell = 0; cell < CELL_COUNT; ++cell) {
-        const int digit = digits[cell];
-        if (digit < 1 || digit > 9) {
-            return false;
-        }
-        const unsigned bit = 1u << digit;
-        if (((rows[row_of(cell)] | columns[column_of(cell)] | boxes[box_of(cell)]) & bit) != 0) {
-            return false;
-        }
-        rows[row_of(cell)] |= bit;
-        columns[column_of(cell)] |= bit;
-        boxes[box_of(cell)] |= bit;
-    }
-    return true;
 }
 
 std::vector<int> cells_of(const GivenCellList& list, int count) {
@@ -130,7 +103,7 @@ DigitGrid expect_sound_givens(const DigitGrid& givens, const std::string& name) 
     EXPECT_TRUE(std::all_of(present.begin() + 1, present.end(), [](bool p) { return p; }))
         << shown << ": a digit missing";
 
-    PlacedGrid problem = masks_from_digits(givens);
+    PlacedGrid problem = check::masks_of(givens);
     PlacedGrid solution{};
     EXPECT_EQ(count_solutions(problem, solution), 1) << shown << ": not exactly one solution";
     DigitGrid digits{};

@@ -30,14 +30,10 @@ void feed_draws(RandomState& random, const std::vector<Draw>& draws);
 // skipped, so "123456789 456789123 ..." and problem lines both read.
 DigitGrid digits_from_text(std::string_view text);
 PlacedGrid masks_from_text(std::string_view text);
-PlacedGrid masks_from_digits(const DigitGrid& digits);
 
 // Nine rows of nine characters separated by spaces, "." for empty: for assertion messages.
 std::string text_of(const DigitGrid& digits);
 std::string text_of(const PlacedGrid& masks);
-
-// True when every cell holds 1..9 and no unit repeats a digit.
-bool is_valid_solution(const DigitGrid& digits);
 
 // The cell indices of a given-cell list.
 std::vector<int> cells_of(const GivenCellList& list, int count);
