@@ -82,6 +82,34 @@ TEST(Cascade, ProductiveSweepsRunEveryCheaperDriver) {
         std::vector<test::Placement> placed;
     };
     const Case cases[] = {
+        // Filling cell 0 with 4 leaves box 1 only cells 12 and 13 for 4: pointing then
+        // excludes 4 from row 1 in box 2.
+        {"naked singles into locked candidates",
+         [](GridPair& g) {
+             test::force_candidates(g, 0, {4});
+             keep_digit_open_only(g, 4, box_cells(1), {3, 12, 13});
+         },
+         NAKED_SINGLES,
+         TechniqueCounters{0, 1, 1, 0, 0, 0},
+         {{0, 4}}},
+        // The same pointing, reached from a row single instead.
+        {"line singles into locked candidates",
+         [](GridPair& g) {
+             keep_digit_open_only(g, 4, test::row_cells(0), {0});
+             keep_digit_open_only(g, 4, box_cells(1), {3, 12, 13});
+         },
+         LINE_SINGLES,
+         TechniqueCounters{0, 1, 0, 1, 0, 0},
+         {{0, 4}}},
+        // Placing the row single 5 at cell 40 leaves cell 31 (same box) with {7}.
+        {"line singles into naked singles",
+         [](GridPair& g) {
+             keep_digit_open_only(g, 5, test::row_cells(4), {40});
+             test::force_candidates(g, 31, {5, 7});
+         },
+         LINE_SINGLES,
+         TechniqueCounters{0, 0, 1, 1, 0, 0},
+         {{40, 5}, {31, 7}}},
         // The pair leaves cell 20 with {3}; the naked single driver of the cascade fills it.
         {"naked pairs into naked singles",
          [](GridPair& g) {
