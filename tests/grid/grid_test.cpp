@@ -26,6 +26,7 @@ GridPair placed_one_by_one(const DigitGrid& givens) {
     return grid;
 }
 
+// Loads into grids full of stale words, so that every word must be written.
 GridPair loaded(const DigitGrid& givens, TechniqueCounters& counters) {
     GridPair grid;
     grid.placed.fill(0x1FF);

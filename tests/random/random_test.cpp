@@ -3,6 +3,7 @@
 
 #include "random/random.hpp"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
