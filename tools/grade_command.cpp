@@ -10,15 +10,12 @@ namespace cellwright::tool {
 
 int run_grade(const std::vector<std::string>& files, std::istream& standard_input,
               std::ostream& out, std::ostream& errors) {
-    int faults = 0;
-    const int unreadable =
-        for_each_input(files, standard_input, errors, [&](std::string_view name, std::istream& in) {
-            faults += read_puzzles(name, in, errors, [&](int, const PuzzleEntry& entry) {
-                out << grade_json(entry.givens, grade_puzzle(entry.givens)) << '\n';
-            });
+    const int faults =
+        for_each_puzzle(files, standard_input, errors, [&](const PuzzleEntry& entry) {
+            out << grade_json(entry.givens, grade_puzzle(entry.givens)) << '\n';
         });
     out.flush();
-    return faults + unreadable == 0 ? 0 : 1;
+    return faults == 0 ? 0 : 1;
 }
 
 void add_grade_command(CLI::App& app, int& status) {

@@ -75,6 +75,18 @@ int read_puzzles(std::string_view name, std::istream& in, std::ostream& errors,
     return faults;
 }
 
+int for_each_puzzle(const std::vector<std::string>& names, std::istream& standard_input,
+                    std::ostream& errors,
+                    const std::function<void(const PuzzleEntry& entry)>& use) {
+    int faults = 0;
+    const int unreadable =
+        for_each_input(names, standard_input, errors, [&](std::string_view name, std::istream& in) {
+            faults +=
+                read_puzzles(name, in, errors, [&](int, const PuzzleEntry& entry) { use(entry); });
+        });
+    return faults + unreadable;
+}
+
 void report_fault(std::ostream& out, std::string_view name, int line_number,
                   std::string_view reason) {
     out << name << ':' << line_number << ": " << reason << '\n';

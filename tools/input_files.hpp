@@ -29,6 +29,11 @@ int for_each_input(const std::vector<std::string>& names, std::istream& standard
 int read_puzzles(std::string_view name, std::istream& in, std::ostream& errors,
                  const std::function<void(int line_number, const PuzzleEntry& entry)>& use);
 
+// Both of the above: every good puzzle of every input, in order, to `use`. Returns the
+// number of faults and unreadable files together.
+int for_each_puzzle(const std::vector<std::string>& names, std::istream& standard_input,
+                    std::ostream& errors, const std::function<void(const PuzzleEntry& entry)>& use);
+
 // "NAME:LINE: reason\n" on `out`.
 void report_fault(std::ostream& out, std::string_view name, int line_number,
                   std::string_view reason);

@@ -68,32 +68,29 @@ std::vector<std::string> grid_drawing(const DigitGrid& grid) {
 
 int run_show(const std::string& file, bool with_solutions, std::istream& standard_input,
              std::ostream& out, std::ostream& errors) {
-    int faults = 0;
     int number = 0;
-    const int unreadable = for_each_input(
-        {file}, standard_input, errors, [&](std::string_view name, std::istream& in) {
-            faults += read_puzzles(name, in, errors, [&](int, const PuzzleEntry& entry) {
-                const PuzzleGrade grade = grade_puzzle(entry.givens);
-                std::string title = heading(++number, entry, grade);
-                const bool beside = with_solutions && grade.solutions == 1;
-                if (with_solutions && !beside) {
-                    title += grade.solutions == 0 ? " (no solution)" : " (not unique)";
+    const int faults =
+        for_each_puzzle({file}, standard_input, errors, [&](const PuzzleEntry& entry) {
+            const PuzzleGrade grade = grade_puzzle(entry.givens);
+            std::string title = heading(++number, entry, grade);
+            const bool beside = with_solutions && grade.solutions == 1;
+            if (with_solutions && !beside) {
+                title += grade.solutions == 0 ? " (no solution)" : " (not unique)";
+            }
+            const std::vector<std::string> problem = grid_drawing(entry.givens);
+            const std::vector<std::string> solution =
+                beside ? grid_drawing(grade.solution) : std::vector<std::string>{};
+            out << (number > 1 ? "\n" : "") << title << '\n';
+            for (std::size_t i = 0; i < problem.size(); ++i) {
+                out << problem[i];
+                if (beside) {
+                    out << GAP << solution[i];
                 }
-                const std::vector<std::string> problem = grid_drawing(entry.givens);
-                const std::vector<std::string> solution =
-                    beside ? grid_drawing(grade.solution) : std::vector<std::string>{};
-                out << (number > 1 ? "\n" : "") << title << '\n';
-                for (std::size_t i = 0; i < problem.size(); ++i) {
-                    out << problem[i];
-                    if (beside) {
-                        out << GAP << solution[i];
-                    }
-                    out << '\n';
-                }
-            });
+                out << '\n';
+            }
         });
     out.flush();
-    return faults + unreadable == 0 ? 0 : 1;
+    return faults == 0 ? 0 : 1;
 }
 
 void add_show_command(CLI::App& app, int& status) {

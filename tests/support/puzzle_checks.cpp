@@ -1,5 +1,7 @@
 #include "support/puzzle_checks.hpp"
 
+#include <sstream>
+
 namespace cellwright::check {
 
 DigitGrid grid_from_text(std::string_view text) {
@@ -42,6 +44,15 @@ PlacedGrid masks_of(const DigitGrid& digits) {
         masks[cell] = DIGIT_MASKS[digits[cell] <= 9 ? digits[cell] : 0];
     }
     return masks;
+}
+
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 std::vector<DigitGrid> cut_puzzles(RandomState& random, const DigitGrid& solution, int kept,

@@ -1,7 +1,8 @@
 #pragma once
-// Checks on puzzles and solutions shared by the counter and tool tests, plus a source of
-// test puzzles cut from generated solution grids.
+// Checks on puzzles and solutions shared by the counter and tool tests, a source of test
+// puzzles cut from generated solution grids, and splitting of command output into lines.
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -18,6 +19,9 @@ bool solves(const DigitGrid& solution, const DigitGrid& givens);
 
 // The masks of a digit grid, as `load_givens` would place them.
 PlacedGrid masks_of(const DigitGrid& digits);
+
+// The lines of `text`, without their line feeds.
+std::vector<std::string> lines_of(const std::string& text);
 
 // Puzzles made by keeping `kept` randomly chosen cells of the complete grid `solution`
 // (so they have at least that one solution), `count` of them.

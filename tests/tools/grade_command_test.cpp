@@ -18,14 +18,7 @@
 namespace cellwright::tool {
 namespace {
 
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
+using check::lines_of;
 
 TEST(GradePuzzle, RegradesTheReferenceBatches) {
     for (int difficulty_class = 1; difficulty_class <= 3; ++difficulty_class) {

@@ -13,19 +13,12 @@
 namespace cellwright::tool {
 namespace {
 
+using check::lines_of;
+
 const std::string PROBLEM =
     "7/.4......./..1.7.2.5/.3.9.8.7./..6...8../.5..1..6./..7...4../.2.3.4.8./3.8.2.9../"
     ".......1./";
 const std::string GAP = "    ";
-
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 struct Shown {
     int status = 0;

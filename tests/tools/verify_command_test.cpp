@@ -13,6 +13,7 @@
 
 #include "app/problem_line.hpp"
 #include "generator/make_problem.hpp"
+#include "support/puzzle_checks.hpp"
 #include "verify_command.hpp"
 
 namespace cellwright::tool {
@@ -59,12 +60,7 @@ std::vector<std::string> verify_text(const std::string& text, VerifyTally& tally
     std::istringstream in(text);
     std::ostringstream out;
     verify_problem_file("f.dat", in, out, tally);
-    std::vector<std::string> lines;
-    std::istringstream reported(out.str());
-    for (std::string line; std::getline(reported, line);) {
-        lines.push_back(line);
-    }
-    return lines;
+    return check::lines_of(out.str());
 }
 
 TEST(VerifyCommand, PassesTheReferenceBatches) {
