@@ -5,11 +5,11 @@
 
 namespace cellwright {
 
-bool fill_givens(RandomState& random, const GivenCellList& list, int count, PlacedGrid& solution) {
+bool fill_digits(RandomState& random, const GivenCellList& list, int count, PlacedGrid& placed) {
     if (count < 9) {
         return false;
     }
-    PlacedGrid placed{};
+    placed.fill(0);
     ExclusionGrid excluded{};
     TechniqueCounters counters{};  // the filling's own; never read
 
@@ -42,7 +42,12 @@ bool fill_givens(RandomState& random, const GivenCellList& list, int count, Plac
         }
         apply_naked_triples(placed, excluded, counters);
     }
-    return count_solutions(placed, solution) == 1;
+    return true;
+}
+
+bool fill_givens(RandomState& random, const GivenCellList& list, int count, PlacedGrid& solution) {
+    PlacedGrid placed;
+    return fill_digits(random, list, count, placed) && count_solutions(placed, solution) == 1;
 }
 
 }  // namespace cellwright
