@@ -1,16 +1,12 @@
 #include "solver/naked_subsets.hpp"
 
-#include <bit>
+#include <cstdint>
 
 #include "solver/locked_candidates.hpp"
 #include "solver/singles.hpp"
 
 namespace cellwright {
 namespace {
-
-int digit_count(DigitMask mask) {
-    return std::popcount(static_cast<unsigned>(mask));
-}
 
 // Positions 0..8 of the unit's empty cells whose candidate count lies in [fewest, most].
 // Built once per unit call on purpose: a cell that reaches the count later is not added.
@@ -32,32 +28,117 @@ QualifyingCells qualifying_cells(const PlacedGrid& placed, const ExclusionGrid& 
     return list;
 }
 
-// Excludes `digits` from every cell of the unit outside the subset of positions `keep`.
-void exclude_outside(ExclusionGrid& excluded, int first_cell, const UnitOffsets& offsets,
+// Excludes `digits` from every cell of the unit outside the subset of positions `keep`. True
+// when some cell lost a candidate it still had.
+bool exclude_outside(ExclusionGrid& excluded, int first_cell, const UnitOffsets& offsets,
                      unsigned keep, DigitMask digits) {
+    DigitMask lost = 0;
     for (int position = 0; position < 9; ++position) {
         if ((keep >> position & 1u) == 0) {
-            excluded[first_cell + offsets[position]] |= digits;
+            DigitMask& word = excluded[first_cell + offsets[position]];
+            lost |= static_cast<DigitMask>(digits & ~word);
+            word |= digits;
         }
     }
+    return lost != 0;
 }
 
-using UnitTechnique = void (*)(PlacedGrid&, ExclusionGrid&, int, const UnitOffsets&);
+// Cells whose candidate count lies in a range, one 27-bit word per band of three rows:
+// cell (row, column) is bit 9 * (row % 3) + column of word row / 3.
+//
+//   band word:  row 3b+2: bits 18..26 | row 3b+1: bits 9..17 | row 3b: bits 0..8
+//
+// Rows and boxes lie inside one word; a column takes one bit triple from each.
+using BandBits = std::array<std::uint32_t, 3>;
 
-// One sweep over the 27 units in the order row u, column u, box u for u = 0..8.
-void sweep_units(PlacedGrid& placed, ExclusionGrid& excluded, UnitTechnique technique) {
-    for (int u = 0; u < 9; ++u) {
-        technique(placed, excluded, 9 * u, ROW_OFFSETS);
-        technique(placed, excluded, u, COLUMN_OFFSETS);
-        technique(placed, excluded, BOX_ORIGINS[u], BOX_OFFSETS);
+constexpr std::uint32_t COLUMN_IN_BAND = 1u | 1u << 9 | 1u << 18;
+constexpr std::uint32_t BOX_IN_BAND = 0x7u | 0x7u << 9 | 0x7u << 18;
+
+BandBits cells_with_counts(const ExclusionGrid& excluded, int fewest, int most) {
+    BandBits bands{};
+    for (int band = 0; band < 3; ++band) {
+        std::uint32_t bits = 0;
+        for (int k = 0; k < 27; ++k) {
+            const auto count =
+                static_cast<unsigned>(digit_count(candidates_of(excluded[27 * band + k])));
+            bits |= static_cast<std::uint32_t>(count - static_cast<unsigned>(fewest) <=
+                                               static_cast<unsigned>(most - fewest))
+                    << k;
+        }
+        bands[band] = bits;
     }
+    return bands;
 }
+
+std::uint32_t row_bits(const BandBits& bands, int row) {
+    return bands[row / 3] >> (9 * (row % 3)) & ALL_DIGITS;
+}
+
+std::uint32_t column_bits(const BandBits& bands, int column) {
+    return (bands[0] >> column & COLUMN_IN_BAND) | (bands[1] >> column & COLUMN_IN_BAND) << 1 |
+           (bands[2] >> column & COLUMN_IN_BAND) << 2;
+}
+
+std::uint32_t box_bits(const BandBits& bands, int box) {
+    return bands[box / 3] & BOX_IN_BAND << (3 * (box % 3));
+}
+
+// True when `bits` has at least `n` (1..3) bits set.
+bool at_least(std::uint32_t bits, int n) {
+    for (int k = 1; k < n; ++k) {
+        bits &= bits - 1;
+    }
+    return bits != 0;
+}
+
+using UnitTechnique = bool (*)(PlacedGrid&, ExclusionGrid&, int, const UnitOffsets&);
+
+// Which cells a unit technique lists, and how many it needs before it can act.
+struct SubsetShape {
+    UnitTechnique technique;
+    int fewest_candidates;
+    int most_candidates;
+    int cells;
+};
+
+// One sweep over the 27 units in the order row u, column u, box u for u = 0..8. True when
+// some exclusion bit was newly set.
+//
+// A unit whose cells with the listed candidate counts are fewer than the subset size returns
+// at once without a write, so it is skipped. The bands are taken before the first unit and
+// retaken after every unit that set a bit: between two such units nothing changes, so the
+// bands hold every cell the skipped unit's own list would have held (the list also demands
+// an empty cell, so it can only be shorter).
+bool sweep_units(PlacedGrid& placed, ExclusionGrid& excluded, const SubsetShape& shape) {
+    const auto listed = [&] {
+        return cells_with_counts(excluded, shape.fewest_candidates, shape.most_candidates);
+    };
+    BandBits bands = listed();
+    bool changed = false;
+    const auto visit = [&](std::uint32_t unit_cells, int first_cell, const UnitOffsets& offsets) {
+        if (at_least(unit_cells, shape.cells) &&
+            shape.technique(placed, excluded, first_cell, offsets)) {
+            changed = true;
+            bands = listed();
+        }
+    };
+    for (int u = 0; u < 9; ++u) {
+        visit(row_bits(bands, u), 9 * u, ROW_OFFSETS);
+        visit(column_bits(bands, u), u, COLUMN_OFFSETS);
+        visit(box_bits(bands, u), BOX_ORIGINS[u], BOX_OFFSETS);
+    }
+    return changed;
+}
+
+constexpr SubsetShape NAKED_PAIRS{unit_naked_pairs, 2, 2, 2};
+constexpr SubsetShape NAKED_TRIPLES{unit_naked_triples, 2, 3, 3};
 
 }  // namespace
 
-void unit_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
+bool unit_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
                       const UnitOffsets& offsets) {
     const QualifyingCells list = qualifying_cells(placed, excluded, first_cell, offsets, 2, 2);
+    bool changed = false;
     for (int i = 0; i < list.size; ++i) {
         const int cell_i = first_cell + offsets[list.positions[i]];
         for (int j = i + 1; j < list.size; ++j) {
@@ -66,15 +147,17 @@ void unit_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, int first_cel
             const DigitMask pair_union = candidates_of(excluded[cell_i] & excluded[cell_j]);
             if (digit_count(pair_union) == 2) {
                 const unsigned keep = 1u << list.positions[i] | 1u << list.positions[j];
-                exclude_outside(excluded, first_cell, offsets, keep, pair_union);
+                changed |= exclude_outside(excluded, first_cell, offsets, keep, pair_union);
             }
         }
     }
+    return changed;
 }
 
-void unit_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
+bool unit_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
                         const UnitOffsets& offsets) {
     const QualifyingCells list = qualifying_cells(placed, excluded, first_cell, offsets, 2, 3);
+    bool changed = false;
     for (int i = 0; i < list.size; ++i) {
         const int cell_i = first_cell + offsets[list.positions[i]];
         for (int j = i + 1; j < list.size; ++j) {
@@ -86,20 +169,18 @@ void unit_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, int first_c
                 if (digit_count(triple_union) == 3) {
                     const unsigned keep =
                         1u << list.positions[i] | 1u << list.positions[j] | 1u << list.positions[k];
-                    exclude_outside(excluded, first_cell, offsets, keep, triple_union);
+                    changed |= exclude_outside(excluded, first_cell, offsets, keep, triple_union);
                 }
             }
         }
     }
+    return changed;
 }
 
+// Bits of `excluded` are only ever set, so "some bit newly set" is the same test as comparing
+// the grid with a snapshot taken before the sweep, without the copy.
 void apply_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters) {
-    for (;;) {
-        const ExclusionGrid snapshot = excluded;
-        sweep_units(placed, excluded, unit_naked_pairs);
-        if (excluded == snapshot) {
-            return;
-        }
+    while (sweep_units(placed, excluded, NAKED_PAIRS)) {
         ++counters.naked_pair_sweeps;
         repeat_box_singles(placed, excluded, counters);
         apply_locked_candidates(placed, excluded, counters);
@@ -109,12 +190,7 @@ void apply_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCou
 }
 
 void apply_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters) {
-    for (;;) {
-        const ExclusionGrid snapshot = excluded;
-        sweep_units(placed, excluded, unit_naked_triples);
-        if (excluded == snapshot) {
-            return;
-        }
+    while (sweep_units(placed, excluded, NAKED_TRIPLES)) {
         ++counters.naked_triple_sweeps;
         repeat_box_singles(placed, excluded, counters);
         apply_locked_candidates(placed, excluded, counters);

@@ -1,7 +1,5 @@
 #include "solver/singles.hpp"
 
-#include <bit>
-
 #include "solver/locked_candidates.hpp"
 
 namespace cellwright {
@@ -81,7 +79,7 @@ bool naked_single_scan(PlacedGrid& placed, ExclusionGrid& excluded) {
             continue;
         }
         const DigitMask candidates = candidates_of(excluded[cell]);
-        if (std::popcount(static_cast<unsigned>(candidates)) == 1) {
+        if (digit_count(candidates) == 1) {
             place_digit(placed, excluded, cell, candidates);
             progress = true;
         }
