@@ -90,12 +90,16 @@ struct Search {
 
 enum class Propagation { dead_end, placed_some, placed_none };
 
+// Free digits of each cell as the last naked-single pass saw them (0 where filled).
+using FreeDigits = std::array<DigitMask, CELL_COUNT>;
+
 // One pass of naked singles over the empty cells from `start` on, each seeing the placements
 // made before it in the pass.
-Propagation naked_single_pass(Search& search, int start) {
+Propagation naked_single_pass(Search& search, int start, FreeDigits& free_of) {
     Propagation result = Propagation::placed_none;
     for (int cell = start; cell < CELL_COUNT; ++cell) {
         if (search.placed[cell] != 0) {
+            free_of[cell] = 0;
             continue;
         }
         const DigitMask free = search.free_digits(cell);
@@ -105,6 +109,9 @@ Propagation naked_single_pass(Search& search, int start) {
         if ((free & (free - 1)) == 0) {
             search.place_forced(cell, free);
             result = Propagation::placed_some;
+            free_of[cell] = 0;
+        } else {
+            free_of[cell] = free;
         }
     }
     return result;
@@ -112,21 +119,24 @@ Propagation naked_single_pass(Search& search, int start) {
 
 // Hidden singles: a digit missing from a unit with exactly one free cell there must go to that
 // cell; a digit with no free cell there leaves the grid without a solution.
-Propagation hidden_single_pass(Search& search, const UnitCells& units, const UnitMasks& used) {
+//
+// The free digits come from the last naked-single pass and may be stale after a placement of
+// this pass; they can only be too many, so a digit found without a cell truly has none, and a
+// single is checked against the grid before it is placed.
+Propagation hidden_single_pass(Search& search, const UnitCells& units, const UnitMasks& used,
+                               const FreeDigits& free_of) {
     Propagation result = Propagation::placed_none;
     for (int u = 0; u < 9; ++u) {
-        auto missing = static_cast<DigitMask>(ALL_DIGITS & ~used[u]);
+        const auto missing = static_cast<DigitMask>(ALL_DIGITS & ~used[u]);
         if (missing == 0) {
             continue;
         }
         DigitMask once = 0;
         DigitMask twice = 0;
         for (const int cell : units[u]) {
-            if (search.placed[cell] == 0) {
-                const DigitMask free = search.free_digits(cell);
-                twice |= once & free;
-                once |= free;
-            }
+            const DigitMask free = free_of[cell];
+            twice |= once & free;
+            once |= free;
         }
         if ((missing & ~once) != 0) {
             return Propagation::dead_end;
@@ -135,10 +145,10 @@ Propagation hidden_single_pass(Search& search, const UnitCells& units, const Uni
         while (singles != 0) {
             const auto digit = static_cast<DigitMask>(singles & -singles);
             singles ^= digit;
-            // An earlier single of this unit may have taken the cell or the digit's last place.
             int target = -1;
             for (const int cell : units[u]) {
-                if (search.placed[cell] == 0 && (search.free_digits(cell) & digit) != 0) {
+                if ((free_of[cell] & digit) != 0 && search.placed[cell] == 0 &&
+                    (search.free_digits(cell) & digit) != 0) {
                     target = cell;
                     break;
                 }
@@ -158,9 +168,13 @@ Propagation hidden_single_pass(Search& search, const UnitCells& units, const Uni
 // so the completions below this node, and the order in which the search meets them, are the
 // same as with naked singles alone: only barren branches are cut sooner.
 bool fill_forced_cells(Search& search, int start) {
+    FreeDigits free_of;  // cells below `start` are filled and never read
+    for (int cell = 0; cell < start; ++cell) {
+        free_of[cell] = 0;
+    }
     for (;;) {
         Propagation pass;
-        while ((pass = naked_single_pass(search, start)) == Propagation::placed_some) {
+        while ((pass = naked_single_pass(search, start, free_of)) == Propagation::placed_some) {
         }
         if (pass == Propagation::dead_end) {
             return false;
@@ -170,7 +184,7 @@ bool fill_forced_cells(Search& search, int start) {
              {std::pair<const UnitCells&, const UnitMasks&>{BOX_CELLS, search.boxes},
               {ROW_CELLS, search.rows},
               {COLUMN_CELLS, search.columns}}) {
-            pass = hidden_single_pass(search, units, used);
+            pass = hidden_single_pass(search, units, used, free_of);
             if (pass == Propagation::dead_end) {
                 return false;
             }

@@ -162,10 +162,15 @@ bool unit_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, int first_c
         const int cell_i = first_cell + offsets[list.positions[i]];
         for (int j = i + 1; j < list.size; ++j) {
             const int cell_j = first_cell + offsets[list.positions[j]];
+            // Triples (i, j, k) only write outside i and j, so this pair's words hold still
+            // for the whole k loop; a pair with more than three digits ends it early.
+            const DigitMask pair_excluded = excluded[cell_i] & excluded[cell_j];
+            if (digit_count(candidates_of(pair_excluded)) > 3) {
+                continue;
+            }
             for (int k = j + 1; k < list.size; ++k) {
                 const int cell_k = first_cell + offsets[list.positions[k]];
-                const DigitMask triple_union =
-                    candidates_of(excluded[cell_i] & excluded[cell_j] & excluded[cell_k]);
+                const DigitMask triple_union = candidates_of(pair_excluded & excluded[cell_k]);
                 if (digit_count(triple_union) == 3) {
                     const unsigned keep =
                         1u << list.positions[i] | 1u << list.positions[j] | 1u << list.positions[k];
