@@ -81,15 +81,10 @@ std::uint32_t pack_flags(const std::uint8_t* flags) {
     return static_cast<std::uint32_t>((word * 0x0102040810204080ULL) >> 56);
 }
 
-BandBits cells_with_counts(const ExclusionGrid& excluded, int fewest, int most) {
-    // Padded so that the last band's fourth group of eight reads zeros past cell 80.
-    alignas(16) std::array<std::uint8_t, 96> flags{};
-    const auto low = static_cast<std::uint16_t>(fewest);
-    const auto span = static_cast<std::uint16_t>(most - fewest);
-    for (int cell = 0; cell < CELL_COUNT; ++cell) {
-        flags[cell] = static_cast<std::uint8_t>(
-            static_cast<std::uint16_t>(lane_digit_count(excluded[cell]) - low) <= span);
-    }
+// Bytes of 0 or 1, one per cell (padded to 96), as band words.
+using CellFlags = std::array<std::uint8_t, 96>;
+
+BandBits band_bits(const CellFlags& flags) {
     BandBits bands{};
     for (int band = 0; band < 3; ++band) {
         const std::uint8_t* first = flags.data() + 27 * band;
@@ -98,6 +93,30 @@ BandBits cells_with_counts(const ExclusionGrid& excluded, int fewest, int most) 
                       0x7FFFFFFu;
     }
     return bands;
+}
+
+BandBits cells_with_counts(const ExclusionGrid& excluded, int fewest, int most) {
+    // Zero past cell 80, where the last band's fourth group of eight reads.
+    alignas(16) CellFlags flags{};
+    const auto low = static_cast<std::uint16_t>(fewest);
+    const auto span = static_cast<std::uint16_t>(most - fewest);
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        flags[cell] = static_cast<std::uint8_t>(
+            static_cast<std::uint16_t>(lane_digit_count(excluded[cell]) - low) <= span);
+    }
+    return band_bits(flags);
+}
+
+// Cells whose exclusion word differs from the quiet sweep's; every cell when none is known.
+BandBits cells_changed_since(const ExclusionGrid& excluded, const QuietSweep* quiet) {
+    if (quiet == nullptr || !quiet->known) {
+        return {0x7FFFFFFu, 0x7FFFFFFu, 0x7FFFFFFu};
+    }
+    alignas(16) CellFlags flags{};
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        flags[cell] = static_cast<std::uint8_t>(excluded[cell] != quiet->excluded[cell]);
+    }
+    return band_bits(flags);
 }
 
 std::uint32_t row_bits(const BandBits& bands, int row) {
@@ -138,24 +157,34 @@ struct SubsetShape {
 // at once without a write, so it is skipped. The bands are taken before the first unit and
 // retaken after every unit that set a bit: between two such units nothing changes, so the
 // bands hold every cell the skipped unit's own list would have held (the list also demands
-// an empty cell, so it can only be shorter).
-bool sweep_units(PlacedGrid& placed, ExclusionGrid& excluded, const SubsetShape& shape) {
+// an empty cell, so it can only be shorter). With `quiet`, a unit none of whose cells changed
+// since the last quiet sweep is skipped as well (see QuietSweep), and a sweep that sets no
+// bit becomes the new quiet sweep.
+bool sweep_units(PlacedGrid& placed, ExclusionGrid& excluded, const SubsetShape& shape,
+                 QuietSweep* quiet) {
     const auto listed = [&] {
         return cells_with_counts(excluded, shape.fewest_candidates, shape.most_candidates);
     };
     BandBits bands = listed();
+    BandBits changed_cells = cells_changed_since(excluded, quiet);
     bool changed = false;
-    const auto visit = [&](std::uint32_t unit_cells, int first_cell, const UnitOffsets& offsets) {
-        if (at_least(unit_cells, shape.cells) &&
+    const auto visit = [&](std::uint32_t unit_cells, std::uint32_t unit_changes, int first_cell,
+                           const UnitOffsets& offsets) {
+        if (unit_changes != 0 && at_least(unit_cells, shape.cells) &&
             shape.technique(placed, excluded, first_cell, offsets)) {
             changed = true;
             bands = listed();
+            changed_cells = cells_changed_since(excluded, quiet);
         }
     };
     for (int u = 0; u < 9; ++u) {
-        visit(row_bits(bands, u), 9 * u, ROW_OFFSETS);
-        visit(column_bits(bands, u), u, COLUMN_OFFSETS);
-        visit(box_bits(bands, u), BOX_ORIGINS[u], BOX_OFFSETS);
+        visit(row_bits(bands, u), row_bits(changed_cells, u), 9 * u, ROW_OFFSETS);
+        visit(column_bits(bands, u), column_bits(changed_cells, u), u, COLUMN_OFFSETS);
+        visit(box_bits(bands, u), box_bits(changed_cells, u), BOX_ORIGINS[u], BOX_OFFSETS);
+    }
+    if (!changed && quiet != nullptr) {
+        quiet->excluded = excluded;
+        quiet->known = true;
     }
     return changed;
 }
@@ -215,7 +244,7 @@ bool unit_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, int first_c
 // Bits of `excluded` are only ever set, so "some bit newly set" is the same test as comparing
 // the grid with a snapshot taken before the sweep, without the copy.
 void apply_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters) {
-    while (sweep_units(placed, excluded, NAKED_PAIRS)) {
+    while (sweep_units(placed, excluded, NAKED_PAIRS, nullptr)) {
         ++counters.naked_pair_sweeps;
         repeat_box_singles(placed, excluded, counters);
         apply_locked_candidates(placed, excluded, counters);
@@ -224,8 +253,9 @@ void apply_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCou
     }
 }
 
-void apply_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters) {
-    while (sweep_units(placed, excluded, NAKED_TRIPLES)) {
+void apply_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters,
+                         QuietSweep& quiet) {
+    while (sweep_units(placed, excluded, NAKED_TRIPLES, &quiet)) {
         ++counters.naked_triple_sweeps;
         repeat_box_singles(placed, excluded, counters);
         apply_locked_candidates(placed, excluded, counters);
@@ -233,6 +263,11 @@ void apply_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueC
         apply_line_singles(placed, excluded, counters);
         apply_naked_pairs(placed, excluded, counters);
     }
+}
+
+void apply_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters) {
+    QuietSweep quiet;
+    apply_naked_triples(placed, excluded, counters, quiet);
 }
 
 }  // namespace cellwright
