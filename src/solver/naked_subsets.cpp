@@ -168,9 +168,9 @@ bool sweep_units(PlacedGrid& placed, ExclusionGrid& excluded, const SubsetShape&
     BandBits bands = listed();
     BandBits changed_cells = cells_changed_since(excluded, quiet);
     bool changed = false;
-    const auto visit = [&](std::uint32_t unit_cells, std::uint32_t unit_changes, int first_cell,
-                           const UnitOffsets& offsets) {
-        if (unit_changes != 0 && at_least(unit_cells, shape.cells) &&
+    // Which cells changed is tested first: after a digit is placed most units have none.
+    const auto visit = [&](auto unit_bits, int u, int first_cell, const UnitOffsets& offsets) {
+        if (unit_bits(changed_cells, u) != 0 && at_least(unit_bits(bands, u), shape.cells) &&
             shape.technique(placed, excluded, first_cell, offsets)) {
             changed = true;
             bands = listed();
@@ -178,9 +178,9 @@ bool sweep_units(PlacedGrid& placed, ExclusionGrid& excluded, const SubsetShape&
         }
     };
     for (int u = 0; u < 9; ++u) {
-        visit(row_bits(bands, u), row_bits(changed_cells, u), 9 * u, ROW_OFFSETS);
-        visit(column_bits(bands, u), column_bits(changed_cells, u), u, COLUMN_OFFSETS);
-        visit(box_bits(bands, u), box_bits(changed_cells, u), BOX_ORIGINS[u], BOX_OFFSETS);
+        visit(row_bits, u, 9 * u, ROW_OFFSETS);
+        visit(column_bits, u, u, COLUMN_OFFSETS);
+        visit(box_bits, u, BOX_ORIGINS[u], BOX_OFFSETS);
     }
     if (!changed && quiet != nullptr) {
         quiet->excluded = excluded;
