@@ -189,13 +189,10 @@ bool sweep_units(PlacedGrid& placed, ExclusionGrid& excluded, const SubsetShape&
     return changed;
 }
 
-constexpr SubsetShape NAKED_PAIRS{unit_naked_pairs, 2, 2, 2};
-constexpr SubsetShape NAKED_TRIPLES{unit_naked_triples, 2, 3, 3};
-
-}  // namespace
-
-bool unit_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
-                      const UnitOffsets& offsets) {
+// The unit techniques proper; true when some cell lost a candidate, which the sweeps use
+// instead of a snapshot.
+bool naked_pairs_in_unit(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
+                         const UnitOffsets& offsets) {
     const QualifyingCells list = qualifying_cells(placed, excluded, first_cell, offsets, 2, 2);
     bool changed = false;
     for (int i = 0; i < list.size; ++i) {
@@ -213,8 +210,8 @@ bool unit_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, int first_cel
     return changed;
 }
 
-bool unit_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
-                        const UnitOffsets& offsets) {
+bool naked_triples_in_unit(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
+                           const UnitOffsets& offsets) {
     const QualifyingCells list = qualifying_cells(placed, excluded, first_cell, offsets, 2, 3);
     bool changed = false;
     for (int i = 0; i < list.size; ++i) {
@@ -239,6 +236,21 @@ bool unit_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, int first_c
         }
     }
     return changed;
+}
+
+constexpr SubsetShape NAKED_PAIRS{naked_pairs_in_unit, 2, 2, 2};
+constexpr SubsetShape NAKED_TRIPLES{naked_triples_in_unit, 2, 3, 3};
+
+}  // namespace
+
+void unit_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
+                      const UnitOffsets& offsets) {
+    naked_pairs_in_unit(placed, excluded, first_cell, offsets);
+}
+
+void unit_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
+                        const UnitOffsets& offsets) {
+    naked_triples_in_unit(placed, excluded, first_cell, offsets);
 }
 
 // Bits of `excluded` are only ever set, so "some bit newly set" is the same test as comparing

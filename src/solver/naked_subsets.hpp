@@ -12,14 +12,13 @@ namespace cellwright {
 
 // Lists the unit's empty two-candidate cells once at the start; then, for every pair of
 // listed cells in lexicographic order, reads their union afresh and, if it has two digits,
-// excludes them from the other seven cells. True when some cell lost a candidate.
-bool unit_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
+// excludes them from the other seven cells.
+void unit_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
                       const UnitOffsets& offsets);
 
 // As `unit_naked_pairs` for cells with two or three candidates, triples in lexicographic
-// order, unions of exactly three digits, excluded from the other six cells. True when some
-// cell lost a candidate.
-bool unit_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
+// order, unions of exactly three digits, excluded from the other six cells.
+void unit_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
                         const UnitOffsets& offsets);
 
 // Drivers: sweep row u, column u, box u for u = 0..8 until a sweep changes no exclusion;
