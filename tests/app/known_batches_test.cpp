@@ -9,8 +9,8 @@
 namespace cellwright {
 namespace {
 
-using testing::batch_text;
-using testing::read_file;
+using test::batch_text;
+using test::read_file;
 
 TEST(KnownBatches, SeedZeroReproducesReferenceFiles) {
     for (int difficulty_class = 1; difficulty_class <= 3; ++difficulty_class) {

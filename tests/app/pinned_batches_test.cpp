@@ -13,8 +13,8 @@
 namespace cellwright {
 namespace {
 
-using testing::batch_text;
-using testing::read_file;
+using test::batch_text;
+using test::read_file;
 
 struct PinnedSeed {
     std::uint32_t seed;

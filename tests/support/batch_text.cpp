@@ -6,7 +6,7 @@
 #include "app/accept_problem.hpp"
 #include "app/problem_line.hpp"
 
-namespace cellwright::testing {
+namespace cellwright::test {
 
 std::string read_file(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -29,4 +29,4 @@ std::string batch_text(std::uint32_t seed, int difficulty_class, int problems) {
     return text;
 }
 
-}  // namespace cellwright::testing
+}  // namespace cellwright::test

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace cellwright::testing {
+namespace cellwright::test {
 
 // The whole content of a file, or an empty string when it cannot be read.
 std::string read_file(const std::string& path);
@@ -13,4 +13,4 @@ std::string read_file(const std::string& path);
 // `difficulty_class` that a batch seeded with `seed` accepts: the problem file's content.
 std::string batch_text(std::uint32_t seed, int difficulty_class, int problems);
 
-}  // namespace cellwright::testing
+}  // namespace cellwright::test
