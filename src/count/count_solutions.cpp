@@ -98,9 +98,27 @@ struct Search {
     }
 };
 
+// Looks at one cell: an empty cell without a free digit is a dead end (false), and one with a
+// single free digit is filled with it (`forced` set).
+bool settle_cell(Search& search, int cell, bool& forced) {
+    forced = false;
+    if (search.placed[cell] != 0) {
+        return true;
+    }
+    const DigitMask free = search.free_digits(cell);
+    if (free == 0) {
+        return false;
+    }
+    if ((free & (free - 1)) == 0) {
+        search.place_forced(cell, free);
+        forced = true;
+    }
+    return true;
+}
+
 // Fills the naked singles that the placement in `cell` leads to, peer by peer: only the peers
 // of a new digit lose free digits, so they are the only cells that can become forced or dead.
-// False at a dead end (an empty cell without a free digit).
+// False at a dead end.
 bool fill_naked_singles_after(Search& search, int cell) {
     std::array<std::uint8_t, CELL_COUNT> pending;
     int pending_count = 0;
@@ -108,15 +126,11 @@ bool fill_naked_singles_after(Search& search, int cell) {
     while (pending_count > 0) {
         const int source = pending[--pending_count];
         for (const int peer : PEERS[source]) {
-            if (search.placed[peer] != 0) {
-                continue;
-            }
-            const DigitMask free = search.free_digits(peer);
-            if (free == 0) {
+            bool forced = false;
+            if (!settle_cell(search, peer, forced)) {
                 return false;
             }
-            if ((free & (free - 1)) == 0) {
-                search.place_forced(peer, free);
+            if (forced) {
                 pending[pending_count++] = static_cast<std::uint8_t>(peer);
             }
         }
@@ -183,19 +197,10 @@ bool fill_forced_cells(Search& search, int branch_cell) {
         }
     } else {
         for (int k = 0; k < search.empty_count; ++k) {
-            const int cell = search.empty[k];
-            if (search.placed[cell] != 0) {
-                continue;
-            }
-            const DigitMask free = search.free_digits(cell);
-            if (free == 0) {
+            bool forced = false;
+            if (!settle_cell(search, search.empty[k], forced) ||
+                (forced && !fill_naked_singles_after(search, search.empty[k]))) {
                 return false;
-            }
-            if ((free & (free - 1)) == 0) {
-                search.place_forced(cell, free);
-                if (!fill_naked_singles_after(search, cell)) {
-                    return false;
-                }
             }
         }
     }

@@ -265,15 +265,20 @@ void apply_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCou
     }
 }
 
+void run_drivers_below_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded,
+                                     TechniqueCounters& counters) {
+    repeat_box_singles(placed, excluded, counters);
+    apply_locked_candidates(placed, excluded, counters);
+    apply_naked_singles(placed, excluded, counters);
+    apply_line_singles(placed, excluded, counters);
+    apply_naked_pairs(placed, excluded, counters);
+}
+
 void apply_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters,
                          QuietSweep& quiet) {
     while (sweep_units(placed, excluded, NAKED_TRIPLES, &quiet)) {
         ++counters.naked_triple_sweeps;
-        repeat_box_singles(placed, excluded, counters);
-        apply_locked_candidates(placed, excluded, counters);
-        apply_naked_singles(placed, excluded, counters);
-        apply_line_singles(placed, excluded, counters);
-        apply_naked_pairs(placed, excluded, counters);
+        run_drivers_below_naked_triples(placed, excluded, counters);
     }
 }
 

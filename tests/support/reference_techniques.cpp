@@ -2,9 +2,7 @@
 
 #include <bit>
 
-#include "solver/locked_candidates.hpp"
 #include "solver/naked_subsets.hpp"
-#include "solver/singles.hpp"
 
 namespace cellwright::test {
 namespace {
@@ -113,11 +111,7 @@ void reference_apply_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded,
                                    TechniqueCounters& counters) {
     while (reference_naked_triple_sweep(placed, excluded)) {
         ++counters.naked_triple_sweeps;
-        repeat_box_singles(placed, excluded, counters);
-        apply_locked_candidates(placed, excluded, counters);
-        apply_naked_singles(placed, excluded, counters);
-        apply_line_singles(placed, excluded, counters);
-        apply_naked_pairs(placed, excluded, counters);
+        run_drivers_below_naked_triples(placed, excluded, counters);
     }
 }
 
