@@ -14,26 +14,29 @@ namespace {
 std::atomic<long> allocations{0};
 }  // namespace
 
-void* operator new(std::size_t size) {
+// Not inlined: seen inline, a free() of memory from operator new looks mismatched to the
+// compiler's checks, although here both ends are malloc and free.
+
+[[gnu::noinline]] void* operator new(std::size_t size) {
     allocations.fetch_add(1, std::memory_order_relaxed);
     if (void* block = std::malloc(size == 0 ? 1 : size)) {
         return block;
     }
     throw std::bad_alloc();
 }
-void* operator new[](std::size_t size) {
+[[gnu::noinline]] void* operator new[](std::size_t size) {
     return operator new(size);
 }
-void operator delete(void* block) noexcept {
+[[gnu::noinline]] void operator delete(void* block) noexcept {
     std::free(block);
 }
-void operator delete[](void* block) noexcept {
+[[gnu::noinline]] void operator delete[](void* block) noexcept {
     std::free(block);
 }
-void operator delete(void* block, std::size_t) noexcept {
+[[gnu::noinline]] void operator delete(void* block, std::size_t) noexcept {
     std::free(block);
 }
-void operator delete[](void* block, std::size_t) noexcept {
+[[gnu::noinline]] void operator delete[](void* block, std::size_t) noexcept {
     std::free(block);
 }
 
