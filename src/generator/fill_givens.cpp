@@ -5,13 +5,14 @@
 
 namespace cellwright {
 
-bool fill_givens(RandomState& random, const GivenCellList& list, int count, PlacedGrid& solution) {
+bool fill_digits(RandomState& random, const GivenCellList& list, int count, PlacedGrid& placed) {
     if (count < 9) {
         return false;
     }
-    PlacedGrid placed{};
+    placed.fill(0);
     ExclusionGrid excluded{};
     TechniqueCounters counters{};  // the filling's own; never read
+    QuietSweep quiet;              // lets each sweep skip the units the last digit left alone
 
     // Spreading: each digit once on a random listed cell; an occupied cell is redrawn.
     for (int digit = 1; digit <= 9; ++digit) {
@@ -21,7 +22,7 @@ bool fill_givens(RandomState& random, const GivenCellList& list, int count, Plac
         } while (placed[cell] != 0);
         place_digit(placed, excluded, cell, DIGIT_MASKS[digit]);
     }
-    apply_naked_triples(placed, excluded, counters);
+    apply_naked_triples(placed, excluded, counters, quiet);
 
     // Completion: a cell already filled (by the spreading or a conclusion) draws nothing.
     for (int i = 0; i < count; ++i) {
@@ -40,9 +41,14 @@ bool fill_givens(RandomState& random, const GivenCellList& list, int count, Plac
         if (placed[cell] == 0) {
             return false;
         }
-        apply_naked_triples(placed, excluded, counters);
+        apply_naked_triples(placed, excluded, counters, quiet);
     }
-    return count_solutions(placed, solution) == 1;
+    return true;
+}
+
+bool fill_givens(RandomState& random, const GivenCellList& list, int count, PlacedGrid& solution) {
+    PlacedGrid placed;
+    return fill_digits(random, list, count, placed) && count_solutions(placed, solution) == 1;
 }
 
 }  // namespace cellwright

@@ -17,4 +17,10 @@ namespace cellwright {
 // the nine spread digits: it yields false without drawing.
 bool fill_givens(RandomState& random, const GivenCellList& list, int count, PlacedGrid& solution);
 
+// The filling part of `fill_givens`, without the solution count: starts from an empty board
+// and leaves in `placed` every digit placed or concluded. False (with `placed` partly filled)
+// when a listed cell has every digit excluded at its turn, or the list is shorter than nine.
+// Makes exactly the draws `fill_givens` makes.
+bool fill_digits(RandomState& random, const GivenCellList& list, int count, PlacedGrid& placed);
+
 }  // namespace cellwright

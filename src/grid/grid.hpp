@@ -48,6 +48,21 @@ constexpr DigitMask candidates_of(DigitMask excluded_word) {
     return static_cast<DigitMask>(ALL_DIGITS & ~excluded_word);
 }
 
+// Number of set bits of each 9-bit mask. A table, not std::popcount: the baseline x86-64
+// target has no population-count instruction, and the library fallback is a call per mask.
+inline constexpr std::array<std::uint8_t, 512> DIGIT_COUNTS = [] {
+    std::array<std::uint8_t, 512> counts{};
+    for (unsigned mask = 0; mask < 512; ++mask) {
+        counts[mask] = static_cast<std::uint8_t>(std::popcount(mask));
+    }
+    return counts;
+}();
+
+// How many digits a mask holds (0..9).
+constexpr int digit_count(DigitMask mask) {
+    return DIGIT_COUNTS[mask & ALL_DIGITS];
+}
+
 // The digit 1..9 of a one-bit mask, 0 for an empty mask.
 constexpr int digit_of(DigitMask mask) {
     return mask == 0 ? 0 : std::countr_zero(static_cast<unsigned>(mask)) + 1;

@@ -26,4 +26,24 @@ void unit_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, int first_c
 void apply_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters);
 void apply_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters);
 
+// What a productive sweep of naked triples runs before it sweeps again: `repeat_box_singles`,
+// then the drivers of locked candidates, naked singles, row/column singles and naked pairs.
+void run_drivers_below_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded,
+                                     TechniqueCounters& counters);
+
+// The exclusion words at the end of the last sweep of naked triples that set no bit. That
+// sweep visited every unit with exactly these words and none changed anything; a unit's visit
+// reads and writes only its own nine cells (and a filled cell's word is always ALL_DIGITS), so
+// a unit whose nine words are still the same would change nothing again. For one grid pair;
+// starts knowing nothing.
+struct QuietSweep {
+    ExclusionGrid excluded{};
+    bool known = false;
+};
+
+// `apply_naked_triples` for a caller that drives one grid pair through many calls: units
+// unchanged since the last quiet sweep are skipped, and `quiet` is brought up to date.
+void apply_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters,
+                         QuietSweep& quiet);
+
 }  // namespace cellwright

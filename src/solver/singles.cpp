@@ -1,7 +1,5 @@
 #include "solver/singles.hpp"
 
-#include <bit>
-
 #include "solver/locked_candidates.hpp"
 
 namespace cellwright {
@@ -15,38 +13,64 @@ DigitMask present_digits(const PlacedGrid& placed, int first_cell, const UnitOff
     return present;
 }
 
-// Places `mask` in the unit's only cell open for it. False when the digit has no open cell
-// or several.
-bool place_if_single_open(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
-                          const UnitOffsets& offsets, DigitMask mask) {
-    int open_cells = 0;
-    int open_cell = 0;
+// The digits open in exactly one cell of the unit, reading `excluded` as it stands. A filled
+// cell is open for nothing.
+DigitMask digits_open_once(const ExclusionGrid& excluded, int first_cell,
+                           const UnitOffsets& offsets) {
+    DigitMask once = 0;
+    DigitMask twice = 0;
+    for (const auto offset : offsets) {
+        const DigitMask open = candidates_of(excluded[first_cell + offset]);
+        twice |= once & open;
+        once |= open;
+    }
+    return static_cast<DigitMask>(once & ~twice);
+}
+
+// Places `mask` in the unit's only cell open for it.
+void place_in_open_cell(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
+                        const UnitOffsets& offsets, DigitMask mask) {
     for (const auto offset : offsets) {
         const int cell = first_cell + offset;
         if ((excluded[cell] & mask) == 0) {
-            ++open_cells;
-            open_cell = cell;
+            place_digit(placed, excluded, cell, mask);
+            return;
         }
     }
-    if (open_cells != 1) {
-        return false;
-    }
-    place_digit(placed, excluded, open_cell, mask);
-    return true;
+}
+
+DigitMask lowest_digit(DigitMask mask) {
+    return static_cast<DigitMask>(mask & -mask);
+}
+
+// The digit of a one-bit mask and every lower digit.
+DigitMask up_to(DigitMask digit) {
+    return static_cast<DigitMask>(digit | (digit - 1));
 }
 
 }  // namespace
+
+// Both hidden-single passes test digits one at a time in ascending order, each test reading
+// the grid as the placements before it left it. Here all the digits open once in a unit are
+// found together: the lowest one still to be tested is the next test that places anything,
+// since every test before it reads the same, unchanged grid and finds no single. After that
+// placement the digits up to it are done and the rest is looked at afresh.
 
 bool box_hidden_singles(PlacedGrid& placed, ExclusionGrid& excluded) {
     bool progress = false;
     for (const auto origin : BOX_ORIGINS) {
         // Taken once per box: a digit placed below is never asked about again in this box.
         const DigitMask present = present_digits(placed, origin, BOX_OFFSETS);
-        for (int digit = 1; digit <= 9; ++digit) {
-            const DigitMask mask = DIGIT_MASKS[digit];
-            if ((present & mask) == 0) {
-                progress |= place_if_single_open(placed, excluded, origin, BOX_OFFSETS, mask);
+        auto to_test = static_cast<DigitMask>(ALL_DIGITS & ~present);
+        for (;;) {
+            const DigitMask singles = digits_open_once(excluded, origin, BOX_OFFSETS) & to_test;
+            if (singles == 0) {
+                break;
             }
+            const DigitMask digit = lowest_digit(singles);
+            place_in_open_cell(placed, excluded, origin, BOX_OFFSETS, digit);
+            progress = true;
+            to_test &= static_cast<DigitMask>(~up_to(digit));
         }
     }
     return progress;
@@ -57,18 +81,30 @@ bool line_hidden_singles(PlacedGrid& placed, ExclusionGrid& excluded) {
     for (int k = 0; k < 9; ++k) {
         const int column_first = k;
         const int row_first = 9 * k;
-        const DigitMask column_present = present_digits(placed, column_first, COLUMN_OFFSETS);
-        const DigitMask row_present = present_digits(placed, row_first, ROW_OFFSETS);
-        for (int digit = 1; digit <= 9; ++digit) {
-            const DigitMask mask = DIGIT_MASKS[digit];
-            // Column before row: the row test sees what the column test placed.
-            if ((column_present & mask) == 0) {
-                progress |=
-                    place_if_single_open(placed, excluded, column_first, COLUMN_OFFSETS, mask);
+        auto column_to_test = static_cast<DigitMask>(
+            ALL_DIGITS & ~present_digits(placed, column_first, COLUMN_OFFSETS));
+        auto row_to_test =
+            static_cast<DigitMask>(ALL_DIGITS & ~present_digits(placed, row_first, ROW_OFFSETS));
+        for (;;) {
+            const DigitMask column_digit = lowest_digit(
+                digits_open_once(excluded, column_first, COLUMN_OFFSETS) & column_to_test);
+            const DigitMask row_digit =
+                lowest_digit(digits_open_once(excluded, row_first, ROW_OFFSETS) & row_to_test);
+            if (column_digit == 0 && row_digit == 0) {
+                break;
             }
-            if ((row_present & mask) == 0) {
-                progress |= place_if_single_open(placed, excluded, row_first, ROW_OFFSETS, mask);
+            // The tests run column d, row d, column d+1, ...: for one digit the column comes
+            // first, and the row test sees what the column test placed.
+            if (column_digit != 0 && (row_digit == 0 || column_digit <= row_digit)) {
+                place_in_open_cell(placed, excluded, column_first, COLUMN_OFFSETS, column_digit);
+                column_to_test &= static_cast<DigitMask>(~up_to(column_digit));
+                row_to_test &= static_cast<DigitMask>(~(column_digit - 1));
+            } else {
+                place_in_open_cell(placed, excluded, row_first, ROW_OFFSETS, row_digit);
+                column_to_test &= static_cast<DigitMask>(~up_to(row_digit));
+                row_to_test &= static_cast<DigitMask>(~up_to(row_digit));
             }
+            progress = true;
         }
     }
     return progress;
@@ -81,7 +117,7 @@ bool naked_single_scan(PlacedGrid& placed, ExclusionGrid& excluded) {
             continue;
         }
         const DigitMask candidates = candidates_of(excluded[cell]);
-        if (std::popcount(static_cast<unsigned>(candidates)) == 1) {
+        if (digit_count(candidates) == 1) {
             place_digit(placed, excluded, cell, candidates);
             progress = true;
         }
