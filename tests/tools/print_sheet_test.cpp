@@ -89,21 +89,29 @@ class PngPage {
             (((pixel >> 16) & 0xFF) * 3 + ((pixel >> 8) & 0xFF) * 6 + (pixel & 0xFF)) / 10);
     }
 
-    // Darkest and lightest pixel of the square of half side `radius` points around a point
-    // given in points.
-    std::pair<int, int> range_around(double x, double y, double radius) const {
+    // The darkest pixel of the middle of a cell (a square of 40% of its side): ink there
+    // belongs to the cell's digit, never to a grid line.
+    int darkest_in_middle(const Box& cell) const {
         const double scale = PNG_DOTS_PER_INCH / 72;
+        const double radius = cell.width * 0.2;
+        const double x = cell.x + cell.width / 2;
+        const double y = cell.y + cell.height / 2;
         int darkest = 255;
-        int lightest = 0;
         for (int py = static_cast<int>((y - radius) * scale);
              py <= static_cast<int>((y + radius) * scale); ++py) {
             for (int px = static_cast<int>((x - radius) * scale);
                  px <= static_cast<int>((x + radius) * scale); ++px) {
                 darkest = std::min(darkest, luminance(px, py));
-                lightest = std::max(lightest, luminance(px, py));
             }
         }
-        return {darkest, lightest};
+        return darkest;
+    }
+
+    // A pixel near the top left corner of a cell, clear of its digit and the grid lines.
+    int corner_of(const Box& cell) const {
+        const double scale = PNG_DOTS_PER_INCH / 72;
+        return luminance(static_cast<int>((cell.x + cell.width * 0.15) * scale),
+                         static_cast<int>((cell.y + cell.height * 0.15) * scale));
     }
 
   private:
@@ -155,9 +163,7 @@ TEST(PrintSheet, PngPuzzlePageInksExactlyTheGivenCells) {
         const SlotContent content =
             place_in_slot(slot_box(body_box(Paper::a4), arrangement, slot), PUZZLE_HEADING);
         for (int cell = 0; cell < CELL_COUNT; ++cell) {
-            const Box box = cell_box(content.grid, cell);
-            const auto [darkest, lightest] =
-                png.range_around(box.x + box.width / 2, box.y + box.height / 2, box.width * 0.2);
+            const int darkest = png.darkest_in_middle(cell_box(content.grid, cell));
             if (givens[slot][cell] != 0) {
                 EXPECT_LT(darkest, 100) << "problem " << slot + 1 << " cell " << cell;
             } else {
@@ -182,12 +188,8 @@ TEST(PrintSheet, PngAnswerPageShadesTheGivensOnly) {
             place_in_slot(slot_box(body_box(Paper::a4), ANSWER_ARRANGEMENT, slot), ANSWER_HEADING);
         for (int cell = 0; cell < CELL_COUNT; ++cell) {
             const Box box = cell_box(content.grid, cell);
-            const auto [darkest, lightest] =
-                png.range_around(box.x + box.width / 2, box.y + box.height / 2, box.width * 0.2);
-            EXPECT_LT(darkest, 140) << "answer " << slot + 1 << " cell " << cell;
-            const int corner = png.luminance(
-                static_cast<int>((box.x + box.width * 0.15) * PNG_DOTS_PER_INCH / 72),
-                static_cast<int>((box.y + box.height * 0.15) * PNG_DOTS_PER_INCH / 72));
+            EXPECT_LT(png.darkest_in_middle(box), 140) << "answer " << slot + 1 << " cell " << cell;
+            const int corner = png.corner_of(box);
             if (givens[slot][cell] != 0) {
                 EXPECT_TRUE(corner > 150 && corner < 235)
                     << "answer " << slot + 1 << " cell " << cell << ": " << corner;
