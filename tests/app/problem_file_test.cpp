@@ -1,8 +1,7 @@
-// Naming, creating and writing problem files: no existing entry is ever touched.
+// Naming and creating problem files: no existing entry is ever touched.
 
 #include "app/problem_file.hpp"
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -201,54 +200,6 @@ TEST(OpenProblemFile, SimultaneousOpenersEachGetTheirOwnFile) {
         EXPECT_TRUE(marks.insert(text).second) << name << " written twice: " << text;
     }
     EXPECT_EQ(directory.names().size(), std::size_t{THREADS * FILES_PER_THREAD});
-}
-
-ProblemRecord example_record(std::int32_t grade, const char* rows) {
-    ProblemRecord record;
-    record.grade = grade;
-    for (int cell = 0; cell < 81; ++cell) {
-        record.givens[cell] = rows[cell] == '.' ? 0 : static_cast<std::uint8_t>(rows[cell] - '0');
-        record.solution[cell] = 5;  // never to appear in the file
-    }
-    return record;
-}
-
-TEST(WriteProblemFile, WritesGradeAndGivensOneLinePerProblem) {
-    const char* rows =
-        ".2..5.7....6...1.378.....5....5.7...5...9...4...2.4....4.....126.8...3....2.4..7.";
-    const char* full =
-        "123456789456789123789123456214365897365897214897214365531642978642978531978531642";
-    std::vector<ProblemRecord> records;
-    for (int i = 0; i < BATCH_SIZE; ++i) {
-        records.push_back(example_record(i % 10 + 1, i % 2 == 0 ? rows : full));
-    }
-    records[0].grade = 6;
-    std::FILE* stream = std::tmpfile();
-    ASSERT_NE(stream, nullptr);
-    EXPECT_TRUE(write_problem_file(stream, records));
-    const std::string text = stream_text(stream);
-    std::fclose(stream);
-
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = text.find('\n', start);
-        ASSERT_NE(end, std::string::npos) << "last line without line feed";
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    ASSERT_EQ(lines.size(), std::size_t{BATCH_SIZE});
-    EXPECT_EQ(lines[0],
-              "6/.2..5.7../..6...1.3/78.....5./...5.7.../5...9...4/...2.4.../.4.....12/"
-              "6.8...3../..2.4..7./");
-    EXPECT_EQ(lines[1].substr(0, 12), "2/123456789/") << "all cells given";
-    EXPECT_EQ(lines[9].substr(0, 3), "10/") << "grade 10";
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
-        EXPECT_EQ(line.size(), records[i].grade == 10 ? 93u : 92u) << "line " << i;
-        EXPECT_EQ(line.back(), '/') << "line " << i;
-        EXPECT_EQ(line.find('\r'), std::string::npos) << "line " << i;
-        EXPECT_EQ(line.find('0', 2), std::string::npos) << "line " << i << ": cell written as 0";
-    }
 }
 
 }  // namespace
