@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "app/platform.hpp"
+#include "app/problem_file.hpp"
 #include "temp_directory.hpp"
 
 namespace cellwright {
@@ -76,11 +77,11 @@ Finished finish_program(const Started& started) {
     return finished;
 }
 
+// The name pattern itself is pinned by the problem file tests.
 std::string class_2_file(const LocalDate& date, int sequence) {
-    char name[64];
-    std::snprintf(name, sizeof name, "%04d%02d%02d_%02d(diff2).dat", date.year, date.month,
-                  date.day, sequence);
-    return name;
+    std::array<char, 64> name{};
+    EXPECT_TRUE(format_problem_file_name(name, date, sequence, 2));
+    return name.data();
 }
 
 // Grade 1..10, "/", then nine rows of nine cells ("." or 1..9), each row followed by "/".
