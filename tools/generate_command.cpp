@@ -3,11 +3,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
-#include <map>
 #include <thread>
 
 #include "app/platform.hpp"
@@ -68,6 +68,19 @@ class ProblemSink {
     std::ostream* out_;
     std::FILE* file_ = nullptr;
 };
+
+// Unsigned options would take "-1" as 2^64 - 1 and wrap what is too large; only plain
+// decimal digits that fit 64 bits pass.
+const CLI::Validator WHOLE_NUMBER(
+    [](const std::string& text) -> std::string {
+        std::uint64_t value = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (text.empty() || error != std::errc{} || end != text.data() + text.size()) {
+            return "must be a whole number from 0 to 2^64-1, not " + text;
+        }
+        return {};
+    },
+    "0..2^64-1");
 
 std::uint64_t clock_seed() {
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
@@ -167,27 +180,31 @@ void add_generate_command(CLI::App& app, int& status) {
     command->add_option("--class", options->difficulty_class, "Difficulty class 1..3")
         ->required()
         ->check(CLI::Range(1, 3));
-    command->add_option("--count", options->count, "Number of problems (default 30)");
+    command->add_option("--count", options->count, "Number of problems (default 30)")
+        ->check(WHOLE_NUMBER);
     auto seed = std::make_shared<std::uint64_t>(0);
     CLI::Option* seed_option = command->add_option(
         "--seed", *seed, "Seed S, 0..2^64-1 (default: from the clock, printed to standard error)");
-    command->add_option("--start", options->start, "Number K of the first problem (default 0)");
+    seed_option->check(WHOLE_NUMBER);
+    command->add_option("--start", options->start, "Number K of the first problem (default 0)")
+        ->check(WHOLE_NUMBER);
     command->add_option("--jobs", options->jobs, "Threads (default: one per core)")
         ->check(CLI::Range(1u, 1024u));
-    const std::map<std::string, GenerateFormat> formats{{"dat", GenerateFormat::dat},
-                                                        {"line", GenerateFormat::line},
-                                                        {"json", GenerateFormat::json}};
+    auto format = std::make_shared<std::string>("dat");
     command
-        ->add_option("--format", options->format,
+        ->add_option("--format", *format,
                      "dat (problem-file lines, default), line (81 characters, '.' for empty) or "
                      "json (JSON Lines)")
-        ->transform(CLI::CheckedTransformer(formats, CLI::ignore_case));
+        ->check(CLI::IsMember({"dat", "line", "json"}));
     command->add_option("--output", options->output,
                         "Write to this new file; an existing file is never overwritten");
     command->add_flag("--stats", options->stats,
                       "Print attempts, fillings, acceptance rate and problems per second");
-    command->callback([options, seed, seed_option, &status] {
+    command->callback([options, seed, seed_option, format, &status] {
         GenerateOptions run = *options;
+        run.format = *format == "json"   ? GenerateFormat::json
+                     : *format == "line" ? GenerateFormat::line
+                                         : GenerateFormat::dat;
         if (seed_option->count() != 0) {
             run.seed = *seed;
         }

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "app/grading.hpp"
+#include "command_line.hpp"
 #include "generate_command.hpp"
 #include "progress_bar.hpp"
 #include "puzzle_input.hpp"
@@ -149,6 +150,26 @@ TEST(GenerateCommand, ClockSeedIsPrintedSoTheRunCanBeRepeated) {
     ASSERT_EQ(clocked.errors.rfind("seed: ", 0), 0u) << clocked.errors;
     options.seed = std::stoull(clocked.errors.substr(6));
     EXPECT_EQ(generate(options).out, clocked.out);
+}
+
+TEST(GenerateCommand, RefusesOptionsOutOfRange) {
+    // Each would otherwise run for ever or with a wrapped value: exit status 2 before any work.
+    const std::vector<std::vector<const char*>> command_lines{
+        {"cellwright-tool", "generate", "--class", "4"},
+        {"cellwright-tool", "generate", "--class", "2", "--count", "-1"},
+        {"cellwright-tool", "generate", "--class", "2", "--count", "1.5"},
+        {"cellwright-tool", "generate", "--class", "2", "--seed", "18446744073709551616"},
+        {"cellwright-tool", "generate", "--class", "2", "--start", "-3"},
+        {"cellwright-tool", "generate", "--class", "2", "--jobs", "0"},
+        {"cellwright-tool", "generate", "--class", "2", "--format", "xml"},
+    };
+    for (const std::vector<const char*>& argv : command_lines) {
+        std::string shown;
+        for (const char* word : argv) {
+            shown += std::string(" ") + word;
+        }
+        EXPECT_EQ(run_tool(static_cast<int>(argv.size()), argv.data()), 2) << shown;
+    }
 }
 
 TEST(ProgressBar, ShowsCountRateAndEstimate) {
