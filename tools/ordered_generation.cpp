@@ -95,11 +95,17 @@ bool generate_in_order(std::uint64_t seed, std::uint64_t first, std::uint64_t co
             }
         });
     }
+    // Declared after the workers, so destroyed before them: whatever ends this function, a
+    // return or an exception from `consume`, the workers are told to stop before they are
+    // joined, and none waits for a slot for ever.
+    struct StopOnExit {
+        OrderedRing& ring;
+        ~StopOnExit() { ring.stop(); }
+    } stop_on_exit{ring};
     bool completed = true;
     while (std::optional<GeneratedProblem> problem = ring.take_next()) {
         if (!consume(*problem)) {
             completed = false;
-            ring.stop();
             break;
         }
     }

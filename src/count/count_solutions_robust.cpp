@@ -51,7 +51,8 @@ bool is_single(DigitMask mask) {
     return (mask & (mask - 1)) == 0;
 }
 
-// Places every naked single (a cell with one free digit). False on a cell with none.
+// Places every naked single (a cell with one free digit); a cell with none is a
+// contradiction.
 enum class Fill { contradiction, placed, nothing };
 Fill fill_naked_singles(SearchGrid& grid) {
     Fill result = Fill::nothing;
