@@ -168,9 +168,12 @@ bool sweep_units(PlacedGrid& placed, ExclusionGrid& excluded, const SubsetShape&
     BandBits bands = listed();
     BandBits changed_cells = cells_changed_since(excluded, quiet);
     bool changed = false;
-    // Which cells changed is tested first: after a digit is placed most units have none.
+    // Only a listed cell that changed can make a subset write something new, so a unit
+    // without one is skipped (see QuietSweep); after a digit is placed most units have none.
     const auto visit = [&](auto unit_bits, int u, int first_cell, const UnitOffsets& offsets) {
-        if (unit_bits(changed_cells, u) != 0 && at_least(unit_bits(bands, u), shape.cells) &&
+        const std::uint32_t listed_cells = unit_bits(bands, u);
+        if ((unit_bits(changed_cells, u) & listed_cells) != 0 &&
+            at_least(listed_cells, shape.cells) &&
             shape.technique(placed, excluded, first_cell, offsets)) {
             changed = true;
             bands = listed();
