@@ -192,6 +192,22 @@ struct SubsetShape {
     int cells;
 };
 
+// The listed cells of `excluded` from those of an earlier grid: only the `changed` cells, whose
+// words differ, are counted again (after a digit is placed, a few out of 81).
+BandBits relisted(const ExclusionGrid& excluded, BandBits listed, const BandBits& changed,
+                  const SubsetShape& shape) {
+    for (int band = 0; band < 3; ++band) {
+        for (std::uint32_t bits = changed[band]; bits != 0; bits &= bits - 1) {
+            const int bit = std::countr_zero(bits);
+            const int count = digit_count(candidates_of(excluded[27 * band + bit]));
+            const bool in_range =
+                count >= shape.fewest_candidates && count <= shape.most_candidates;
+            listed[band] = (listed[band] & ~(1u << bit)) | (in_range ? 1u << bit : 0u);
+        }
+    }
+    return listed;
+}
+
 // One sweep over the 27 units in the order row u, column u, box u for u = 0..8. True when
 // some exclusion bit was newly set.
 //
@@ -205,10 +221,13 @@ struct SubsetShape {
 bool sweep_units(PlacedGrid& placed, ExclusionGrid& excluded, const SubsetShape& shape,
                  QuietSweep* quiet) {
     const auto units_due = [&](BandBits& bands) {
-        bands = cells_with_counts(excluded, shape.fewest_candidates, shape.most_candidates);
+        const BandBits changed_cells = cells_changed_since(excluded, quiet);
+        bands = quiet != nullptr && quiet->known
+                    ? relisted(excluded, quiet->listed, changed_cells, shape)
+                    : cells_with_counts(excluded, shape.fewest_candidates, shape.most_candidates);
         // Only a listed cell that changed can make a subset write something new (see
         // QuietSweep); after a digit is placed most units have none.
-        return units_holding(both(bands, cells_changed_since(excluded, quiet)));
+        return units_holding(both(bands, changed_cells));
     };
     BandBits bands{};
     std::uint32_t due = units_due(bands);
@@ -246,6 +265,7 @@ bool sweep_units(PlacedGrid& placed, ExclusionGrid& excluded, const SubsetShape&
     }
     if (!changed && quiet != nullptr) {
         quiet->excluded = excluded;
+        quiet->listed = bands;  // taken before the first unit, and no unit changed a word
         quiet->known = true;
     }
     return changed;

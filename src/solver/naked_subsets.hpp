@@ -39,6 +39,9 @@ void run_drivers_below_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded
 // (a filled cell's word is always ALL_DIGITS). For one grid pair; starts knowing nothing.
 struct QuietSweep {
     ExclusionGrid excluded{};
+    // The cells those words give two or three candidates, one 27-bit word per band of three
+    // rows (bit 9 * (row % 3) + column): a cell whose word is unchanged keeps its place.
+    std::array<std::uint32_t, 3> listed{};
     bool known = false;
 };
 
