@@ -31,16 +31,26 @@ constexpr std::array<std::array<std::uint8_t, 9>, 9> BOX_CELLS = [] {
     return cells;
 }();
 
-// The 20 peers of each cell: its row, then its column, then the rest of its box.
-constexpr std::array<std::array<std::uint8_t, 20>, CELL_COUNT> PEERS = [] {
-    std::array<std::array<std::uint8_t, 20>, CELL_COUNT> peers{};
+// A set of cells: cell i is bit i of `low` (cells 0..63) or bit i - 64 of `high`.
+struct CellSet {
+    std::uint64_t low = 0;
+    std::uint64_t high = 0;
+
+    constexpr void add(int cell) { (cell < 64 ? low : high) |= std::uint64_t{1} << (cell & 63); }
+    constexpr void remove(int cell) {
+        (cell < 64 ? low : high) &= ~(std::uint64_t{1} << (cell & 63));
+    }
+};
+
+// The 20 peers of each cell, as a set.
+constexpr std::array<CellSet, CELL_COUNT> PEER_SETS = [] {
+    std::array<CellSet, CELL_COUNT> peers{};
     for (int cell = 0; cell < CELL_COUNT; ++cell) {
-        int n = 0;
         for (int other = 0; other < CELL_COUNT; ++other) {
             const bool peer = row_of(other) == row_of(cell) ||
                               column_of(other) == column_of(cell) || box_of(other) == box_of(cell);
             if (peer && other != cell) {
-                peers[cell][n++] = static_cast<std::uint8_t>(other);
+                peers[cell].add(other);
             }
         }
     }
@@ -76,6 +86,7 @@ struct Search {
     // Boxes to look at for hidden singles before the current node's propagation is done; the
     // others were found without one and nothing they depend on has changed since.
     std::uint32_t boxes_due = 0;
+    CellSet open{};  // the empty cells, so that a placement's filled peers cost nothing
 
     DigitMask free_digits(int cell) const {
         const CellUnits u = CELL_UNITS[cell];
@@ -86,6 +97,7 @@ struct Search {
     void place(int cell, DigitMask mask) {
         const CellUnits u = CELL_UNITS[cell];
         placed[cell] = mask;
+        open.remove(cell);
         rows[u.row] |= mask;
         columns[u.column] |= mask;
         boxes[u.box] |= mask;
@@ -95,6 +107,7 @@ struct Search {
         const CellUnits u = CELL_UNITS[cell];
         const auto keep = static_cast<DigitMask>(~placed[cell]);
         placed[cell] = 0;
+        open.add(cell);
         rows[u.row] &= keep;
         columns[u.column] &= keep;
         boxes[u.box] &= keep;
@@ -145,13 +158,20 @@ bool fill_naked_singles_after(Search& search, int cell) {
     pending[pending_count++] = static_cast<std::uint8_t>(cell);
     while (pending_count > 0) {
         const int source = pending[--pending_count];
-        for (const int peer : PEERS[source]) {
-            bool forced = false;
-            if (!settle_cell(search, peer, forced)) {
-                return false;
-            }
-            if (forced) {
-                pending[pending_count++] = static_cast<std::uint8_t>(peer);
+        // The peers empty now; one filled by this loop is passed over by settle_cell. The
+        // order of the peers does not matter: every forced digit is found either way.
+        const CellSet peers = PEER_SETS[source];
+        std::uint64_t words[2] = {peers.low & search.open.low, peers.high & search.open.high};
+        for (int w = 0; w < 2; ++w) {
+            for (; words[w] != 0; words[w] &= words[w] - 1) {
+                const int peer = 64 * w + std::countr_zero(words[w]);
+                bool forced = false;
+                if (!settle_cell(search, peer, forced)) {
+                    return false;
+                }
+                if (forced) {
+                    pending[pending_count++] = static_cast<std::uint8_t>(peer);
+                }
             }
         }
     }
@@ -283,6 +303,7 @@ void count_solutions_from(UndoStack& undo, PlacedGrid& placed, PlacedGrid& solut
     for (int cell = start; cell < CELL_COUNT; ++cell) {
         if (placed[cell] == 0) {
             search.empty[search.empty_count++] = static_cast<std::uint8_t>(cell);
+            search.open.add(cell);
         }
     }
     search_from(search, 0, -1);
