@@ -132,6 +132,48 @@ std::uint32_t box_bits(const BandBits& bands, int box) {
     return bands[box / 3] & BOX_IN_BAND << (3 * (box % 3));
 }
 
+// Bit i of a 9-bit mask moved to bit 3i.
+constexpr std::array<std::uint32_t, 512> EVERY_THIRD_BIT = [] {
+    std::array<std::uint32_t, 512> spread{};
+    for (unsigned mask = 0; mask < 512; ++mask) {
+        for (unsigned bit = 0; bit < 9; ++bit) {
+            spread[mask] |= (mask >> bit & 1u) << (3 * bit);
+        }
+    }
+    return spread;
+}();
+
+// 1, 2 and 4 for the three 3-bit groups of a 9-bit mask that hold a set bit.
+std::uint32_t groups_holding(std::uint32_t nine_bits) {
+    return ((nine_bits & 0x7u) != 0 ? 1u : 0u) | ((nine_bits & 0x38u) != 0 ? 2u : 0u) |
+           ((nine_bits & 0x1C0u) != 0 ? 4u : 0u);
+}
+
+// The units holding at least one of `cells`, one bit each in the order of a sweep: bit 3u for
+// row u, 3u + 1 for column u, 3u + 2 for box u. Found for all units at once, so that a sweep
+// visits only these instead of testing all 27.
+std::uint32_t units_holding(const BandBits& cells) {
+    std::uint32_t rows = 0;
+    std::uint32_t columns = 0;
+    std::uint32_t boxes = 0;
+    for (int band = 0; band < 3; ++band) {
+        const std::uint32_t word = cells[band];
+        // Which of the band's rows, and which of its columns, hold a cell.
+        const std::uint32_t row_of_band = ((word & ALL_DIGITS) != 0 ? 1u : 0u) |
+                                          ((word >> 9 & ALL_DIGITS) != 0 ? 2u : 0u) |
+                                          ((word >> 18 & ALL_DIGITS) != 0 ? 4u : 0u);
+        const std::uint32_t column_of_band = (word | word >> 9 | word >> 18) & ALL_DIGITS;
+        rows |= row_of_band << (3 * band);
+        columns |= column_of_band;
+        boxes |= groups_holding(column_of_band) << (3 * band);
+    }
+    return EVERY_THIRD_BIT[rows] | EVERY_THIRD_BIT[columns] << 1 | EVERY_THIRD_BIT[boxes] << 2;
+}
+
+BandBits both(const BandBits& a, const BandBits& b) {
+    return {a[0] & b[0], a[1] & b[1], a[2] & b[2]};
+}
+
 // True when `bits` has at least `n` (1..3) bits set.
 bool at_least(std::uint32_t bits, int n) {
     for (int k = 1; k < n; ++k) {
@@ -150,6 +192,22 @@ struct SubsetShape {
     int cells;
 };
 
+// The listed cells of `excluded` from those of an earlier grid: only the `changed` cells, whose
+// words differ, are counted again (after a digit is placed, a few out of 81).
+BandBits relisted(const ExclusionGrid& excluded, BandBits listed, const BandBits& changed,
+                  const SubsetShape& shape) {
+    for (int band = 0; band < 3; ++band) {
+        for (std::uint32_t bits = changed[band]; bits != 0; bits &= bits - 1) {
+            const int bit = std::countr_zero(bits);
+            const int count = digit_count(candidates_of(excluded[27 * band + bit]));
+            const bool in_range =
+                count >= shape.fewest_candidates && count <= shape.most_candidates;
+            listed[band] = (listed[band] & ~(1u << bit)) | (in_range ? 1u << bit : 0u);
+        }
+    }
+    return listed;
+}
+
 // One sweep over the 27 units in the order row u, column u, box u for u = 0..8. True when
 // some exclusion bit was newly set.
 //
@@ -157,33 +215,57 @@ struct SubsetShape {
 // at once without a write, so it is skipped. The bands are taken before the first unit and
 // retaken after every unit that set a bit: between two such units nothing changes, so the
 // bands hold every cell the skipped unit's own list would have held (the list also demands
-// an empty cell, so it can only be shorter). With `quiet`, a unit none of whose cells changed
-// since the last quiet sweep is skipped as well (see QuietSweep), and a sweep that sets no
-// bit becomes the new quiet sweep.
+// an empty cell, so it can only be shorter). With `quiet`, a unit none of whose listed cells
+// changed since the last quiet sweep is skipped as well (see QuietSweep), and a sweep that
+// sets no bit becomes the new quiet sweep.
 bool sweep_units(PlacedGrid& placed, ExclusionGrid& excluded, const SubsetShape& shape,
                  QuietSweep* quiet) {
-    const auto listed = [&] {
-        return cells_with_counts(excluded, shape.fewest_candidates, shape.most_candidates);
+    const auto units_due = [&](BandBits& bands) {
+        const BandBits changed_cells = cells_changed_since(excluded, quiet);
+        bands = quiet != nullptr && quiet->known
+                    ? relisted(excluded, quiet->listed, changed_cells, shape)
+                    : cells_with_counts(excluded, shape.fewest_candidates, shape.most_candidates);
+        // Only a listed cell that changed can make a subset write something new (see
+        // QuietSweep); after a digit is placed most units have none.
+        return units_holding(both(bands, changed_cells));
     };
-    BandBits bands = listed();
-    BandBits changed_cells = cells_changed_since(excluded, quiet);
+    BandBits bands{};
+    std::uint32_t due = units_due(bands);
     bool changed = false;
-    // Which cells changed is tested first: after a digit is placed most units have none.
-    const auto visit = [&](auto unit_bits, int u, int first_cell, const UnitOffsets& offsets) {
-        if (unit_bits(changed_cells, u) != 0 && at_least(unit_bits(bands, u), shape.cells) &&
-            shape.technique(placed, excluded, first_cell, offsets)) {
-            changed = true;
-            bands = listed();
-            changed_cells = cells_changed_since(excluded, quiet);
+    while (due != 0) {
+        const int unit = std::countr_zero(due);
+        due &= due - 1;
+        const int u = unit / 3;
+        std::uint32_t listed_cells = 0;
+        int first_cell = 0;
+        const UnitOffsets* offsets = nullptr;
+        switch (unit % 3) {
+            case 0:
+                listed_cells = row_bits(bands, u);
+                first_cell = 9 * u;
+                offsets = &ROW_OFFSETS;
+                break;
+            case 1:
+                listed_cells = column_bits(bands, u);
+                first_cell = u;
+                offsets = &COLUMN_OFFSETS;
+                break;
+            default:
+                listed_cells = box_bits(bands, u);
+                first_cell = BOX_ORIGINS[u];
+                offsets = &BOX_OFFSETS;
+                break;
         }
-    };
-    for (int u = 0; u < 9; ++u) {
-        visit(row_bits, u, 9 * u, ROW_OFFSETS);
-        visit(column_bits, u, u, COLUMN_OFFSETS);
-        visit(box_bits, u, BOX_ORIGINS[u], BOX_OFFSETS);
+        if (at_least(listed_cells, shape.cells) &&
+            shape.technique(placed, excluded, first_cell, *offsets)) {
+            changed = true;
+            // Units up to this one are done for this sweep.
+            due = units_due(bands) & ~((2u << unit) - 1u);
+        }
     }
     if (!changed && quiet != nullptr) {
         quiet->excluded = excluded;
+        quiet->listed = bands;  // taken before the first unit, and no unit changed a word
         quiet->known = true;
     }
     return changed;
