@@ -21,7 +21,6 @@ int run_tool(int argc, const char* const* argv) {
     add_verify_command(app, status);
     add_show_command(app, status);
     add_print_command(app, status);
-    (void)status;
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -34,7 +33,10 @@ int run_tool(int argc, const char* const* argv) {
             failed = sub;
         }
         std::cerr << "cellwright-tool: " << e.what() << '\n';
-        std::cerr << "usage: " << failed->get_display_name(true) << " --help\n";
+        const std::string command =
+            failed == &app ? "cellwright-tool" : "cellwright-tool " + failed->get_name();
+        std::cerr << "usage: " << command << (failed == &app ? " SUBCOMMAND" : "")
+                  << " [OPTIONS]   (" << command << " --help lists them)\n";
         return 2;
     }
     return status;
