@@ -27,17 +27,7 @@ void feed_draws(RandomState& random, const std::vector<Draw>& draws) {
 }
 
 DigitGrid digits_from_text(std::string_view text) {
-    DigitGrid digits{};
-    int cell = 0;
-    for (const char c : text) {
-        if (cell == CELL_COUNT) {
-            break;
-        }
-        if (c == '.' || (c >= '0' && c <= '9')) {
-            digits[cell++] = static_cast<std::uint8_t>(c == '.' ? 0 : c - '0');
-        }
-    }
-    return digits;
+    return check::grid_from_text(text);
 }
 
 PlacedGrid masks_from_text(std::string_view text) {

@@ -26,8 +26,7 @@ std::uint32_t word_for(Draw draw);
 // draws made since (it is 0 before the first).
 void feed_draws(RandomState& random, const std::vector<Draw>& draws);
 
-// 81 cells read row by row: a digit, or "." / "0" for an empty cell. Spaces and "/" are
-// skipped, so "123456789 456789123 ..." and problem lines both read.
+// Grids from text as `check::grid_from_text` reads them.
 DigitGrid digits_from_text(std::string_view text);
 PlacedGrid masks_from_text(std::string_view text);
 

@@ -6,9 +6,14 @@ namespace cellwright::check {
 
 DigitGrid grid_from_text(std::string_view text) {
     DigitGrid grid{};
-    for (std::size_t cell = 0; cell < grid.size() && cell < text.size(); ++cell) {
-        const char c = text[cell];
-        grid[cell] = c >= '1' && c <= '9' ? static_cast<std::uint8_t>(c - '0') : 0;
+    int cell = 0;
+    for (const char c : text) {
+        if (cell == CELL_COUNT) {
+            break;
+        }
+        if (c == '.' || (c >= '0' && c <= '9')) {
+            grid[cell++] = static_cast<std::uint8_t>(c == '.' ? 0 : c - '0');
+        }
     }
     return grid;
 }

@@ -11,7 +11,8 @@
 
 namespace cellwright::check {
 
-// 81 cells row by row: '1'..'9', or '.' / '0' for empty. Other characters read as empty.
+// 81 cells read row by row: a digit, or "." / "0" for an empty cell. Other characters (spaces,
+// "/") are skipped, so "123456789 456789123 ..." and problem lines both read.
 DigitGrid grid_from_text(std::string_view text);
 
 // True when `solution` is a complete valid grid that agrees with every given of `givens`.
