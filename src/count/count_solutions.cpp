@@ -77,10 +77,11 @@ struct Search {
     UndoStack& undo;
     PlacedGrid& placed;
     PlacedGrid& solution;
-    UnitMasks& rows;
-    UnitMasks& columns;
-    UnitMasks& boxes;
     std::int32_t& count;
+    // The used digits of row r (r), column c (9 + c) and box b (18 + b). A copy of the
+    // caller's masks: every level restores them before it returns, so the caller's stay
+    // valid, and one array held here needs no pointer per unit kind on every lookup.
+    std::array<DigitMask, 27> used{};
     std::array<std::uint8_t, CELL_COUNT> empty{};
     int empty_count = 0;
     // Boxes to look at for hidden singles before the current node's propagation is done; the
@@ -91,16 +92,16 @@ struct Search {
     DigitMask free_digits(int cell) const {
         const CellUnits u = CELL_UNITS[cell];
         return static_cast<DigitMask>(ALL_DIGITS &
-                                      ~(rows[u.row] | columns[u.column] | boxes[u.box]));
+                                      ~(used[u.row] | used[9 + u.column] | used[18 + u.box]));
     }
 
     void place(int cell, DigitMask mask) {
         const CellUnits u = CELL_UNITS[cell];
         placed[cell] = mask;
         open.remove(cell);
-        rows[u.row] |= mask;
-        columns[u.column] |= mask;
-        boxes[u.box] |= mask;
+        used[u.row] |= mask;
+        used[9 + u.column] |= mask;
+        used[18 + u.box] |= mask;
     }
 
     void unplace(int cell) {
@@ -108,9 +109,9 @@ struct Search {
         const auto keep = static_cast<DigitMask>(~placed[cell]);
         placed[cell] = 0;
         open.add(cell);
-        rows[u.row] &= keep;
-        columns[u.column] &= keep;
-        boxes[u.box] &= keep;
+        used[u.row] &= keep;
+        used[9 + u.column] &= keep;
+        used[18 + u.box] &= keep;
     }
 
     void place_forced(int cell, DigitMask mask) {
@@ -187,7 +188,7 @@ bool fill_box_singles(Search& search) {
     while (search.boxes_due != 0) {
         const int box = std::countr_zero(search.boxes_due);
         search.boxes_due &= search.boxes_due - 1;
-        const auto missing = static_cast<DigitMask>(ALL_DIGITS & ~search.boxes[box]);
+        const auto missing = static_cast<DigitMask>(ALL_DIGITS & ~search.used[18 + box]);
         if (missing == 0) {
             continue;
         }
@@ -299,7 +300,12 @@ std::int32_t count_solutions(PlacedGrid& placed, PlacedGrid& solution) {
 void count_solutions_from(UndoStack& undo, PlacedGrid& placed, PlacedGrid& solution,
                           UnitMasks& row_used, UnitMasks& column_used, UnitMasks& box_used,
                           int start, std::int32_t& count) {
-    Search search{undo, placed, solution, row_used, column_used, box_used, count};
+    Search search{undo, placed, solution, count};
+    for (int unit = 0; unit < 9; ++unit) {
+        search.used[unit] = row_used[unit];
+        search.used[9 + unit] = column_used[unit];
+        search.used[18 + unit] = box_used[unit];
+    }
     for (int cell = start; cell < CELL_COUNT; ++cell) {
         if (placed[cell] == 0) {
             search.empty[search.empty_count++] = static_cast<std::uint8_t>(cell);
