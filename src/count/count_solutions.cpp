@@ -132,13 +132,10 @@ struct Search {
     }
 };
 
-// Looks at one cell: an empty cell without a free digit is a dead end (false), and one with a
-// single free digit is filled with it (`forced` set).
+// Looks at one empty cell: without a free digit it is a dead end (false), and with a single
+// free digit it is filled with it (`forced` set).
 bool settle_cell(Search& search, int cell, bool& forced) {
     forced = false;
-    if (search.placed[cell] != 0) {
-        return true;
-    }
     const DigitMask free = search.free_digits(cell);
     if (free == 0) {
         return false;
@@ -159,8 +156,9 @@ bool fill_naked_singles_after(Search& search, int cell) {
     pending[pending_count++] = static_cast<std::uint8_t>(cell);
     while (pending_count > 0) {
         const int source = pending[--pending_count];
-        // The peers empty now; one filled by this loop is passed over by settle_cell. The
-        // order of the peers does not matter: every forced digit is found either way.
+        // The peers empty now. They stay empty until their own turn: settling a cell fills
+        // only that cell, and the cells it forces wait in `pending`. The order of the peers
+        // does not matter: every forced digit is found either way.
         const CellSet peers = PEER_SETS[source];
         std::uint64_t words[2] = {peers.low & search.open.low, peers.high & search.open.high};
         for (int w = 0; w < 2; ++w) {
@@ -239,6 +237,9 @@ bool fill_forced_cells(Search& search, int branch_cell) {
     } else {
         for (int k = 0; k < search.empty_count; ++k) {
             bool forced = false;
+            if (search.placed[search.empty[k]] != 0) {
+                continue;  // filled by the propagation of an earlier cell
+            }
             if (!settle_cell(search, search.empty[k], forced) ||
                 (forced && !fill_naked_singles_after(search, search.empty[k]))) {
                 return false;
