@@ -77,10 +77,11 @@ struct Search {
     UndoStack& undo;
     PlacedGrid& placed;
     PlacedGrid& solution;
-    UnitMasks& rows;
-    UnitMasks& columns;
-    UnitMasks& boxes;
     std::int32_t& count;
+    // The used digits of row r (r), column c (9 + c) and box b (18 + b). A copy of the
+    // caller's masks: every level restores them before it returns, so the caller's stay
+    // valid, and one array held here needs no pointer per unit kind on every lookup.
+    std::array<DigitMask, 27> used{};
     std::array<std::uint8_t, CELL_COUNT> empty{};
     int empty_count = 0;
     // Boxes to look at for hidden singles before the current node's propagation is done; the
@@ -91,16 +92,16 @@ struct Search {
     DigitMask free_digits(int cell) const {
         const CellUnits u = CELL_UNITS[cell];
         return static_cast<DigitMask>(ALL_DIGITS &
-                                      ~(rows[u.row] | columns[u.column] | boxes[u.box]));
+                                      ~(used[u.row] | used[9 + u.column] | used[18 + u.box]));
     }
 
     void place(int cell, DigitMask mask) {
         const CellUnits u = CELL_UNITS[cell];
         placed[cell] = mask;
         open.remove(cell);
-        rows[u.row] |= mask;
-        columns[u.column] |= mask;
-        boxes[u.box] |= mask;
+        used[u.row] |= mask;
+        used[9 + u.column] |= mask;
+        used[18 + u.box] |= mask;
     }
 
     void unplace(int cell) {
@@ -108,9 +109,9 @@ struct Search {
         const auto keep = static_cast<DigitMask>(~placed[cell]);
         placed[cell] = 0;
         open.add(cell);
-        rows[u.row] &= keep;
-        columns[u.column] &= keep;
-        boxes[u.box] &= keep;
+        used[u.row] &= keep;
+        used[9 + u.column] &= keep;
+        used[18 + u.box] &= keep;
     }
 
     void place_forced(int cell, DigitMask mask) {
@@ -131,13 +132,10 @@ struct Search {
     }
 };
 
-// Looks at one cell: an empty cell without a free digit is a dead end (false), and one with a
-// single free digit is filled with it (`forced` set).
+// Looks at one empty cell: without a free digit it is a dead end (false), and with a single
+// free digit it is filled with it (`forced` set).
 bool settle_cell(Search& search, int cell, bool& forced) {
     forced = false;
-    if (search.placed[cell] != 0) {
-        return true;
-    }
     const DigitMask free = search.free_digits(cell);
     if (free == 0) {
         return false;
@@ -158,8 +156,9 @@ bool fill_naked_singles_after(Search& search, int cell) {
     pending[pending_count++] = static_cast<std::uint8_t>(cell);
     while (pending_count > 0) {
         const int source = pending[--pending_count];
-        // The peers empty now; one filled by this loop is passed over by settle_cell. The
-        // order of the peers does not matter: every forced digit is found either way.
+        // The peers empty now. They stay empty until their own turn: settling a cell fills
+        // only that cell, and the cells it forces wait in `pending`. The order of the peers
+        // does not matter: every forced digit is found either way.
         const CellSet peers = PEER_SETS[source];
         std::uint64_t words[2] = {peers.low & search.open.low, peers.high & search.open.high};
         for (int w = 0; w < 2; ++w) {
@@ -187,7 +186,7 @@ bool fill_box_singles(Search& search) {
     while (search.boxes_due != 0) {
         const int box = std::countr_zero(search.boxes_due);
         search.boxes_due &= search.boxes_due - 1;
-        const auto missing = static_cast<DigitMask>(ALL_DIGITS & ~search.boxes[box]);
+        const auto missing = static_cast<DigitMask>(ALL_DIGITS & ~search.used[18 + box]);
         if (missing == 0) {
             continue;
         }
@@ -238,6 +237,9 @@ bool fill_forced_cells(Search& search, int branch_cell) {
     } else {
         for (int k = 0; k < search.empty_count; ++k) {
             bool forced = false;
+            if (search.placed[search.empty[k]] != 0) {
+                continue;  // filled by the propagation of an earlier cell
+            }
             if (!settle_cell(search, search.empty[k], forced) ||
                 (forced && !fill_naked_singles_after(search, search.empty[k]))) {
                 return false;
@@ -299,7 +301,12 @@ std::int32_t count_solutions(PlacedGrid& placed, PlacedGrid& solution) {
 void count_solutions_from(UndoStack& undo, PlacedGrid& placed, PlacedGrid& solution,
                           UnitMasks& row_used, UnitMasks& column_used, UnitMasks& box_used,
                           int start, std::int32_t& count) {
-    Search search{undo, placed, solution, row_used, column_used, box_used, count};
+    Search search{undo, placed, solution, count};
+    for (int unit = 0; unit < 9; ++unit) {
+        search.used[unit] = row_used[unit];
+        search.used[9 + unit] = column_used[unit];
+        search.used[18 + unit] = box_used[unit];
+    }
     for (int cell = start; cell < CELL_COUNT; ++cell) {
         if (placed[cell] == 0) {
             search.empty[search.empty_count++] = static_cast<std::uint8_t>(cell);

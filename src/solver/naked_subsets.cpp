@@ -10,24 +10,34 @@
 namespace cellwright {
 namespace {
 
-// Positions 0..8 of the unit's empty cells whose candidate count lies in [fewest, most].
-// Built once per unit call on purpose: a cell that reaches the count later is not added.
+// Positions 0..8 of the unit's listed cells, ascending.
 struct QualifyingCells {
     std::array<int, 9> positions{};
     int size = 0;
 };
 
-QualifyingCells qualifying_cells(const PlacedGrid& placed, const ExclusionGrid& excluded,
-                                 int first_cell, const UnitOffsets& offsets, int fewest, int most) {
+QualifyingCells positions_of(unsigned listed) {
     QualifyingCells list;
+    for (; listed != 0; listed &= listed - 1) {
+        list.positions[list.size++] = std::countr_zero(listed);
+    }
+    return list;
+}
+
+// Bit p set for each position p of the unit's empty cells whose candidate count lies in
+// [fewest, most]. Taken once per unit call on purpose: a cell that reaches the count later is
+// not added.
+unsigned qualifying_cells(const PlacedGrid& placed, const ExclusionGrid& excluded, int first_cell,
+                          const UnitOffsets& offsets, int fewest, int most) {
+    unsigned listed = 0;
     for (int position = 0; position < 9; ++position) {
         const int cell = first_cell + offsets[position];
         const int count = digit_count(candidates_of(excluded[cell]));
         if (placed[cell] == 0 && count >= fewest && count <= most) {
-            list.positions[list.size++] = position;
+            listed |= 1u << position;
         }
     }
-    return list;
+    return listed;
 }
 
 // Excludes `digits` from every cell of the unit outside the subset of positions `keep`. True
@@ -119,17 +129,24 @@ BandBits cells_changed_since(const ExclusionGrid& excluded, const QuietSweep* qu
     return band_bits(flags);
 }
 
+// The listed cells of a unit as bit p for its position p (the order of its offset table).
 std::uint32_t row_bits(const BandBits& bands, int row) {
     return bands[row / 3] >> (9 * (row % 3)) & ALL_DIGITS;
 }
 
 std::uint32_t column_bits(const BandBits& bands, int column) {
-    return (bands[0] >> column & COLUMN_IN_BAND) | (bands[1] >> column & COLUMN_IN_BAND) << 1 |
-           (bands[2] >> column & COLUMN_IN_BAND) << 2;
+    std::uint32_t positions = 0;
+    for (int band = 0; band < 3; ++band) {
+        // Rows 3b, 3b + 1, 3b + 2 sit at bits 0, 9, 18 of the shifted band word.
+        const std::uint32_t bits = bands[band] >> column & COLUMN_IN_BAND;
+        positions |= ((bits | bits >> 8 | bits >> 16) & 0x7u) << (3 * band);
+    }
+    return positions;
 }
 
 std::uint32_t box_bits(const BandBits& bands, int box) {
-    return bands[box / 3] & BOX_IN_BAND << (3 * (box % 3));
+    const std::uint32_t bits = bands[box / 3] >> (3 * (box % 3));
+    return (bits & 0x7u) | (bits >> 6 & 0x38u) | (bits >> 12 & 0x1C0u);
 }
 
 // Bit i of a 9-bit mask moved to bit 3i.
@@ -182,7 +199,7 @@ bool at_least(std::uint32_t bits, int n) {
     return bits != 0;
 }
 
-using UnitTechnique = bool (*)(PlacedGrid&, ExclusionGrid&, int, const UnitOffsets&);
+using UnitTechnique = bool (*)(ExclusionGrid&, int, const UnitOffsets&, unsigned listed);
 
 // Which cells a unit technique lists, and how many it needs before it can act.
 struct SubsetShape {
@@ -211,15 +228,14 @@ BandBits relisted(const ExclusionGrid& excluded, BandBits listed, const BandBits
 // One sweep over the 27 units in the order row u, column u, box u for u = 0..8. True when
 // some exclusion bit was newly set.
 //
-// A unit whose cells with the listed candidate counts are fewer than the subset size returns
-// at once without a write, so it is skipped. The bands are taken before the first unit and
-// retaken after every unit that set a bit: between two such units nothing changes, so the
-// bands hold every cell the skipped unit's own list would have held (the list also demands
-// an empty cell, so it can only be shorter). With `quiet`, a unit none of whose listed cells
-// changed since the last quiet sweep is skipped as well (see QuietSweep), and a sweep that
-// sets no bit becomes the new quiet sweep.
-bool sweep_units(PlacedGrid& placed, ExclusionGrid& excluded, const SubsetShape& shape,
-                 QuietSweep* quiet) {
+// The bands are taken before the first unit and retaken after every unit that set a bit:
+// between two such units nothing changes, so a unit's bits of the bands are exactly the list
+// it would take itself (a filled cell's word is ALL_DIGITS, zero candidates, so "empty" adds
+// nothing), and the unit is handed them instead of listing its cells again. A unit with fewer
+// listed cells than the subset size could write nothing, so it is skipped. With `quiet`, a unit
+// none of whose listed cells changed since the last quiet sweep is skipped as well (see
+// QuietSweep), and a sweep that sets no bit becomes the new quiet sweep.
+bool sweep_units(ExclusionGrid& excluded, const SubsetShape& shape, QuietSweep* quiet) {
     const auto units_due = [&](BandBits& bands) {
         const BandBits changed_cells = cells_changed_since(excluded, quiet);
         bands = quiet != nullptr && quiet->known
@@ -257,7 +273,7 @@ bool sweep_units(PlacedGrid& placed, ExclusionGrid& excluded, const SubsetShape&
                 break;
         }
         if (at_least(listed_cells, shape.cells) &&
-            shape.technique(placed, excluded, first_cell, *offsets)) {
+            shape.technique(excluded, first_cell, *offsets, listed_cells)) {
             changed = true;
             // Units up to this one are done for this sweep.
             due = units_due(bands) & ~((2u << unit) - 1u);
@@ -273,9 +289,9 @@ bool sweep_units(PlacedGrid& placed, ExclusionGrid& excluded, const SubsetShape&
 
 // The unit techniques proper; true when some cell lost a candidate, which the sweeps use
 // instead of a snapshot.
-bool naked_pairs_in_unit(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
-                         const UnitOffsets& offsets) {
-    const QualifyingCells list = qualifying_cells(placed, excluded, first_cell, offsets, 2, 2);
+bool naked_pairs_in_unit(ExclusionGrid& excluded, int first_cell, const UnitOffsets& offsets,
+                         unsigned listed) {
+    const QualifyingCells list = positions_of(listed);
     bool changed = false;
     for (int i = 0; i < list.size; ++i) {
         const int cell_i = first_cell + offsets[list.positions[i]];
@@ -292,9 +308,9 @@ bool naked_pairs_in_unit(PlacedGrid& placed, ExclusionGrid& excluded, int first_
     return changed;
 }
 
-bool naked_triples_in_unit(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
-                           const UnitOffsets& offsets) {
-    const QualifyingCells list = qualifying_cells(placed, excluded, first_cell, offsets, 2, 3);
+bool naked_triples_in_unit(ExclusionGrid& excluded, int first_cell, const UnitOffsets& offsets,
+                           unsigned listed) {
+    const QualifyingCells list = positions_of(listed);
     bool changed = false;
     for (int i = 0; i < list.size; ++i) {
         const int cell_i = first_cell + offsets[list.positions[i]];
@@ -327,18 +343,20 @@ constexpr SubsetShape NAKED_TRIPLES{naked_triples_in_unit, 2, 3, 3};
 
 void unit_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
                       const UnitOffsets& offsets) {
-    naked_pairs_in_unit(placed, excluded, first_cell, offsets);
+    naked_pairs_in_unit(excluded, first_cell, offsets,
+                        qualifying_cells(placed, excluded, first_cell, offsets, 2, 2));
 }
 
 void unit_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
                         const UnitOffsets& offsets) {
-    naked_triples_in_unit(placed, excluded, first_cell, offsets);
+    naked_triples_in_unit(excluded, first_cell, offsets,
+                          qualifying_cells(placed, excluded, first_cell, offsets, 2, 3));
 }
 
 // Bits of `excluded` are only ever set, so "some bit newly set" is the same test as comparing
 // the grid with a snapshot taken before the sweep, without the copy.
 void apply_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters) {
-    while (sweep_units(placed, excluded, NAKED_PAIRS, nullptr)) {
+    while (sweep_units(excluded, NAKED_PAIRS, nullptr)) {
         ++counters.naked_pair_sweeps;
         repeat_box_singles(placed, excluded, counters);
         apply_locked_candidates(placed, excluded, counters);
@@ -358,7 +376,7 @@ void run_drivers_below_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded
 
 void apply_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters,
                          QuietSweep& quiet) {
-    while (sweep_units(placed, excluded, NAKED_TRIPLES, &quiet)) {
+    while (sweep_units(excluded, NAKED_TRIPLES, &quiet)) {
         ++counters.naked_triple_sweeps;
         run_drivers_below_naked_triples(placed, excluded, counters);
     }
