@@ -25,7 +25,7 @@ struct Loss {
 // Candidate sets forced on the empty board.
 struct Forced {
     int cell;
-    std::initializer_list<int> candidates;
+    std::vector<int> candidates;  // owned: the cases outlive their braced lists
 };
 
 GridPair board_with_candidates(const std::vector<Forced>& forced) {

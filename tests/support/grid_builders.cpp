@@ -29,7 +29,7 @@ UnitCells box_cells(int box) {
     return unit_cells(BOX_ORIGINS[box], BOX_OFFSETS);
 }
 
-DigitMask digit_mask(std::initializer_list<int> digits) {
+DigitMask digit_mask(const std::vector<int>& digits) {
     DigitMask mask = 0;
     for (const int digit : digits) {
         mask |= DIGIT_MASKS[digit];
@@ -87,7 +87,7 @@ DigitGrid solved_digits() {
     return digits;
 }
 
-void force_candidates(GridPair& grid, int cell, std::initializer_list<int> digits) {
+void force_candidates(GridPair& grid, int cell, const std::vector<int>& digits) {
     grid.excluded[cell] = static_cast<DigitMask>(ALL_DIGITS & ~digit_mask(digits));
 }
 

@@ -29,7 +29,7 @@ UnitCells column_cells(int column);
 UnitCells box_cells(int box);
 
 // The mask of the listed digits 1..9 (0 for none).
-DigitMask digit_mask(std::initializer_list<int> digits);
+DigitMask digit_mask(const std::vector<int>& digits);
 
 // 81 characters row by row: '1'..'9' a digit, '.' or '0' an empty cell.
 DigitGrid parse_digits(std::string_view text);
@@ -47,7 +47,7 @@ GridPair load_puzzle(std::string_view text);
 DigitGrid solved_digits();
 
 // Leaves `cell` as it is in `placed` but makes its candidates exactly `digits`.
-void force_candidates(GridPair& grid, int cell, std::initializer_list<int> digits);
+void force_candidates(GridPair& grid, int cell, const std::vector<int>& digits);
 
 // Rules `digit` out of every cell of `unit` except `open_cells`; other cells are untouched.
 void keep_digit_open_only(GridPair& grid, int digit, const UnitCells& unit,
