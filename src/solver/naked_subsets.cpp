@@ -64,7 +64,6 @@ bool exclude_outside(ExclusionGrid& excluded, int first_cell, const UnitOffsets&
 using BandBits = std::array<std::uint32_t, 3>;
 
 constexpr std::uint32_t COLUMN_IN_BAND = 1u | 1u << 9 | 1u << 18;
-constexpr std::uint32_t BOX_IN_BAND = 0x7u | 0x7u << 9 | 0x7u << 18;
 
 // Candidate count of every cell in 16-bit lanes with shifts and adds only, so that the
 // compiler can run the loop on vector registers of the baseline target (one table load per
