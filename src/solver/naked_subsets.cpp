@@ -10,19 +10,32 @@
 namespace cellwright {
 namespace {
 
-// Positions 0..8 of the unit's listed cells, ascending.
-struct QualifyingCells {
-    std::array<int, 9> positions{};
+// The unit's listed cells, ascending by position, with their exclusion words. The loops over
+// pairs and triples read the words here instead of going through the offset table each time;
+// `reload` brings them up to date after a subset has written to the unit.
+struct ListedCells {
+    std::array<std::uint8_t, 9> positions{};
+    std::array<int, 9> cells{};
+    std::array<DigitMask, 9> words{};
     int size = 0;
-};
 
-QualifyingCells positions_of(unsigned listed) {
-    QualifyingCells list;
-    for (; listed != 0; listed &= listed - 1) {
-        list.positions[list.size++] = std::countr_zero(listed);
+    ListedCells(const ExclusionGrid& excluded, int first_cell, const UnitOffsets& offsets,
+                unsigned listed) {
+        for (; listed != 0; listed &= listed - 1) {
+            const int position = std::countr_zero(listed);
+            positions[size] = static_cast<std::uint8_t>(position);
+            cells[size] = first_cell + offsets[position];
+            words[size] = excluded[cells[size]];
+            ++size;
+        }
     }
-    return list;
-}
+
+    void reload(const ExclusionGrid& excluded) {
+        for (int i = 0; i < size; ++i) {
+            words[i] = excluded[cells[i]];
+        }
+    }
+};
 
 // Bit p set for each position p of the unit's empty cells whose candidate count lies in
 // [fewest, most]. Taken once per unit call on purpose: a cell that reaches the count later is
@@ -186,16 +199,21 @@ std::uint32_t units_holding(const BandBits& cells) {
     return EVERY_THIRD_BIT[rows] | EVERY_THIRD_BIT[columns] << 1 | EVERY_THIRD_BIT[boxes] << 2;
 }
 
-BandBits both(const BandBits& a, const BandBits& b) {
-    return {a[0] & b[0], a[1] & b[1], a[2] & b[2]};
+// How many cells the band words hold, with shifts and adds (no population-count instruction
+// on the baseline target).
+int cell_count(const BandBits& cells) {
+    int total = 0;
+    for (const std::uint32_t word : cells) {
+        std::uint32_t c = word - ((word >> 1) & 0x55555555u);
+        c = (c & 0x33333333u) + ((c >> 2) & 0x33333333u);
+        c = (c + (c >> 4)) & 0x0F0F0F0Fu;
+        total += static_cast<int>((c * 0x01010101u) >> 24);
+    }
+    return total;
 }
 
-// True when `bits` has at least `n` (1..3) bits set.
-bool at_least(std::uint32_t bits, int n) {
-    for (int k = 1; k < n; ++k) {
-        bits &= bits - 1;
-    }
-    return bits != 0;
+BandBits both(const BandBits& a, const BandBits& b) {
+    return {a[0] & b[0], a[1] & b[1], a[2] & b[2]};
 }
 
 using UnitTechnique = bool (*)(ExclusionGrid&, int, const UnitOffsets&, unsigned listed);
@@ -206,6 +224,11 @@ struct SubsetShape {
     int fewest_candidates;
     int most_candidates;
     int cells;
+
+    // Bit n set when a cell with n candidates is listed.
+    constexpr unsigned listed_counts() const {
+        return (2u << most_candidates) - (1u << fewest_candidates);
+    }
 };
 
 // The listed cells of `excluded` from those of an earlier grid: only the `changed` cells, whose
@@ -216,9 +239,8 @@ BandBits relisted(const ExclusionGrid& excluded, BandBits listed, const BandBits
         for (std::uint32_t bits = changed[band]; bits != 0; bits &= bits - 1) {
             const int bit = std::countr_zero(bits);
             const int count = digit_count(candidates_of(excluded[27 * band + bit]));
-            const bool in_range =
-                count >= shape.fewest_candidates && count <= shape.most_candidates;
-            listed[band] = (listed[band] & ~(1u << bit)) | (in_range ? 1u << bit : 0u);
+            const std::uint32_t in_range = shape.listed_counts() >> count & 1u;
+            listed[band] = (listed[band] & ~(1u << bit)) | in_range << bit;
         }
     }
     return listed;
@@ -237,7 +259,8 @@ BandBits relisted(const ExclusionGrid& excluded, BandBits listed, const BandBits
 bool sweep_units(ExclusionGrid& excluded, const SubsetShape& shape, QuietSweep* quiet) {
     const auto units_due = [&](BandBits& bands) {
         const BandBits changed_cells = cells_changed_since(excluded, quiet);
-        bands = quiet != nullptr && quiet->known
+        // Recounting cell by cell pays only for a few cells; after a cascade many changed.
+        bands = quiet != nullptr && quiet->known && cell_count(changed_cells) <= 24
                     ? relisted(excluded, quiet->listed, changed_cells, shape)
                     : cells_with_counts(excluded, shape.fewest_candidates, shape.most_candidates);
         // Only a listed cell that changed can make a subset write something new (see
@@ -271,7 +294,8 @@ bool sweep_units(ExclusionGrid& excluded, const SubsetShape& shape, QuietSweep* 
                 offsets = &BOX_OFFSETS;
                 break;
         }
-        if (at_least(listed_cells, shape.cells) &&
+        // Listed cells are at most nine bits, so the digit-count table counts them.
+        if (DIGIT_COUNTS[listed_cells] >= shape.cells &&
             shape.technique(excluded, first_cell, *offsets, listed_cells)) {
             changed = true;
             // Units up to this one are done for this sweep.
@@ -290,17 +314,18 @@ bool sweep_units(ExclusionGrid& excluded, const SubsetShape& shape, QuietSweep* 
 // instead of a snapshot.
 bool naked_pairs_in_unit(ExclusionGrid& excluded, int first_cell, const UnitOffsets& offsets,
                          unsigned listed) {
-    const QualifyingCells list = positions_of(listed);
+    ListedCells list(excluded, first_cell, offsets, listed);
     bool changed = false;
     for (int i = 0; i < list.size; ++i) {
-        const int cell_i = first_cell + offsets[list.positions[i]];
         for (int j = i + 1; j < list.size; ++j) {
-            const int cell_j = first_cell + offsets[list.positions[j]];
-            // Read afresh: an earlier pair of this call may have narrowed either cell.
-            const DigitMask pair_union = candidates_of(excluded[cell_i] & excluded[cell_j]);
+            const DigitMask pair_union = candidates_of(list.words[i] & list.words[j]);
             if (digit_count(pair_union) == 2) {
                 const unsigned keep = 1u << list.positions[i] | 1u << list.positions[j];
-                changed |= exclude_outside(excluded, first_cell, offsets, keep, pair_union);
+                if (exclude_outside(excluded, first_cell, offsets, keep, pair_union)) {
+                    // Later pairs read the narrowed cells afresh.
+                    list.reload(excluded);
+                    changed = true;
+                }
             }
         }
     }
@@ -309,25 +334,25 @@ bool naked_pairs_in_unit(ExclusionGrid& excluded, int first_cell, const UnitOffs
 
 bool naked_triples_in_unit(ExclusionGrid& excluded, int first_cell, const UnitOffsets& offsets,
                            unsigned listed) {
-    const QualifyingCells list = positions_of(listed);
+    ListedCells list(excluded, first_cell, offsets, listed);
     bool changed = false;
     for (int i = 0; i < list.size; ++i) {
-        const int cell_i = first_cell + offsets[list.positions[i]];
         for (int j = i + 1; j < list.size; ++j) {
-            const int cell_j = first_cell + offsets[list.positions[j]];
             // Triples (i, j, k) only write outside i and j, so this pair's words hold still
             // for the whole k loop; a pair with more than three digits ends it early.
-            const DigitMask pair_excluded = excluded[cell_i] & excluded[cell_j];
+            const DigitMask pair_excluded = list.words[i] & list.words[j];
             if (digit_count(candidates_of(pair_excluded)) > 3) {
                 continue;
             }
             for (int k = j + 1; k < list.size; ++k) {
-                const int cell_k = first_cell + offsets[list.positions[k]];
-                const DigitMask triple_union = candidates_of(pair_excluded & excluded[cell_k]);
+                const DigitMask triple_union = candidates_of(pair_excluded & list.words[k]);
                 if (digit_count(triple_union) == 3) {
                     const unsigned keep =
                         1u << list.positions[i] | 1u << list.positions[j] | 1u << list.positions[k];
-                    changed |= exclude_outside(excluded, first_cell, offsets, keep, triple_union);
+                    if (exclude_outside(excluded, first_cell, offsets, keep, triple_union)) {
+                        list.reload(excluded);
+                        changed = true;
+                    }
                 }
             }
         }
