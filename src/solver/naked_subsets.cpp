@@ -199,17 +199,25 @@ std::uint32_t units_holding(const BandBits& cells) {
     return EVERY_THIRD_BIT[rows] | EVERY_THIRD_BIT[columns] << 1 | EVERY_THIRD_BIT[boxes] << 2;
 }
 
-// How many cells the band words hold, with shifts and adds (no population-count instruction
-// on the baseline target).
-int cell_count(const BandBits& cells) {
-    int total = 0;
-    for (const std::uint32_t word : cells) {
-        std::uint32_t c = word - ((word >> 1) & 0x55555555u);
-        c = (c & 0x33333333u) + ((c >> 2) & 0x33333333u);
-        c = (c + (c >> 4)) & 0x0F0F0F0Fu;
-        total += static_cast<int>((c * 0x01010101u) >> 24);
+// The units of each cell, one bit each in the order of a sweep, as `units_holding` gives them.
+constexpr std::array<std::uint32_t, CELL_COUNT> UNITS_OF_CELL = [] {
+    std::array<std::uint32_t, CELL_COUNT> units{};
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        units[cell] = 1u << (3 * row_of(cell)) | 1u << (3 * column_of(cell) + 1) |
+                      1u << (3 * box_of(cell) + 2);
     }
-    return total;
+    return units;
+}();
+
+// `units_holding` for a few cells: their units looked up one cell at a time.
+std::uint32_t units_holding_few(const BandBits& cells) {
+    std::uint32_t units = 0;
+    for (int band = 0; band < 3; ++band) {
+        for (std::uint32_t bits = cells[band]; bits != 0; bits &= bits - 1) {
+            units |= UNITS_OF_CELL[27 * band + std::countr_zero(bits)];
+        }
+    }
+    return units;
 }
 
 BandBits both(const BandBits& a, const BandBits& b) {
@@ -231,17 +239,27 @@ struct SubsetShape {
     }
 };
 
+// The unit techniques proper (below); true when some cell lost a candidate.
+bool naked_pairs_in_unit(ExclusionGrid& excluded, int first_cell, const UnitOffsets& offsets,
+                         unsigned listed);
+bool naked_triples_in_unit(ExclusionGrid& excluded, int first_cell, const UnitOffsets& offsets,
+                           unsigned listed);
+
+constexpr SubsetShape NAKED_PAIRS{naked_pairs_in_unit, 2, 2, 2};
+constexpr SubsetShape NAKED_TRIPLES{naked_triples_in_unit, 2, 3, 3};
+
 // The listed cells of `excluded` from those of an earlier grid: only the `changed` cells, whose
 // words differ, are counted again (after a digit is placed, a few out of 81).
 BandBits relisted(const ExclusionGrid& excluded, BandBits listed, const BandBits& changed,
                   const SubsetShape& shape) {
     for (int band = 0; band < 3; ++band) {
+        std::uint32_t listed_changed = 0;
         for (std::uint32_t bits = changed[band]; bits != 0; bits &= bits - 1) {
             const int bit = std::countr_zero(bits);
             const int count = digit_count(candidates_of(excluded[27 * band + bit]));
-            const std::uint32_t in_range = shape.listed_counts() >> count & 1u;
-            listed[band] = (listed[band] & ~(1u << bit)) | in_range << bit;
+            listed_changed |= (shape.listed_counts() >> count & 1u) << bit;
         }
+        listed[band] = (listed[band] & ~changed[band]) | listed_changed;
     }
     return listed;
 }
@@ -255,17 +273,23 @@ BandBits relisted(const ExclusionGrid& excluded, BandBits listed, const BandBits
 // nothing), and the unit is handed them instead of listing its cells again. A unit with fewer
 // listed cells than the subset size could write nothing, so it is skipped. With `quiet`, a unit
 // none of whose listed cells changed since the last quiet sweep is skipped as well (see
-// QuietSweep), and a sweep that sets no bit becomes the new quiet sweep.
-bool sweep_units(ExclusionGrid& excluded, const SubsetShape& shape, QuietSweep* quiet) {
+// QuietSweep), and a sweep that sets no bit becomes the new quiet sweep. `few_changed` says
+// that the grid moved on from the quiet sweep by a single placement (a handful of words);
+// otherwise a cascade may have changed many.
+//
+// A template on the shape, so that its counts and unit technique are constants of each sweep.
+template <const SubsetShape& shape>
+bool sweep_units(ExclusionGrid& excluded, QuietSweep* quiet, bool few_changed) {
     const auto units_due = [&](BandBits& bands) {
         const BandBits changed_cells = cells_changed_since(excluded, quiet);
-        // Recounting cell by cell pays only for a few cells; after a cascade many changed.
-        bands = quiet != nullptr && quiet->known && cell_count(changed_cells) <= 24
+        // Recounting cell by cell pays only for a few cells.
+        bands = quiet != nullptr && quiet->known && few_changed
                     ? relisted(excluded, quiet->listed, changed_cells, shape)
                     : cells_with_counts(excluded, shape.fewest_candidates, shape.most_candidates);
         // Only a listed cell that changed can make a subset write something new (see
         // QuietSweep); after a digit is placed most units have none.
-        return units_holding(both(bands, changed_cells));
+        const BandBits fresh = both(bands, changed_cells);
+        return few_changed ? units_holding_few(fresh) : units_holding(fresh);
     };
     BandBits bands{};
     std::uint32_t due = units_due(bands);
@@ -298,6 +322,7 @@ bool sweep_units(ExclusionGrid& excluded, const SubsetShape& shape, QuietSweep* 
         if (DIGIT_COUNTS[listed_cells] >= shape.cells &&
             shape.technique(excluded, first_cell, *offsets, listed_cells)) {
             changed = true;
+            few_changed = false;
             // Units up to this one are done for this sweep.
             due = units_due(bands) & ~((2u << unit) - 1u);
         }
@@ -360,9 +385,6 @@ bool naked_triples_in_unit(ExclusionGrid& excluded, int first_cell, const UnitOf
     return changed;
 }
 
-constexpr SubsetShape NAKED_PAIRS{naked_pairs_in_unit, 2, 2, 2};
-constexpr SubsetShape NAKED_TRIPLES{naked_triples_in_unit, 2, 3, 3};
-
 }  // namespace
 
 void unit_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
@@ -380,7 +402,7 @@ void unit_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, int first_c
 // Bits of `excluded` are only ever set, so "some bit newly set" is the same test as comparing
 // the grid with a snapshot taken before the sweep, without the copy.
 void apply_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters) {
-    while (sweep_units(excluded, NAKED_PAIRS, nullptr)) {
+    while (sweep_units<NAKED_PAIRS>(excluded, nullptr, false)) {
         ++counters.naked_pair_sweeps;
         repeat_box_singles(placed, excluded, counters);
         apply_locked_candidates(placed, excluded, counters);
@@ -400,7 +422,7 @@ void run_drivers_below_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded
 
 void apply_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters,
                          QuietSweep& quiet) {
-    while (sweep_units(excluded, NAKED_TRIPLES, &quiet)) {
+    for (bool first = true; sweep_units<NAKED_TRIPLES>(excluded, &quiet, first); first = false) {
         ++counters.naked_triple_sweeps;
         run_drivers_below_naked_triples(placed, excluded, counters);
     }
