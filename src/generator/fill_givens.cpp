@@ -12,7 +12,7 @@ bool fill_digits(RandomState& random, const GivenCellList& list, int count, Plac
     placed.fill(0);
     ExclusionGrid excluded{};
     TechniqueCounters counters{};  // the filling's own; never read
-    QuietSweep quiet;              // lets each sweep skip the units the last digit left alone
+    SweepMemory quiet;             // lets each sweep skip the units the last digit left alone
 
     // Spreading: each digit once on a random listed cell; an occupied cell is redrawn.
     for (int digit = 1; digit <= 9; ++digit) {

@@ -399,10 +399,13 @@ void unit_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, int first_c
                           qualifying_cells(placed, excluded, first_cell, offsets, 2, 3));
 }
 
+namespace {
+
 // Bits of `excluded` are only ever set, so "some bit newly set" is the same test as comparing
 // the grid with a snapshot taken before the sweep, without the copy.
-void apply_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters) {
-    while (sweep_units<NAKED_PAIRS>(excluded, nullptr, false)) {
+void apply_pairs(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters,
+                 QuietSweep* quiet) {
+    while (sweep_units<NAKED_PAIRS>(excluded, quiet, false)) {
         ++counters.naked_pair_sweeps;
         repeat_box_singles(placed, excluded, counters);
         apply_locked_candidates(placed, excluded, counters);
@@ -411,26 +414,38 @@ void apply_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCou
     }
 }
 
-void run_drivers_below_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded,
-                                     TechniqueCounters& counters) {
+void run_drivers_below_triples(PlacedGrid& placed, ExclusionGrid& excluded,
+                               TechniqueCounters& counters, QuietSweep* quiet_pairs) {
     repeat_box_singles(placed, excluded, counters);
     apply_locked_candidates(placed, excluded, counters);
     apply_naked_singles(placed, excluded, counters);
     apply_line_singles(placed, excluded, counters);
-    apply_naked_pairs(placed, excluded, counters);
+    apply_pairs(placed, excluded, counters, quiet_pairs);
+}
+
+}  // namespace
+
+void apply_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters) {
+    apply_pairs(placed, excluded, counters, nullptr);
+}
+
+void run_drivers_below_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded,
+                                     TechniqueCounters& counters) {
+    run_drivers_below_triples(placed, excluded, counters, nullptr);
 }
 
 void apply_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters,
-                         QuietSweep& quiet) {
-    for (bool first = true; sweep_units<NAKED_TRIPLES>(excluded, &quiet, first); first = false) {
+                         SweepMemory& memory) {
+    for (bool first = true; sweep_units<NAKED_TRIPLES>(excluded, &memory.triples, first);
+         first = false) {
         ++counters.naked_triple_sweeps;
-        run_drivers_below_naked_triples(placed, excluded, counters);
+        run_drivers_below_triples(placed, excluded, counters, &memory.pairs);
     }
 }
 
 void apply_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters) {
-    QuietSweep quiet;
-    apply_naked_triples(placed, excluded, counters, quiet);
+    SweepMemory memory;
+    apply_naked_triples(placed, excluded, counters, memory);
 }
 
 }  // namespace cellwright

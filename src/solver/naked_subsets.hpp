@@ -31,24 +31,31 @@ void apply_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueC
 void run_drivers_below_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded,
                                      TechniqueCounters& counters);
 
-// The exclusion words at the end of the last sweep of naked triples that set no bit. Every
-// triple of listed cells whose three words still equal these has the union it had then, and
-// then its digits were already excluded from the unit's other cells (in that sweep, or in an
-// earlier quiet one if that sweep skipped the unit); bits are never cleared, so the triple
-// would write nothing new. A unit none of whose listed cells changed is therefore skipped
-// (a filled cell's word is always ALL_DIGITS). For one grid pair; starts knowing nothing.
+// The exclusion words at the end of the last sweep (of naked triples, or of naked pairs) that
+// set no bit. Every subset of listed cells whose words still equal these has the union it had
+// then, and then its digits were already excluded from the unit's other cells (in that sweep,
+// or in an earlier quiet one if that sweep skipped the unit); bits are never cleared, so the
+// subset would write nothing new. A unit none of whose listed cells changed is therefore
+// skipped (a filled cell's word is always ALL_DIGITS). For one grid pair; starts knowing nothing.
 struct QuietSweep {
     ExclusionGrid excluded{};
-    // The cells those words give two or three candidates, one 27-bit word per band of three
-    // rows (bit 9 * (row % 3) + column): a cell whose word is unchanged keeps its place.
+    // The cells those words list (two or three candidates for triples, two for pairs), one
+    // 27-bit word per band of three rows (bit 9 * (row % 3) + column): a cell whose word is
+    // unchanged keeps its place.
     std::array<std::uint32_t, 3> listed{};
     bool known = false;
 };
 
-// `apply_naked_triples` for a caller that drives one grid pair through many calls: units
-// whose listed cells are unchanged since the last quiet sweep are skipped, and `quiet` is brought
-// up to date.
+// What a caller that drives one grid pair through many calls of `apply_naked_triples` keeps
+// between them: the quiet sweeps of triples and of the pairs its cascades run.
+struct SweepMemory {
+    QuietSweep triples;
+    QuietSweep pairs;
+};
+
+// `apply_naked_triples` with that memory: units whose listed cells are unchanged since the
+// last quiet sweep of the same kind are skipped, and `memory` is brought up to date.
 void apply_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters,
-                         QuietSweep& quiet);
+                         SweepMemory& memory);
 
 }  // namespace cellwright

@@ -70,7 +70,7 @@ TEST(NakedTripleDriver, SkippingQuietOrBarrenUnitsChangesNothing) {
         PlacedGrid plain_placed{};
         ExclusionGrid plain_excluded{};
         TechniqueCounters plain_counters{};
-        QuietSweep quiet;
+        SweepMemory quiet;
         for (int step = 0; place_random_candidate(random, plain_placed, plain_excluded); ++step) {
             // The same placement on the other two grids, which equal this one before it.
             for (int cell = 0; cell < CELL_COUNT; ++cell) {
