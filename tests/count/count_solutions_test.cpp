@@ -80,6 +80,58 @@ TEST(CountSolutions, KnownGridsGiveKnownCountsAndSolutions) {
     }
 }
 
+// The recursive entry, started by hand on the grids above: same count and solution as
+// `count_solutions`, with the grid, the unit masks and the undo depth as they were.
+TEST(CountSolutions, RecursiveEntryAgreesAndLeavesItsStateAlone) {
+    const char* grids[] = {
+        "",
+        "..3456789 456789123 789123456 ..4365897 365897214 897214365 531642978 642978531 "
+        "978531642",
+        "1234.6789 456789123 78912345. 214365897 365897214 .97214365 531642978 642978531 "
+        "978.31642",
+        ".12345678 9........",
+        ".4....... ..1.7.2.5 .3.9.8.7. ..6...8.. .5..1..6. ..7...4.. .2.3.4.8. 3.8.2.9.. "
+        ".......1.",
+    };
+    for (const char* text : grids) {
+        PlacedGrid placed = masks_from_text(text);
+        PlacedGrid expected_solution;
+        expected_solution.fill(SENTINEL);
+        const std::int32_t expected = count_solutions(placed, expected_solution);
+
+        UnitMasks rows{};
+        UnitMasks columns{};
+        UnitMasks boxes{};
+        for (int cell = 0; cell < CELL_COUNT; ++cell) {
+            rows[row_of(cell)] |= placed[cell];
+            columns[column_of(cell)] |= placed[cell];
+            boxes[box_of(cell)] |= placed[cell];
+        }
+        int start = 0;
+        while (start < CELL_COUNT && placed[start] != 0) {
+            ++start;
+        }
+        const PlacedGrid before = placed;
+        const UnitMasks rows_before = rows;
+        const UnitMasks columns_before = columns;
+        const UnitMasks boxes_before = boxes;
+        UndoStack undo;
+        undo.depth = 5;  // a caller's records below must survive
+        PlacedGrid solution;
+        solution.fill(SENTINEL);
+        std::int32_t count = 0;
+        count_solutions_from(undo, placed, solution, rows, columns, boxes, start, count);
+
+        EXPECT_EQ(count, expected) << text;
+        EXPECT_EQ(solution, expected_solution) << text;
+        EXPECT_EQ(placed, before) << text;
+        EXPECT_EQ(rows, rows_before) << text;
+        EXPECT_EQ(columns, columns_before) << text;
+        EXPECT_EQ(boxes, boxes_before) << text;
+        EXPECT_EQ(undo.depth, 5) << text;
+    }
+}
+
 // Plain enumeration of completions in lexicographic order, stopping at the second.
 struct Completions {
     int count = 0;

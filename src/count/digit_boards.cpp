@@ -1,0 +1,205 @@
+#include "count/digit_boards.hpp"
+
+#include <bit>
+
+namespace cellwright {
+namespace {
+
+constexpr std::uint32_t ROW_CELLS = 0x1FF;     // the first row of a band word
+constexpr std::uint32_t ROW_STARTS = 0x40201;  // column 0 of each row of a band word
+constexpr std::uint32_t ROW_LOW_EIGHT = 0xFF * ROW_STARTS;
+constexpr std::uint32_t ROW_TOPS = ROW_STARTS << 8;  // column 8 of each row
+constexpr std::uint32_t STACK_STARTS = 0x49;         // columns 0, 3 and 6 of a 9-bit row
+
+// What a digit placed at each bit of a band word takes away from the same digit: its row and
+// box inside the band, and its column (in every band; the cell's own bit is put back).
+struct BandPeers {
+    std::uint32_t row_and_box;
+    std::uint32_t column;
+};
+
+constexpr std::array<BandPeers, 27> BAND_PEERS = [] {
+    std::array<BandPeers, 27> peers{};
+    for (int bit = 0; bit < 27; ++bit) {
+        const int column = bit % 9;
+        const std::uint32_t box = (7u << (column / 3 * 3)) * ROW_STARTS;
+        peers[bit] = {(ROW_CELLS << (bit / 9 * 9)) | box, ROW_STARTS << column};
+    }
+    return peers;
+}();
+
+// For each 9-bit field of a band word with bit 8 standing for the field: bit 8 set where the
+// field is not empty. Adding 255 to the low eight bits carries into bit 8 without leaving the
+// field.
+constexpr std::uint32_t nonempty_rows(std::uint32_t word) {
+    return (((word & ROW_LOW_EIGHT) + ROW_LOW_EIGHT) | word) & ROW_TOPS;
+}
+
+// Bits 0, 3 and 6 set where the three-bit group starting there holds two or more bits.
+constexpr std::uint32_t crowded_triads(std::uint32_t bits) {
+    return ((bits & bits >> 1) | (bits & bits >> 2) | (bits >> 1 & bits >> 2)) & STACK_STARTS;
+}
+
+// The cells of the digit in `words` (its three band words) that are the only place left for
+// it in their row, column or box, in `singles`; false when a unit has no place at all. Rows
+// are tested in the band word's 9-bit fields; columns and boxes after folding each band's
+// three rows into "some row has it" and "two or more rows have it" per column.
+bool find_hidden_singles(const std::uint32_t* words, std::array<std::uint32_t, 3>& singles) {
+    std::array<std::uint32_t, 3> any{};
+    std::array<std::uint32_t, 3> several{};
+    for (int band = 0; band < 3; ++band) {
+        const std::uint32_t word = words[band];
+        if (nonempty_rows(word) != ROW_TOPS) {
+            return false;
+        }
+        // Every field is non-empty, so subtracting 1 from each borrows within its own field:
+        // what remains after clearing the lowest bit marks the rows with two or more.
+        const std::uint32_t crowded_rows = nonempty_rows(word & (word - ROW_STARTS));
+        const std::uint32_t single_rows = ((ROW_TOPS & ~crowded_rows) >> 8) * ROW_CELLS;
+
+        const std::uint32_t first = word & ROW_CELLS;
+        const std::uint32_t second = word >> 9 & ROW_CELLS;
+        const std::uint32_t third = word >> 18;
+        any[band] = first | second | third;
+        several[band] = (first & second) | (first & third) | (second & third);
+        const std::uint32_t boxes_with_any =
+            (any[band] | any[band] >> 1 | any[band] >> 2) & STACK_STARTS;
+        if (boxes_with_any != STACK_STARTS) {
+            return false;
+        }
+        const std::uint32_t crowded_boxes =
+            ((several[band] | several[band] >> 1 | several[band] >> 2) & STACK_STARTS) |
+            crowded_triads(any[band]);
+        const std::uint32_t single_boxes = ((STACK_STARTS & ~crowded_boxes) * 7) * ROW_STARTS;
+        singles[band] = word & (single_rows | single_boxes);
+    }
+    if ((any[0] | any[1] | any[2]) != ROW_CELLS) {
+        return false;
+    }
+    const std::uint32_t crowded_columns = several[0] | several[1] | several[2] | (any[0] & any[1]) |
+                                          (any[0] & any[2]) | (any[1] & any[2]);
+    const std::uint32_t single_columns = (ROW_CELLS & ~crowded_columns) * ROW_STARTS;
+    for (int band = 0; band < 3; ++band) {
+        singles[band] |= words[band] & single_columns;
+    }
+    return true;
+}
+
+// Fills a cell with a digit it alone may hold there: the digit leaves the cell's peers. The
+// other digits' words do not have the cell, so they need no change.
+void take_from_peers(DigitBoards& boards, int digit, int band, int bit) {
+    const std::uint32_t mask = 1u << bit;
+    const BandPeers peers = BAND_PEERS[bit];
+    for (int other_band = 0; other_band < 3; ++other_band) {
+        boards.candidates[3 * digit + other_band] &= ~peers.column;
+    }
+    std::uint32_t& own = boards.candidates[3 * digit + band];
+    own = (own & ~peers.row_and_box) | mask;
+    boards.unsolved[band] &= ~mask;
+    boards.changed_digits |= 1u << digit;
+}
+
+// One pass of naked singles over the three bands; `placed` tells whether it filled a cell.
+bool fill_naked_singles(DigitBoards& boards, bool& placed) {
+    for (int band = 0; band < 3; ++band) {
+        const std::uint32_t open = boards.unsolved[band];
+        if (open == 0) {
+            continue;
+        }
+        std::uint32_t once = 0;
+        std::uint32_t twice = 0;
+        for (int digit = 0; digit < 9; ++digit) {
+            const std::uint32_t word = boards.candidates[3 * digit + band];
+            twice |= once & word;
+            once |= word;
+        }
+        if ((open & ~once) != 0) {
+            return false;
+        }
+        for (std::uint32_t singles = open & ~twice; singles != 0; singles &= singles - 1) {
+            // An earlier single of this pass may have taken this cell's last candidate.
+            const int bit = std::countr_zero(singles);
+            int digit = 0;
+            while (digit < 9 && (boards.candidates[3 * digit + band] >> bit & 1) == 0) {
+                ++digit;
+            }
+            if (digit == 9) {
+                return false;
+            }
+            take_from_peers(boards, digit, band, bit);
+            placed = true;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool place_on_boards(DigitBoards& boards, int digit, int cell) {
+    const int band = cell / 27;
+    const int bit = cell % 27;
+    const std::uint32_t mask = 1u << bit;
+    if ((boards.candidates[3 * digit + band] & mask) == 0) {
+        return false;
+    }
+    // Every digit that had the cell as a candidate changes, and must be looked at again for
+    // hidden singles.
+    std::uint32_t had = 0;
+    for (int other = 0; other < 9; ++other) {
+        std::uint32_t& word = boards.candidates[3 * other + band];
+        had |= (word >> bit & 1) << other;
+        word &= ~mask;
+    }
+    boards.changed_digits |= had;
+    take_from_peers(boards, digit, band, bit);
+    return true;
+}
+
+bool fill_forced_cells(DigitBoards& boards) {
+    // Naked singles first, as they are the cheapest to find; they need looking for again only
+    // after something was placed.
+    bool naked_due = true;
+    for (;;) {
+        if (naked_due) {
+            naked_due = false;
+            if (!fill_naked_singles(boards, naked_due)) {
+                return false;
+            }
+            if (naked_due) {
+                continue;
+            }
+        }
+        if (boards.changed_digits == 0) {
+            return true;
+        }
+        const int digit = std::countr_zero(boards.changed_digits);
+        boards.changed_digits &= boards.changed_digits - 1;
+        std::array<std::uint32_t, 3> singles{};
+        if (!find_hidden_singles(&boards.candidates[3 * digit], singles)) {
+            return false;
+        }
+        for (int band = 0; band < 3; ++band) {
+            // A filled cell is the only one of its digit in its units too; skip those.
+            for (std::uint32_t left = singles[band] & boards.unsolved[band]; left != 0;
+                 left &= left - 1) {
+                if (!place_on_boards(boards, digit, 27 * band + std::countr_zero(left))) {
+                    return false;
+                }
+                naked_due = true;
+            }
+        }
+    }
+}
+
+void write_solution(const DigitBoards& boards, PlacedGrid& solution) {
+    for (int digit = 0; digit < 9; ++digit) {
+        for (int band = 0; band < 3; ++band) {
+            for (std::uint32_t cells = boards.candidates[3 * digit + band]; cells != 0;
+                 cells &= cells - 1) {
+                solution[27 * band + std::countr_zero(cells)] = DIGIT_MASKS[digit + 1];
+            }
+        }
+    }
+}
+
+}  // namespace cellwright

@@ -1,0 +1,44 @@
+#pragma once
+// The solution counter's view of a grid: for each digit, the cells that may still hold it, as
+// one 27-bit word per band of three rows. Placing a digit and filling every forced cell are
+// word operations on all cells at once. A board is small (31 words), so a search copies it at
+// each branching instead of undoing placements.
+//
+//   band word of a digit:  bit 9 * (row % 3) + column   (cell 27 * band + bit)
+//
+//      bits 0..8   the band's first row     columns 0..8
+//      bits 9..17  its second row
+//      bits 18..26 its third row
+//
+// A filled cell keeps the bit of its own digit and loses those of all the others, so a
+// complete board holds the solution itself.
+
+#include <array>
+#include <cstdint>
+
+#include "grid/grid.hpp"
+
+namespace cellwright {
+
+struct DigitBoards {
+    std::array<std::uint32_t, 27> candidates;  // digit d (0..8), band b: word 3 * d + b
+    std::array<std::uint32_t, 3> unsolved;     // the empty cells of each band
+    std::uint32_t changed_digits;              // digits whose word changed since their last
+                                               // hidden-single check, bit d for digit d + 1
+};
+
+// Puts digit index `digit` (0..8) into the empty cell `cell` and takes it from the cell's peers.
+// False, with the board left as it was, when the cell no longer has that digit as a candidate.
+bool place_on_boards(DigitBoards& boards, int digit, int cell);
+
+// Fills every naked single (a cell with one candidate) and hidden single (a digit with one
+// cell left in a row, column or box) until none is left. False at a dead end: an empty cell
+// without candidates, or a unit with no place for a digit. Either way it only fills digits
+// every completion shares and only removes candidates no completion uses, so it changes which
+// completions exist in no case.
+bool fill_forced_cells(DigitBoards& boards);
+
+// Writes the digit mask of every cell of a complete board (no cell unsolved) into `solution`.
+void write_solution(const DigitBoards& boards, PlacedGrid& solution);
+
+}  // namespace cellwright
