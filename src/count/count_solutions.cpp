@@ -43,85 +43,11 @@ void search_from(Search& search, DigitBoards& boards) {
     }
 }
 
-// Row, column and box of each cell, looked up rather than divided.
-struct CellUnits {
-    std::uint8_t row, column, box;
-};
-
-constexpr std::array<CellUnits, CELL_COUNT> CELL_UNITS = [] {
-    std::array<CellUnits, CELL_COUNT> units{};
-    for (int cell = 0; cell < CELL_COUNT; ++cell) {
-        units[cell] = {static_cast<std::uint8_t>(row_of(cell)),
-                       static_cast<std::uint8_t>(column_of(cell)),
-                       static_cast<std::uint8_t>(box_of(cell))};
-    }
-    return units;
-}();
-
-// The cells of a band word in the rows (or boxes) of the band marked by a 3-bit index.
-constexpr std::array<std::uint32_t, 8> BAND_ROWS = [] {
-    std::array<std::uint32_t, 8> rows{};
-    for (unsigned marked = 0; marked < 8; ++marked) {
-        for (int k = 0; k < 3; ++k) {
-            rows[marked] |= (marked >> k & 1) != 0 ? 0x1FFu << (9 * k) : 0;
-        }
-    }
-    return rows;
-}();
-constexpr std::array<std::uint32_t, 8> BAND_BOXES = [] {
-    std::array<std::uint32_t, 8> boxes{};
-    for (unsigned marked = 0; marked < 8; ++marked) {
-        for (int k = 0; k < 3; ++k) {
-            boxes[marked] |= (marked >> k & 1) != 0 ? (7u << (3 * k)) * 0x40201u : 0;
-        }
-    }
-    return boxes;
-}();
-
-// The board of a grid from the units in which each digit is placed: an empty cell keeps a
-// digit whose row, column and box all lack it, a filled cell only its own digit.
-struct DigitUnits {
-    std::array<std::uint32_t, 9> rows{};
-    std::array<std::uint32_t, 9> columns{};
-    std::array<std::uint32_t, 9> boxes{};
-};
-
-DigitBoards boards_of(const PlacedGrid& placed, const DigitUnits& units) {
-    DigitBoards boards{};
-    boards.changed_digits = ALL_DIGITS;
-    for (int cell = 0; cell < CELL_COUNT; ++cell) {
-        const std::uint32_t mask = 1u << (cell % 27);
-        if (placed[cell] == 0) {
-            boards.unsolved[cell / 27] |= mask;
-        } else {
-            boards.candidates[3 * std::countr_zero(placed[cell]) + cell / 27] |= mask;
-        }
-    }
-    for (int digit = 0; digit < 9; ++digit) {
-        const std::uint32_t columns = (ALL_DIGITS & ~units.columns[digit]) * 0x40201u;
-        for (int band = 0; band < 3; ++band) {
-            const std::uint32_t rows = BAND_ROWS[(~units.rows[digit] >> (3 * band)) & 7];
-            const std::uint32_t boxes = BAND_BOXES[(~units.boxes[digit] >> (3 * band)) & 7];
-            boards.candidates[3 * digit + band] |= boards.unsolved[band] & rows & columns & boxes;
-        }
-    }
-    return boards;
-}
-
 }  // namespace
 
 std::int32_t count_solutions(PlacedGrid& placed, PlacedGrid& solution) {
-    DigitUnits units;
-    for (int cell = 0; cell < CELL_COUNT; ++cell) {
-        if (placed[cell] != 0) {
-            const int digit = std::countr_zero(placed[cell]);
-            const CellUnits u = CELL_UNITS[cell];
-            units.rows[digit] |= 1u << u.row;
-            units.columns[digit] |= 1u << u.column;
-            units.boxes[digit] |= 1u << u.box;
-        }
-    }
-    DigitBoards boards = boards_of(placed, units);
+    DigitBoards boards = filled_cells_of(placed);
+    open_empty_cells(boards, units_of(boards));
     std::int32_t count = 0;
     Search search{solution, count};
     search_from(search, boards);
@@ -139,7 +65,8 @@ void count_solutions_from(UndoStack& /*undo*/, PlacedGrid& placed, PlacedGrid& s
             units.boxes[digit] |= (box_used[unit] >> digit & 1u) << unit;
         }
     }
-    DigitBoards boards = boards_of(placed, units);
+    DigitBoards boards = filled_cells_of(placed);
+    open_empty_cells(boards, units);
     Search search{solution, count};
     search_from(search, boards);
 }

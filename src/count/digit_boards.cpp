@@ -11,6 +11,26 @@ constexpr std::uint32_t ROW_LOW_EIGHT = 0xFF * ROW_STARTS;
 constexpr std::uint32_t ROW_TOPS = ROW_STARTS << 8;  // column 8 of each row
 constexpr std::uint32_t STACK_STARTS = 0x49;         // columns 0, 3 and 6 of a 9-bit row
 
+// The cells of a band word in the rows (or boxes) of the band marked by a 3-bit index.
+constexpr std::array<std::uint32_t, 8> BAND_ROWS = [] {
+    std::array<std::uint32_t, 8> rows{};
+    for (unsigned marked = 0; marked < 8; ++marked) {
+        for (unsigned k = 0; k < 3; ++k) {
+            rows[marked] |= (marked >> k & 1) != 0 ? ROW_CELLS << (9 * k) : 0;
+        }
+    }
+    return rows;
+}();
+constexpr std::array<std::uint32_t, 8> BAND_BOXES = [] {
+    std::array<std::uint32_t, 8> boxes{};
+    for (unsigned marked = 0; marked < 8; ++marked) {
+        for (unsigned k = 0; k < 3; ++k) {
+            boxes[marked] |= (marked >> k & 1) != 0 ? (7u << (3 * k)) * ROW_STARTS : 0;
+        }
+    }
+    return boxes;
+}();
+
 // What a digit placed at each bit of a band word takes away from the same digit: its row and
 // box inside the band, and its column (in every band; the cell's own bit is put back).
 struct BandPeers {
@@ -134,6 +154,50 @@ bool fill_naked_singles(DigitBoards& boards, bool& placed) {
 }
 
 }  // namespace
+
+DigitBoards filled_cells_of(const PlacedGrid& placed) {
+    DigitBoards boards{};
+    boards.changed_digits = ALL_DIGITS;
+    for (int band = 0; band < 3; ++band) {
+        for (int bit = 0; bit < 27; ++bit) {
+            const DigitMask digit = placed[27 * band + bit];
+            if (digit == 0) {
+                boards.unsolved[band] |= 1u << bit;
+            } else {
+                boards.candidates[3 * std::countr_zero(digit) + band] |= 1u << bit;
+            }
+        }
+    }
+    return boards;
+}
+
+DigitUnits units_of(const DigitBoards& boards) {
+    DigitUnits units;
+    for (int digit = 0; digit < 9; ++digit) {
+        for (int band = 0; band < 3; ++band) {
+            const std::uint32_t word = boards.candidates[3 * digit + band];
+            const std::uint32_t rows = nonempty_rows(word);
+            const std::uint32_t columns = (word | word >> 9 | word >> 18) & ROW_CELLS;
+            const std::uint32_t boxes = (columns | columns >> 1 | columns >> 2) & STACK_STARTS;
+            units.rows[digit] |= ((rows >> 8 & 1) | (rows >> 16 & 2) | (rows >> 24 & 4))
+                                 << (3 * band);
+            units.columns[digit] |= columns;
+            units.boxes[digit] |= ((boxes & 1) | (boxes >> 2 & 2) | (boxes >> 4 & 4)) << (3 * band);
+        }
+    }
+    return units;
+}
+
+void open_empty_cells(DigitBoards& boards, const DigitUnits& units) {
+    for (int digit = 0; digit < 9; ++digit) {
+        const std::uint32_t columns = (ROW_CELLS & ~units.columns[digit]) * ROW_STARTS;
+        for (int band = 0; band < 3; ++band) {
+            const std::uint32_t rows = BAND_ROWS[(~units.rows[digit] >> (3 * band)) & 7];
+            const std::uint32_t boxes = BAND_BOXES[(~units.boxes[digit] >> (3 * band)) & 7];
+            boards.candidates[3 * digit + band] |= boards.unsolved[band] & rows & columns & boxes;
+        }
+    }
+}
 
 bool place_on_boards(DigitBoards& boards, int digit, int cell) {
     const int band = cell / 27;

@@ -27,6 +27,25 @@ struct DigitBoards {
                                                // hidden-single check, bit d for digit d + 1
 };
 
+// Where each digit is placed, as 9-bit sets of units: bit r of `rows[d]` when row r holds
+// digit d + 1, and likewise for columns and boxes.
+struct DigitUnits {
+    std::array<std::uint32_t, 9> rows{};
+    std::array<std::uint32_t, 9> columns{};
+    std::array<std::uint32_t, 9> boxes{};
+};
+
+// A board of the filled cells of `placed` alone: each holds its own digit, and the empty cells
+// are unsolved without candidates until `open_empty_cells` gives them theirs.
+DigitBoards filled_cells_of(const PlacedGrid& placed);
+
+// The units in which the filled cells of a board from `filled_cells_of` place each digit.
+DigitUnits units_of(const DigitBoards& boards);
+
+// Gives every empty cell of a board from `filled_cells_of` each digit that its row, column and
+// box lack according to `units`.
+void open_empty_cells(DigitBoards& boards, const DigitUnits& units);
+
 // Puts digit index `digit` (0..8) into the empty cell `cell` and takes it from the cell's peers.
 // False, with the board left as it was, when the cell no longer has that digit as a candidate.
 bool place_on_boards(DigitBoards& boards, int digit, int cell);
