@@ -34,7 +34,7 @@ void search_from(Search& search, DigitBoards& boards) {
     const int bit = std::countr_zero(boards.unsolved[band]);
     const int cell = 27 * band + bit;
     for (int digit = 0; digit < 9 && search.count <= 1; ++digit) {
-        if ((boards.candidates[3 * digit + band] >> bit & 1) == 0) {
+        if ((boards.candidates[4 * digit + band] >> bit & 1) == 0) {
             continue;
         }
         DigitBoards branch = boards;

@@ -1,7 +1,7 @@
 #pragma once
 // The solution counter's view of a grid: for each digit, the cells that may still hold it, as
 // one 27-bit word per band of three rows. Placing a digit and filling every forced cell are
-// word operations on all cells at once. A board is small (31 words), so a search copies it at
+// word operations on all cells at once. A board is small (40 words), so a search copies it at
 // each branching instead of undoing placements.
 //
 //   band word of a digit:  bit 9 * (row % 3) + column   (cell 27 * band + bit)
@@ -21,10 +21,12 @@
 namespace cellwright {
 
 struct DigitBoards {
-    std::array<std::uint32_t, 27> candidates;  // digit d (0..8), band b: word 3 * d + b
-    std::array<std::uint32_t, 3> unsolved;     // the empty cells of each band
-    std::uint32_t changed_digits;              // digits whose word changed since their last
-                                               // hidden-single check, bit d for digit d + 1
+    // Digit d (0..8), band b: word 4 * d + b. The fourth word of each digit and of `unsolved`
+    // stays 0: four words make one vector register, in which the bands are handled together.
+    std::array<std::uint32_t, 36> candidates;
+    std::array<std::uint32_t, 4> unsolved;  // the empty cells of each band
+    std::uint32_t changed_digits;           // digits whose word changed since their last
+                                            // hidden-single check, bit d for digit d + 1
 };
 
 // Where each digit is placed, as 9-bit sets of units: bit r of `rows[d]` when row r holds
