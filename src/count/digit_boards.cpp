@@ -243,8 +243,13 @@ bool fill_forced_cells(DigitBoards& boards) {
         }
         const int digit = std::countr_zero(boards.changed_digits);
         boards.changed_digits &= boards.changed_digits - 1;
+        const std::uint32_t* words = &boards.candidates[4 * digit];
+        if (((words[0] & boards.unsolved[0]) | (words[1] & boards.unsolved[1]) |
+             (words[2] & boards.unsolved[2])) == 0) {
+            continue;  // placed in all nine units: nothing to find
+        }
         std::array<std::uint32_t, 3> singles{};
-        if (!find_hidden_singles(&boards.candidates[4 * digit], singles)) {
+        if (!find_hidden_singles(words, singles)) {
             return false;
         }
         for (int band = 0; band < 3; ++band) {
