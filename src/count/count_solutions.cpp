@@ -9,12 +9,13 @@ namespace {
 
 // What every level of one search shares.
 struct Search {
-    PlacedGrid& solution;
     std::int32_t& count;
+    int found = 0;
+    DigitBoards last{};  // the board of the latest solution found
 };
 
 // The search below a node whose board has just had a digit placed (or been built). The node's
-// board is its own: every branch works on a copy, so nothing is undone.
+// board is its own: every branch but the last works on a copy, so nothing is undone.
 void search_from(Search& search, DigitBoards& boards) {
     if (!fill_forced_cells(boards)) {
         return;
@@ -24,7 +25,8 @@ void search_from(Search& search, DigitBoards& boards) {
         ++band;
     }
     if (band == 3) {
-        write_solution(boards, search.solution);
+        search.last = boards;
+        ++search.found;
         ++search.count;
         return;
     }
@@ -33,13 +35,31 @@ void search_from(Search& search, DigitBoards& boards) {
     // left out are digits no completion puts there, so skipping them changes no order.
     const int bit = std::countr_zero(boards.unsolved[band]);
     const int cell = 27 * band + bit;
-    for (int digit = 0; digit < 9 && search.count <= 1; ++digit) {
-        if ((boards.candidates[4 * digit + band] >> bit & 1) == 0) {
-            continue;
+    std::uint32_t digits = 0;
+    for (int digit = 0; digit < 9; ++digit) {
+        digits |= (boards.candidates[4 * digit + band] >> bit & 1) << digit;
+    }
+    while (digits != 0 && search.count <= 1) {
+        const int digit = std::countr_zero(digits);
+        digits &= digits - 1;
+        if (digits == 0) {
+            place_on_boards(boards, digit, cell);  // the last try may use the node's own board
+            search_from(search, boards);
+            return;
         }
         DigitBoards branch = boards;
         place_on_boards(branch, digit, cell);
         search_from(search, branch);
+    }
+}
+
+// Searches below `boards`, adding the completions met to `count` until it exceeds 1, and
+// writes the last one met (the second, or the only one) into `solution`.
+void search_and_report(DigitBoards& boards, PlacedGrid& solution, std::int32_t& count) {
+    Search search{count};
+    search_from(search, boards);
+    if (search.found > 0) {
+        write_solution(search.last, solution);
     }
 }
 
@@ -49,8 +69,7 @@ std::int32_t count_solutions(PlacedGrid& placed, PlacedGrid& solution) {
     DigitBoards boards = filled_cells_of(placed);
     open_empty_cells(boards, units_of(boards));
     std::int32_t count = 0;
-    Search search{solution, count};
-    search_from(search, boards);
+    search_and_report(boards, solution, count);
     return count;
 }
 
@@ -67,8 +86,7 @@ void count_solutions_from(UndoStack& /*undo*/, PlacedGrid& placed, PlacedGrid& s
     }
     DigitBoards boards = filled_cells_of(placed);
     open_empty_cells(boards, units);
-    Search search{solution, count};
-    search_from(search, boards);
+    search_and_report(boards, solution, count);
 }
 
 }  // namespace cellwright
