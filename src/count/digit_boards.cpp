@@ -62,13 +62,23 @@ constexpr std::uint32_t crowded_triads(std::uint32_t bits) {
 
 // The cells of the digit in `words` (its three band words) that are the only place left for
 // it in their row, column or box, in `singles`; false when a unit has no place at all. Rows
-// are tested in the band word's 9-bit fields; columns and boxes after folding each band's
-// three rows into "some row has it" and "two or more rows have it" per column.
-bool find_hidden_singles(const std::uint32_t* words, std::array<std::uint32_t, 3>& singles) {
+// and boxes are looked at only in the bands marked in `bands` (bit b for band b), columns in
+// all. Rows are tested in the band word's 9-bit fields; columns and boxes after folding each
+// band's three rows into "some row has it" and "two or more rows have it" per column.
+bool find_hidden_singles(const std::uint32_t* words, std::uint32_t bands,
+                         std::array<std::uint32_t, 3>& singles) {
     std::array<std::uint32_t, 3> any{};
     std::array<std::uint32_t, 3> several{};
     for (int band = 0; band < 3; ++band) {
         const std::uint32_t word = words[band];
+        const std::uint32_t first = word & ROW_CELLS;
+        const std::uint32_t second = word >> 9 & ROW_CELLS;
+        const std::uint32_t third = word >> 18;
+        any[band] = first | second | third;
+        several[band] = (first & second) | (first & third) | (second & third);
+        if ((bands >> band & 1) == 0) {
+            continue;  // its rows and boxes gave up their singles when it last changed
+        }
         if (nonempty_rows(word) != ROW_TOPS) {
             return false;
         }
@@ -77,11 +87,6 @@ bool find_hidden_singles(const std::uint32_t* words, std::array<std::uint32_t, 3
         const std::uint32_t crowded_rows = nonempty_rows(word & (word - ROW_STARTS));
         const std::uint32_t single_rows = ((ROW_TOPS & ~crowded_rows) >> 8) * ROW_CELLS;
 
-        const std::uint32_t first = word & ROW_CELLS;
-        const std::uint32_t second = word >> 9 & ROW_CELLS;
-        const std::uint32_t third = word >> 18;
-        any[band] = first | second | third;
-        several[band] = (first & second) | (first & third) | (second & third);
         const std::uint32_t boxes_with_any =
             (any[band] | any[band] >> 1 | any[band] >> 2) & STACK_STARTS;
         if (boxes_with_any != STACK_STARTS) {
@@ -116,7 +121,7 @@ void take_from_peers(DigitBoards& boards, int digit, int band, int bit) {
     std::uint32_t& own = boards.candidates[4 * digit + band];
     own = (own & ~peers.row_and_box) | mask;
     boards.unsolved[band] &= ~mask;
-    boards.changed_digits |= 1u << digit;
+    boards.changed_bands |= 7u << (3 * digit);
 }
 
 // One pass of naked singles over the three bands; `placed` tells whether it filled a cell.
@@ -162,7 +167,7 @@ bool fill_naked_singles(DigitBoards& boards, bool& placed) {
 
 DigitBoards filled_cells_of(const PlacedGrid& placed) {
     DigitBoards boards{};
-    boards.changed_digits = ALL_DIGITS;
+    boards.changed_bands = (1u << 27) - 1;
     for (int band = 0; band < 3; ++band) {
         for (int bit = 0; bit < 27; ++bit) {
             const DigitMask digit = placed[27 * band + bit];
@@ -216,10 +221,10 @@ bool place_on_boards(DigitBoards& boards, int digit, int cell) {
     std::uint32_t had = 0;
     for (int other = 0; other < 9; ++other) {
         std::uint32_t& word = boards.candidates[4 * other + band];
-        had |= (word >> bit & 1) << other;
+        had |= (word >> bit & 1) << (3 * other);
         word &= ~mask;
     }
-    boards.changed_digits |= had;
+    boards.changed_bands |= had << band;
     take_from_peers(boards, digit, band, bit);
     return true;
 }
@@ -238,18 +243,19 @@ bool fill_forced_cells(DigitBoards& boards) {
                 continue;
             }
         }
-        if (boards.changed_digits == 0) {
+        if (boards.changed_bands == 0) {
             return true;
         }
-        const int digit = std::countr_zero(boards.changed_digits);
-        boards.changed_digits &= boards.changed_digits - 1;
+        const int digit = std::countr_zero(boards.changed_bands) / 3;
+        const std::uint32_t bands = boards.changed_bands >> (3 * digit) & 7;
+        boards.changed_bands &= ~(7u << (3 * digit));
         const std::uint32_t* words = &boards.candidates[4 * digit];
         if (((words[0] & boards.unsolved[0]) | (words[1] & boards.unsolved[1]) |
              (words[2] & boards.unsolved[2])) == 0) {
             continue;  // placed in all nine units: nothing to find
         }
         std::array<std::uint32_t, 3> singles{};
-        if (!find_hidden_singles(words, singles)) {
+        if (!find_hidden_singles(words, bands, singles)) {
             return false;
         }
         for (int band = 0; band < 3; ++band) {

@@ -25,8 +25,9 @@ struct DigitBoards {
     // stays 0: four words make one vector register, in which the bands are handled together.
     std::array<std::uint32_t, 36> candidates;
     std::array<std::uint32_t, 4> unsolved;  // the empty cells of each band
-    std::uint32_t changed_digits;           // digits whose word changed since their last
-                                            // hidden-single check, bit d for digit d + 1
+    // Bit 3 * d + b: the word of digit d in band b changed since the digit's last check for
+    // hidden singles. Only changed bands need their rows and boxes looked at again.
+    std::uint32_t changed_bands;
 };
 
 // Where each digit is placed, as 9-bit sets of units: bit r of `rows[d]` when row r holds
