@@ -2,6 +2,7 @@
 // plain backtracking enumeration on grids cut from shuffled complete grids.
 
 #include "count/count_solutions.hpp"
+#include "count/digit_boards.hpp"
 
 #include <algorithm>
 #include <array>
@@ -257,6 +258,28 @@ TEST(CountSolutions, AgreesWithPlainEnumerationOnCutGrids) {
     // The cross-check is only worth something if every outcome occurred often.
     for (int result = 0; result < 3; ++result) {
         EXPECT_GE(seen[result], 30) << "grids with result " << result;
+    }
+}
+
+// Propagation must keep every completion: on grids cut from a known solution, down to a
+// handful of givens, the forced cells never report a dead end and never take a digit of that
+// solution from its cell. A wrong row, column or box rule (say a borrow leaking from one row
+// of a band word into the next) would fill some cell with a digit the solution does not have.
+TEST(DigitBoards, ForcedCellsKeepAKnownSolution) {
+    std::mt19937 engine(7);
+    for (int trial = 0; trial < 400; ++trial) {
+        const DigitGrid solution = shuffled_solution(engine);
+        const DigitGrid grid = cut_grid(engine, solution, 20 + trial % 61, false);
+        const std::string name = "trial " + std::to_string(trial) + ": " + text_of(grid);
+
+        DigitBoards boards = filled_cells_of(check::masks_of(grid));
+        open_empty_cells(boards, units_of(boards));
+        ASSERT_TRUE(fill_forced_cells(boards)) << name;
+        for (int cell = 0; cell < CELL_COUNT; ++cell) {
+            const int digit = solution[cell] - 1;
+            EXPECT_NE(boards.candidates[4 * digit + cell / 27] >> (cell % 27) & 1, 0u)
+                << name << ": cell " << cell << " lost its digit";
+        }
     }
 }
 
