@@ -1,9 +1,9 @@
 #pragma once
 // Backtracking solution counter: tells whether a grid of placed digits has no, one or more
-// than one completion. It keeps one mask of used digits per row, column and box, fills every
-// forced cell before each branching, branches on the lowest empty cell with digits in
-// ascending order, and stops at the second solution. Independent of the logical solver: only
-// `placed` is read.
+// than one completion. Before each branching it fills every naked and hidden single (on
+// per-digit boards, see count/digit_boards.hpp); it branches on the lowest empty cell with
+// digits in ascending order, and stops at the second solution. Independent of the logical
+// solver: only `placed` is read.
 
 #include <array>
 #include <cstdint>
@@ -14,8 +14,9 @@ namespace cellwright {
 
 using UnitMasks = std::array<DigitMask, 9>;
 
-// Forced placements of the current search path, undone last-in first-out. Stores unit
-// indices, not digits: the digit is read back from `placed` when a record is undone.
+// Room for the forced placements of a search path as unit indices, kept for the interface of
+// `count_solutions_from`. The search no longer uses it: each branching copies its board, so
+// nothing is undone, and `depth` is never changed.
 struct UndoStack {
     std::int32_t depth = 0;
     std::array<std::int32_t, CELL_COUNT> undo_rows;
@@ -28,8 +29,11 @@ struct UndoStack {
 // Precondition: no digit of `placed` clashes with another in a unit.
 std::int32_t count_solutions(PlacedGrid& placed, PlacedGrid& solution);
 
-// The recursive step: every cell below `start` is filled on entry. On return `placed`, the
-// unit masks and `undo.depth` are as on entry; only `count` and `solution` change.
+// Counts the completions of `placed`, whose used digits per row, column and box the three
+// mask arrays hold, and adds them to `count` (stopping once it exceeds 1); `solution` as for
+// `count_solutions`. Every cell below `start` is filled on entry, which the search needs no
+// longer; it starts from the lowest empty cell. Reads `placed` and the masks without writing
+// them, and leaves `undo` alone, so all of them are as on entry on return.
 void count_solutions_from(UndoStack& undo, PlacedGrid& placed, PlacedGrid& solution,
                           UnitMasks& row_used, UnitMasks& column_used, UnitMasks& box_used,
                           int start, std::int32_t& count);

@@ -2,6 +2,7 @@
 // plain backtracking enumeration on grids cut from shuffled complete grids.
 
 #include "count/count_solutions.hpp"
+#include "count/digit_boards.hpp"
 
 #include <algorithm>
 #include <array>
@@ -77,6 +78,58 @@ TEST(CountSolutions, KnownGridsGiveKnownCountsAndSolutions) {
         } else {
             EXPECT_EQ(text_of(solution), text_of(digits_from_text(c.solution))) << c.name;
         }
+    }
+}
+
+// The recursive entry, started by hand on the grids above: same count and solution as
+// `count_solutions`, with the grid, the unit masks and the undo depth as they were.
+TEST(CountSolutions, RecursiveEntryAgreesAndLeavesItsStateAlone) {
+    const char* grids[] = {
+        "",
+        "..3456789 456789123 789123456 ..4365897 365897214 897214365 531642978 642978531 "
+        "978531642",
+        "1234.6789 456789123 78912345. 214365897 365897214 .97214365 531642978 642978531 "
+        "978.31642",
+        ".12345678 9........",
+        ".4....... ..1.7.2.5 .3.9.8.7. ..6...8.. .5..1..6. ..7...4.. .2.3.4.8. 3.8.2.9.. "
+        ".......1.",
+    };
+    for (const char* text : grids) {
+        PlacedGrid placed = masks_from_text(text);
+        PlacedGrid expected_solution;
+        expected_solution.fill(SENTINEL);
+        const std::int32_t expected = count_solutions(placed, expected_solution);
+
+        UnitMasks rows{};
+        UnitMasks columns{};
+        UnitMasks boxes{};
+        for (int cell = 0; cell < CELL_COUNT; ++cell) {
+            rows[row_of(cell)] |= placed[cell];
+            columns[column_of(cell)] |= placed[cell];
+            boxes[box_of(cell)] |= placed[cell];
+        }
+        int start = 0;
+        while (start < CELL_COUNT && placed[start] != 0) {
+            ++start;
+        }
+        const PlacedGrid before = placed;
+        const UnitMasks rows_before = rows;
+        const UnitMasks columns_before = columns;
+        const UnitMasks boxes_before = boxes;
+        UndoStack undo;
+        undo.depth = 5;  // a caller's records below must survive
+        PlacedGrid solution;
+        solution.fill(SENTINEL);
+        std::int32_t count = 0;
+        count_solutions_from(undo, placed, solution, rows, columns, boxes, start, count);
+
+        EXPECT_EQ(count, expected) << text;
+        EXPECT_EQ(solution, expected_solution) << text;
+        EXPECT_EQ(placed, before) << text;
+        EXPECT_EQ(rows, rows_before) << text;
+        EXPECT_EQ(columns, columns_before) << text;
+        EXPECT_EQ(boxes, boxes_before) << text;
+        EXPECT_EQ(undo.depth, 5) << text;
     }
 }
 
@@ -205,6 +258,28 @@ TEST(CountSolutions, AgreesWithPlainEnumerationOnCutGrids) {
     // The cross-check is only worth something if every outcome occurred often.
     for (int result = 0; result < 3; ++result) {
         EXPECT_GE(seen[result], 30) << "grids with result " << result;
+    }
+}
+
+// Propagation must keep every completion: on grids cut from a known solution, down to a
+// handful of givens, the forced cells never report a dead end and never take a digit of that
+// solution from its cell. A wrong row, column or box rule (say a borrow leaking from one row
+// of a band word into the next) would fill some cell with a digit the solution does not have.
+TEST(DigitBoards, ForcedCellsKeepAKnownSolution) {
+    std::mt19937 engine(7);
+    for (int trial = 0; trial < 400; ++trial) {
+        const DigitGrid solution = shuffled_solution(engine);
+        const DigitGrid grid = cut_grid(engine, solution, 20 + trial % 61, false);
+        const std::string name = "trial " + std::to_string(trial) + ": " + text_of(grid);
+
+        DigitBoards boards = filled_cells_of(check::masks_of(grid));
+        open_empty_cells(boards, units_of(boards));
+        ASSERT_TRUE(fill_forced_cells(boards)) << name;
+        for (int cell = 0; cell < CELL_COUNT; ++cell) {
+            const int digit = solution[cell] - 1;
+            EXPECT_NE(boards.candidates[4 * digit + cell / 27] >> (cell % 27) & 1, 0u)
+                << name << ": cell " << cell << " lost its digit";
+        }
     }
 }
 

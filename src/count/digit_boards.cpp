@@ -1,0 +1,285 @@
+#include "count/digit_boards.hpp"
+
+#include <bit>
+
+namespace cellwright {
+namespace {
+
+constexpr std::uint32_t ROW_CELLS = 0x1FF;     // the first row of a band word
+constexpr std::uint32_t ROW_STARTS = 0x40201;  // column 0 of each row of a band word
+constexpr std::uint32_t ROW_LOW_EIGHT = 0xFF * ROW_STARTS;
+constexpr std::uint32_t ROW_TOPS = ROW_STARTS << 8;  // column 8 of each row
+constexpr std::uint32_t STACK_STARTS = 0x49;         // columns 0, 3 and 6 of a 9-bit row
+
+// The cells of a band word in the rows (or boxes) of the band marked by a 3-bit index.
+constexpr std::array<std::uint32_t, 8> BAND_ROWS = [] {
+    std::array<std::uint32_t, 8> rows{};
+    for (unsigned marked = 0; marked < 8; ++marked) {
+        for (unsigned k = 0; k < 3; ++k) {
+            rows[marked] |= (marked >> k & 1) != 0 ? ROW_CELLS << (9 * k) : 0;
+        }
+    }
+    return rows;
+}();
+constexpr std::array<std::uint32_t, 8> BAND_BOXES = [] {
+    std::array<std::uint32_t, 8> boxes{};
+    for (unsigned marked = 0; marked < 8; ++marked) {
+        for (unsigned k = 0; k < 3; ++k) {
+            boxes[marked] |= (marked >> k & 1) != 0 ? (7u << (3 * k)) * ROW_STARTS : 0;
+        }
+    }
+    return boxes;
+}();
+
+// What a digit placed at each bit of a band word takes away from the same digit: its row and
+// box inside the band, and its column (in every band; the cell's own bit is put back).
+struct BandPeers {
+    std::uint32_t row_and_box;
+    std::uint32_t column;
+};
+
+constexpr std::array<BandPeers, 27> BAND_PEERS = [] {
+    std::array<BandPeers, 27> peers{};
+    for (int bit = 0; bit < 27; ++bit) {
+        const int column = bit % 9;
+        const std::uint32_t box = (7u << (column / 3 * 3)) * ROW_STARTS;
+        peers[bit] = {(ROW_CELLS << (bit / 9 * 9)) | box, ROW_STARTS << column};
+    }
+    return peers;
+}();
+
+// For each 9-bit field of a band word with bit 8 standing for the field: bit 8 set where the
+// field is not empty. Adding 255 to the low eight bits carries into bit 8 without leaving the
+// field.
+constexpr std::uint32_t nonempty_rows(std::uint32_t word) {
+    return (((word & ROW_LOW_EIGHT) + ROW_LOW_EIGHT) | word) & ROW_TOPS;
+}
+
+// Bits 0, 3 and 6 set where the three-bit group starting there holds two or more bits.
+constexpr std::uint32_t crowded_triads(std::uint32_t bits) {
+    return ((bits & bits >> 1) | (bits & bits >> 2) | (bits >> 1 & bits >> 2)) & STACK_STARTS;
+}
+
+// The cells of the digit in `words` (its three band words) that are the only place left for
+// it in their row, column or box, in `singles`; false when a unit has no place at all. Rows
+// and boxes are looked at only in the bands marked in `bands` (bit b for band b), columns in
+// all. Rows are tested in the band word's 9-bit fields; columns and boxes after folding each
+// band's three rows into "some row has it" and "two or more rows have it" per column.
+bool find_hidden_singles(const std::uint32_t* words, std::uint32_t bands,
+                         std::array<std::uint32_t, 3>& singles) {
+    std::array<std::uint32_t, 3> any{};
+    std::array<std::uint32_t, 3> several{};
+    for (int band = 0; band < 3; ++band) {
+        const std::uint32_t word = words[band];
+        const std::uint32_t first = word & ROW_CELLS;
+        const std::uint32_t second = word >> 9 & ROW_CELLS;
+        const std::uint32_t third = word >> 18;
+        any[band] = first | second | third;
+        several[band] = (first & second) | (first & third) | (second & third);
+        if ((bands >> band & 1) == 0) {
+            continue;  // its rows and boxes gave up their singles when it last changed
+        }
+        if (nonempty_rows(word) != ROW_TOPS) {
+            return false;
+        }
+        // Every field is non-empty, so subtracting 1 from each borrows within its own field:
+        // what remains after clearing the lowest bit marks the rows with two or more.
+        const std::uint32_t crowded_rows = nonempty_rows(word & (word - ROW_STARTS));
+        const std::uint32_t single_rows = ((ROW_TOPS & ~crowded_rows) >> 8) * ROW_CELLS;
+
+        const std::uint32_t boxes_with_any =
+            (any[band] | any[band] >> 1 | any[band] >> 2) & STACK_STARTS;
+        if (boxes_with_any != STACK_STARTS) {
+            return false;
+        }
+        const std::uint32_t crowded_boxes =
+            ((several[band] | several[band] >> 1 | several[band] >> 2) & STACK_STARTS) |
+            crowded_triads(any[band]);
+        const std::uint32_t single_boxes = ((STACK_STARTS & ~crowded_boxes) * 7) * ROW_STARTS;
+        singles[band] = word & (single_rows | single_boxes);
+    }
+    if ((any[0] | any[1] | any[2]) != ROW_CELLS) {
+        return false;
+    }
+    const std::uint32_t crowded_columns = several[0] | several[1] | several[2] | (any[0] & any[1]) |
+                                          (any[0] & any[2]) | (any[1] & any[2]);
+    const std::uint32_t single_columns = (ROW_CELLS & ~crowded_columns) * ROW_STARTS;
+    for (int band = 0; band < 3; ++band) {
+        singles[band] |= words[band] & single_columns;
+    }
+    return true;
+}
+
+// Fills a cell with a digit it alone may hold there: the digit leaves the cell's peers. The
+// other digits' words do not have the cell, so they need no change.
+void take_from_peers(DigitBoards& boards, int digit, int band, int bit) {
+    const std::uint32_t mask = 1u << bit;
+    const BandPeers peers = BAND_PEERS[bit];
+    for (int other_band = 0; other_band < 3; ++other_band) {
+        boards.candidates[4 * digit + other_band] &= ~peers.column;
+    }
+    std::uint32_t& own = boards.candidates[4 * digit + band];
+    own = (own & ~peers.row_and_box) | mask;
+    boards.unsolved[band] &= ~mask;
+    boards.changed_bands |= 7u << (3 * digit);
+}
+
+// One pass of naked singles over the three bands; `placed` tells whether it filled a cell.
+bool fill_naked_singles(DigitBoards& boards, bool& placed) {
+    // The three bands side by side, so that the loop over the digits runs in vector registers.
+    std::array<std::uint32_t, 4> once{};
+    std::array<std::uint32_t, 4> twice{};
+    for (int digit = 0; digit < 9; ++digit) {
+        for (int band = 0; band < 4; ++band) {
+            const std::uint32_t word = boards.candidates[4 * digit + band];
+            twice[band] |= once[band] & word;
+            once[band] |= word;
+        }
+    }
+    std::array<std::uint32_t, 4> singles{};
+    std::uint32_t dead = 0;
+    for (int band = 0; band < 4; ++band) {
+        dead |= boards.unsolved[band] & ~once[band];
+        singles[band] = boards.unsolved[band] & ~twice[band];
+    }
+    if (dead != 0) {
+        return false;
+    }
+    for (int band = 0; band < 3; ++band) {
+        for (; singles[band] != 0; singles[band] &= singles[band] - 1) {
+            // An earlier single of this pass may have taken this cell's last candidate.
+            const int bit = std::countr_zero(singles[band]);
+            int digit = 0;
+            while (digit < 9 && (boards.candidates[4 * digit + band] >> bit & 1) == 0) {
+                ++digit;
+            }
+            if (digit == 9) {
+                return false;
+            }
+            take_from_peers(boards, digit, band, bit);
+            placed = true;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+DigitBoards filled_cells_of(const PlacedGrid& placed) {
+    DigitBoards boards{};
+    boards.changed_bands = (1u << 27) - 1;
+    for (int band = 0; band < 3; ++band) {
+        for (int bit = 0; bit < 27; ++bit) {
+            const DigitMask digit = placed[27 * band + bit];
+            if (digit == 0) {
+                boards.unsolved[band] |= 1u << bit;
+            } else {
+                boards.candidates[4 * std::countr_zero(digit) + band] |= 1u << bit;
+            }
+        }
+    }
+    return boards;
+}
+
+DigitUnits units_of(const DigitBoards& boards) {
+    DigitUnits units;
+    for (int digit = 0; digit < 9; ++digit) {
+        for (int band = 0; band < 3; ++band) {
+            const std::uint32_t word = boards.candidates[4 * digit + band];
+            const std::uint32_t rows = nonempty_rows(word);
+            const std::uint32_t columns = (word | word >> 9 | word >> 18) & ROW_CELLS;
+            const std::uint32_t boxes = (columns | columns >> 1 | columns >> 2) & STACK_STARTS;
+            units.rows[digit] |= ((rows >> 8 & 1) | (rows >> 16 & 2) | (rows >> 24 & 4))
+                                 << (3 * band);
+            units.columns[digit] |= columns;
+            units.boxes[digit] |= ((boxes & 1) | (boxes >> 2 & 2) | (boxes >> 4 & 4)) << (3 * band);
+        }
+    }
+    return units;
+}
+
+void open_empty_cells(DigitBoards& boards, const DigitUnits& units) {
+    for (int digit = 0; digit < 9; ++digit) {
+        const std::uint32_t columns = (ROW_CELLS & ~units.columns[digit]) * ROW_STARTS;
+        for (int band = 0; band < 3; ++band) {
+            const std::uint32_t rows = BAND_ROWS[(~units.rows[digit] >> (3 * band)) & 7];
+            const std::uint32_t boxes = BAND_BOXES[(~units.boxes[digit] >> (3 * band)) & 7];
+            boards.candidates[4 * digit + band] |= boards.unsolved[band] & rows & columns & boxes;
+        }
+    }
+}
+
+bool place_on_boards(DigitBoards& boards, int digit, int cell) {
+    const int band = cell / 27;
+    const int bit = cell % 27;
+    const std::uint32_t mask = 1u << bit;
+    if ((boards.candidates[4 * digit + band] & mask) == 0) {
+        return false;
+    }
+    // Every digit that had the cell as a candidate changes, and must be looked at again for
+    // hidden singles.
+    std::uint32_t had = 0;
+    for (int other = 0; other < 9; ++other) {
+        std::uint32_t& word = boards.candidates[4 * other + band];
+        had |= (word >> bit & 1) << (3 * other);
+        word &= ~mask;
+    }
+    boards.changed_bands |= had << band;
+    take_from_peers(boards, digit, band, bit);
+    return true;
+}
+
+bool fill_forced_cells(DigitBoards& boards) {
+    // Naked singles first, as they are the cheapest to find; they need looking for again only
+    // after something was placed.
+    bool naked_due = true;
+    for (;;) {
+        if (naked_due) {
+            naked_due = false;
+            if (!fill_naked_singles(boards, naked_due)) {
+                return false;
+            }
+            if (naked_due) {
+                continue;
+            }
+        }
+        if (boards.changed_bands == 0) {
+            return true;
+        }
+        const int digit = std::countr_zero(boards.changed_bands) / 3;
+        const std::uint32_t bands = boards.changed_bands >> (3 * digit) & 7;
+        boards.changed_bands &= ~(7u << (3 * digit));
+        const std::uint32_t* words = &boards.candidates[4 * digit];
+        if (((words[0] & boards.unsolved[0]) | (words[1] & boards.unsolved[1]) |
+             (words[2] & boards.unsolved[2])) == 0) {
+            continue;  // placed in all nine units: nothing to find
+        }
+        std::array<std::uint32_t, 3> singles{};
+        if (!find_hidden_singles(words, bands, singles)) {
+            return false;
+        }
+        for (int band = 0; band < 3; ++band) {
+            // A filled cell is the only one of its digit in its units too; skip those.
+            for (std::uint32_t left = singles[band] & boards.unsolved[band]; left != 0;
+                 left &= left - 1) {
+                if (!place_on_boards(boards, digit, 27 * band + std::countr_zero(left))) {
+                    return false;
+                }
+                naked_due = true;
+            }
+        }
+    }
+}
+
+void write_solution(const DigitBoards& boards, PlacedGrid& solution) {
+    for (int digit = 0; digit < 9; ++digit) {
+        for (int band = 0; band < 3; ++band) {
+            for (std::uint32_t cells = boards.candidates[4 * digit + band]; cells != 0;
+                 cells &= cells - 1) {
+                solution[27 * band + std::countr_zero(cells)] = DIGIT_MASKS[digit + 1];
+            }
+        }
+    }
+}
+
+}  // namespace cellwright

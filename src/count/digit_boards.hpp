@@ -1,0 +1,66 @@
+#pragma once
+// The solution counter's view of a grid: for each digit, the cells that may still hold it, as
+// one 27-bit word per band of three rows. Placing a digit and filling every forced cell are
+// word operations on all cells at once. A board is small (40 words), so a search copies it at
+// each branching instead of undoing placements.
+//
+//   band word of a digit:  bit 9 * (row % 3) + column   (cell 27 * band + bit)
+//
+//      bits 0..8   the band's first row     columns 0..8
+//      bits 9..17  its second row
+//      bits 18..26 its third row
+//
+// A filled cell keeps the bit of its own digit and loses those of all the others, so a
+// complete board holds the solution itself.
+
+#include <array>
+#include <cstdint>
+
+#include "grid/grid.hpp"
+
+namespace cellwright {
+
+struct DigitBoards {
+    // Digit d (0..8), band b: word 4 * d + b. The fourth word of each digit and of `unsolved`
+    // stays 0: four words make one vector register, in which the bands are handled together.
+    std::array<std::uint32_t, 36> candidates;
+    std::array<std::uint32_t, 4> unsolved;  // the empty cells of each band
+    // Bit 3 * d + b: the word of digit d in band b changed since the digit's last check for
+    // hidden singles. Only changed bands need their rows and boxes looked at again.
+    std::uint32_t changed_bands;
+};
+
+// Where each digit is placed, as 9-bit sets of units: bit r of `rows[d]` when row r holds
+// digit d + 1, and likewise for columns and boxes.
+struct DigitUnits {
+    std::array<std::uint32_t, 9> rows{};
+    std::array<std::uint32_t, 9> columns{};
+    std::array<std::uint32_t, 9> boxes{};
+};
+
+// A board of the filled cells of `placed` alone: each holds its own digit, and the empty cells
+// are unsolved without candidates until `open_empty_cells` gives them theirs.
+DigitBoards filled_cells_of(const PlacedGrid& placed);
+
+// The units in which the filled cells of a board from `filled_cells_of` place each digit.
+DigitUnits units_of(const DigitBoards& boards);
+
+// Gives every empty cell of a board from `filled_cells_of` each digit that its row, column and
+// box lack according to `units`.
+void open_empty_cells(DigitBoards& boards, const DigitUnits& units);
+
+// Puts digit index `digit` (0..8) into the empty cell `cell` and takes it from the cell's peers.
+// False, with the board left as it was, when the cell no longer has that digit as a candidate.
+bool place_on_boards(DigitBoards& boards, int digit, int cell);
+
+// Fills every naked single (a cell with one candidate) and hidden single (a digit with one
+// cell left in a row, column or box) until none is left. False at a dead end: an empty cell
+// without candidates, or a unit with no place for a digit. Either way it only fills digits
+// every completion shares and only removes candidates no completion uses, so it changes which
+// completions exist in no case.
+bool fill_forced_cells(DigitBoards& boards);
+
+// Writes the digit mask of every cell of a complete board (no cell unsolved) into `solution`.
+void write_solution(const DigitBoards& boards, PlacedGrid& solution);
+
+}  // namespace cellwright
