@@ -239,6 +239,18 @@ struct SubsetShape {
     }
 };
 
+// What a unit technique does when its listed cells form a single subset of `size` cells.
+bool only_subset_in_unit(ExclusionGrid& excluded, int first_cell, const UnitOffsets& offsets,
+                         unsigned listed, int size) {
+    DigitMask subset_excluded = ALL_DIGITS;
+    for (unsigned bits = listed; bits != 0; bits &= bits - 1) {
+        subset_excluded &= excluded[first_cell + offsets[std::countr_zero(bits)]];
+    }
+    const DigitMask subset_union = candidates_of(subset_excluded);
+    return digit_count(subset_union) == size &&
+           exclude_outside(excluded, first_cell, offsets, listed, subset_union);
+}
+
 // The unit techniques proper (below); true when some cell lost a candidate.
 bool naked_pairs_in_unit(ExclusionGrid& excluded, int first_cell, const UnitOffsets& offsets,
                          unsigned listed);
@@ -318,9 +330,14 @@ bool sweep_units(ExclusionGrid& excluded, QuietSweep* quiet, bool few_changed) {
                 offsets = &BOX_OFFSETS;
                 break;
         }
-        // Listed cells are at most nine bits, so the digit-count table counts them.
-        if (DIGIT_COUNTS[listed_cells] >= shape.cells &&
-            shape.technique(excluded, first_cell, *offsets, listed_cells)) {
+        // Listed cells are at most nine bits, so the digit-count table counts them. With
+        // exactly as many listed cells as the subset size (the commonest case by far) there is
+        // one subset to look at.
+        const int listed_count = DIGIT_COUNTS[listed_cells];
+        if (listed_count >= shape.cells &&
+            (listed_count == shape.cells
+                 ? only_subset_in_unit(excluded, first_cell, *offsets, listed_cells, shape.cells)
+                 : shape.technique(excluded, first_cell, *offsets, listed_cells))) {
             changed = true;
             few_changed = false;
             // Units up to this one are done for this sweep.
