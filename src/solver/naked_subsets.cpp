@@ -2,7 +2,13 @@
 
 #include <bit>
 #include <cstdint>
-#include <cstring>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define CELLWRIGHT_SSE2 1
+#else
+#define CELLWRIGHT_SSE2 0
+#endif
 
 #include "solver/locked_candidates.hpp"
 #include "solver/singles.hpp"
@@ -78,67 +84,99 @@ using BandBits = std::array<std::uint32_t, 3>;
 
 constexpr std::uint32_t COLUMN_IN_BAND = 1u | 1u << 9 | 1u << 18;
 
-// Candidate count of every cell in 16-bit lanes with shifts and adds only, so that the
-// compiler can run the loop on vector registers of the baseline target (one table load per
-// cell cannot be).
-std::uint16_t lane_digit_count(DigitMask excluded_word) {
-    auto c = static_cast<std::uint16_t>(~excluded_word & ALL_DIGITS);
-    c = static_cast<std::uint16_t>(c - ((c >> 1) & 0x5555));
-    c = static_cast<std::uint16_t>((c & 0x3333) + ((c >> 2) & 0x3333));
-    c = static_cast<std::uint16_t>((c + (c >> 4)) & 0x0F0F);
-    return static_cast<std::uint16_t>((c & 0xFF) + (c >> 8));
+constexpr BandBits EVERY_CELL{0x7FFFFFFu, 0x7FFFFFFu, 0x7FFFFFFu};
+
+// The cells of bits 0..63 of `low` and 64..80 of `high`, as band words.
+BandBits band_words(std::uint64_t low, std::uint64_t high) {
+    constexpr std::uint64_t BAND = 0x7FFFFFF;
+    return {static_cast<std::uint32_t>(low & BAND), static_cast<std::uint32_t>(low >> 27 & BAND),
+            static_cast<std::uint32_t>((low >> 54 | high << 10) & BAND)};
 }
 
-// Eight bytes of 0 or 1 (the first in the lowest byte) as eight bits: the multiplier moves
-// byte i to bit 56 + i, and no two partial products meet, so nothing carries.
-std::uint32_t pack_flags(const std::uint8_t* flags) {
-    std::uint64_t word;
-    std::memcpy(&word, flags, sizeof word);
-    if constexpr (std::endian::native != std::endian::little) {
-        word = 0;
-        for (int i = 0; i < 8; ++i) {
-            word |= std::uint64_t{flags[i]} << (8 * i);
-        }
+// Candidate count of an exclusion word (0..9) with shifts and adds, the same steps as the
+// vector version below.
+int word_digit_count(DigitMask excluded_word) {
+    unsigned c = ~excluded_word & ALL_DIGITS;
+    c = c - ((c >> 1) & 0x5555u);
+    c = (c & 0x3333u) + ((c >> 2) & 0x3333u);
+    c = (c + (c >> 4)) & 0x0F0Fu;
+    return static_cast<int>((c & 0xFFu) + (c >> 8));
+}
+
+#if CELLWRIGHT_SSE2
+// Sixteen cells at a time: each test gives 0xFFFF or 0 per 16-bit lane, and one movemask
+// takes the sixteen results as bits.
+template <typename LaneTest, typename CellTest>
+BandBits scan_cells(const DigitMask* words, const DigitMask* others, LaneTest lane_test,
+                    CellTest cell_test) {
+    std::uint64_t low = 0;
+    std::uint64_t high = 0;
+    for (int first = 0; first < 80; first += 16) {
+        const auto load = [](const DigitMask* at) {
+            return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        };
+        const __m128i results =
+            _mm_packs_epi16(lane_test(load(words + first), load(others + first)),
+                            lane_test(load(words + first + 8), load(others + first + 8)));
+        const auto bits = static_cast<std::uint64_t>(_mm_movemask_epi8(results) & 0xFFFF);
+        (first < 64 ? low : high) |= bits << (first & 63);
     }
-    return static_cast<std::uint32_t>((word * 0x0102040810204080ULL) >> 56);
+    high |= std::uint64_t{cell_test(words[80], others[80])} << 16;
+    return band_words(low, high);
 }
-
-// Bytes of 0 or 1, one per cell (padded to 96), as band words.
-using CellFlags = std::array<std::uint8_t, 96>;
-
-BandBits band_bits(const CellFlags& flags) {
-    BandBits bands{};
-    for (int band = 0; band < 3; ++band) {
-        const std::uint8_t* first = flags.data() + 27 * band;
-        bands[band] = (pack_flags(first) | pack_flags(first + 8) << 8 |
-                       pack_flags(first + 16) << 16 | pack_flags(first + 24) << 24) &
-                      0x7FFFFFFu;
-    }
-    return bands;
-}
-
-BandBits cells_with_counts(const ExclusionGrid& excluded, int fewest, int most) {
-    // Zero past cell 80, where the last band's fourth group of eight reads.
-    alignas(16) CellFlags flags{};
-    const auto low = static_cast<std::uint16_t>(fewest);
-    const auto span = static_cast<std::uint16_t>(most - fewest);
+#else
+template <typename LaneTest, typename CellTest>
+BandBits scan_cells(const DigitMask* words, const DigitMask* others, LaneTest /*lane_test*/,
+                    CellTest cell_test) {
+    std::uint64_t low = 0;
+    std::uint64_t high = 0;
     for (int cell = 0; cell < CELL_COUNT; ++cell) {
-        flags[cell] = static_cast<std::uint8_t>(
-            static_cast<std::uint16_t>(lane_digit_count(excluded[cell]) - low) <= span);
+        (cell < 64 ? low : high) |= std::uint64_t{cell_test(words[cell], others[cell])}
+                                    << (cell & 63);
     }
-    return band_bits(flags);
+    return band_words(low, high);
+}
+#endif
+
+// The cells whose candidate count lies in [fewest, most].
+BandBits cells_with_counts(const ExclusionGrid& excluded, int fewest, int most) {
+    const auto cell_test = [=](DigitMask word, DigitMask) {
+        const int count = word_digit_count(word);
+        return count >= fewest && count <= most;
+    };
+#if CELLWRIGHT_SSE2
+    const __m128i below = _mm_set1_epi16(static_cast<short>(fewest - 1));
+    const __m128i above = _mm_set1_epi16(static_cast<short>(most + 1));
+    const auto lane_test = [=](__m128i words, __m128i) {
+        const auto mask = [](int m) { return _mm_set1_epi16(static_cast<short>(m)); };
+        __m128i c = _mm_andnot_si128(words, mask(ALL_DIGITS));
+        c = _mm_sub_epi16(c, _mm_and_si128(_mm_srli_epi16(c, 1), mask(0x5555)));
+        c = _mm_add_epi16(_mm_and_si128(c, mask(0x3333)),
+                          _mm_and_si128(_mm_srli_epi16(c, 2), mask(0x3333)));
+        c = _mm_and_si128(_mm_add_epi16(c, _mm_srli_epi16(c, 4)), mask(0x0F0F));
+        c = _mm_add_epi16(_mm_and_si128(c, mask(0xFF)), _mm_srli_epi16(c, 8));
+        return _mm_and_si128(_mm_cmpgt_epi16(c, below), _mm_cmplt_epi16(c, above));
+    };
+#else
+    const int lane_test = 0;
+#endif
+    return scan_cells(excluded.data(), excluded.data(), lane_test, cell_test);
 }
 
 // Cells whose exclusion word differs from the quiet sweep's; every cell when none is known.
 BandBits cells_changed_since(const ExclusionGrid& excluded, const QuietSweep* quiet) {
     if (quiet == nullptr || !quiet->known) {
-        return {0x7FFFFFFu, 0x7FFFFFFu, 0x7FFFFFFu};
+        return EVERY_CELL;
     }
-    alignas(16) CellFlags flags{};
-    for (int cell = 0; cell < CELL_COUNT; ++cell) {
-        flags[cell] = static_cast<std::uint8_t>(excluded[cell] != quiet->excluded[cell]);
-    }
-    return band_bits(flags);
+    const auto cell_test = [](DigitMask word, DigitMask other) { return word != other; };
+#if CELLWRIGHT_SSE2
+    const auto lane_test = [](__m128i words, __m128i others) {
+        return _mm_xor_si128(_mm_cmpeq_epi16(words, others), _mm_set1_epi16(-1));
+    };
+#else
+    const int lane_test = 0;
+#endif
+    return scan_cells(excluded.data(), quiet->excluded.data(), lane_test, cell_test);
 }
 
 // The listed cells of a unit as bit p for its position p (the order of its offset table).
