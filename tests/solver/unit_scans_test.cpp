@@ -1,0 +1,87 @@
+// The whole-grid scans that tell the singles passes where to start: every unit's digits open
+// exactly once and the first cell with one candidate, against a count digit by digit.
+
+#include "solver/unit_scans.hpp"
+
+#include <bit>
+#include <cstdint>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "support/reference_techniques.hpp"
+
+namespace cellwright {
+namespace {
+
+UnitMasks counted_open_once(const ExclusionGrid& excluded, const UnitOffsets& offsets,
+                            int (*first_cell)(int)) {
+    UnitMasks masks{};
+    for (int unit = 0; unit < 9; ++unit) {
+        for (int digit = 1; digit <= 9; ++digit) {
+            int open = 0;
+            for (const auto offset : offsets) {
+                open += (excluded[first_cell(unit) + offset] & DIGIT_MASKS[digit]) == 0 ? 1 : 0;
+            }
+            if (open == 1) {
+                masks[unit] |= DIGIT_MASKS[digit];
+            }
+        }
+    }
+    return masks;
+}
+
+int counted_first_single(const ExclusionGrid& excluded) {
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        if (std::popcount(static_cast<unsigned>(candidates_of(excluded[cell]))) == 1) {
+            return cell;
+        }
+    }
+    return CELL_COUNT;
+}
+
+TEST(UnitScans, AgreeWithCountingDigitByDigit) {
+    int singles_found = 0;
+    int cells_found = 0;
+    for (std::uint32_t seed = 0; seed < 500; ++seed) {
+        RandomState random;
+        random_seed(random, seed);
+        PlacedGrid placed{};
+        ExclusionGrid excluded{};
+        test::scatter_digits(random, placed, excluded, static_cast<int>(seed % 70),
+                             static_cast<int>(seed % 9) * 20);
+        const std::string where = "seed " + std::to_string(seed);
+
+        UnitMasks boxes{};
+        digits_open_once_in_boxes(excluded, boxes);
+        EXPECT_EQ(boxes, counted_open_once(excluded, BOX_OFFSETS,
+                                           [](int box) { return int{BOX_ORIGINS[box]}; }))
+            << where << ": boxes";
+        UnitMasks columns{};
+        UnitMasks rows{};
+        digits_open_once_in_lines(excluded, columns, rows);
+        EXPECT_EQ(columns,
+                  counted_open_once(excluded, COLUMN_OFFSETS, [](int column) { return column; }))
+            << where << ": columns";
+        EXPECT_EQ(rows, counted_open_once(excluded, ROW_OFFSETS, [](int row) { return 9 * row; }))
+            << where << ": rows";
+        const int first = first_single_candidate_cell(excluded);
+        EXPECT_EQ(first, counted_first_single(excluded)) << where << ": first single cell";
+
+        unsigned expected_units = 0;
+        for (int box = 0; box < 9; ++box) {
+            expected_units |= boxes[box] != 0 ? 1u << box : 0u;
+        }
+        EXPECT_EQ(units_with_digits(boxes), expected_units) << where << ": boxes with singles";
+        singles_found += expected_units != 0 ? 1 : 0;
+        cells_found += first != CELL_COUNT ? 1 : 0;
+    }
+    // Both outcomes of each scan must occur among the samples.
+    EXPECT_GT(singles_found, 50) << "too few grids with a hidden single";
+    EXPECT_LT(singles_found, 450) << "too few grids without a hidden single";
+    EXPECT_GT(cells_found, 50) << "too few grids with a single-candidate cell";
+    EXPECT_LT(cells_found, 450) << "too few grids without one";
+}
+
+}  // namespace
+}  // namespace cellwright
