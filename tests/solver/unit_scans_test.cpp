@@ -1,14 +1,18 @@
-// The whole-grid scans that tell the singles passes where to start: every unit's digits open
-// exactly once and the first cell with one candidate, against a count digit by digit.
+// The whole-grid scans that tell the passes where to start: every unit's digits open exactly
+// once and the first cell with one candidate, against a count digit by digit; the boxes
+// locked candidates can act from, against calling `box_pointing` on each box alone.
 
 #include "solver/unit_scans.hpp"
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "solver/locked_candidates.hpp"
+#include "solver/pointing_scan.hpp"
 #include "support/reference_techniques.hpp"
 
 namespace cellwright {
@@ -81,6 +85,39 @@ TEST(UnitScans, AgreeWithCountingDigitByDigit) {
     EXPECT_LT(singles_found, 450) << "too few grids without a hidden single";
     EXPECT_GT(cells_found, 50) << "too few grids with a single-candidate cell";
     EXPECT_LT(cells_found, 450) << "too few grids without one";
+}
+
+TEST(PointingScan, FlagsExactlyTheBoxesWhoseCallSetsANewBit) {
+    constexpr int PARTNERS[9][4] = {{1, 2, 3, 6}, {0, 2, 4, 7}, {0, 1, 5, 8},
+                                    {4, 5, 0, 6}, {3, 5, 1, 7}, {3, 4, 2, 8},
+                                    {7, 8, 0, 3}, {6, 8, 1, 4}, {6, 7, 2, 5}};
+    std::array<int, 9> flagged{};
+    std::array<int, 9> quiet{};
+    for (std::uint32_t seed = 0; seed < 800; ++seed) {
+        RandomState random;
+        random_seed(random, seed);
+        PlacedGrid placed{};
+        ExclusionGrid excluded{};
+        test::scatter_digits(random, placed, excluded, static_cast<int>(seed % 60),
+                             static_cast<int>(seed % 11) * 25);
+        unsigned expected = 0;
+        for (int box = 0; box < 9; ++box) {
+            PlacedGrid box_placed = placed;
+            ExclusionGrid box_excluded = excluded;
+            const int* p = PARTNERS[box];
+            box_pointing(box_placed, box_excluded, box, p[0], p[1], p[2], p[3]);
+            expected |= box_excluded != excluded ? 1u << box : 0u;
+        }
+        EXPECT_EQ(boxes_with_new_eliminations(excluded), expected) << "seed " << seed;
+        for (int box = 0; box < 9; ++box) {
+            ((expected >> box & 1u) != 0 ? flagged : quiet)[box] += 1;
+        }
+    }
+    // Every box must be seen both ways, boxes 2, 5 and 8 (with column 8) included.
+    for (int box = 0; box < 9; ++box) {
+        EXPECT_GT(flagged[box], 50) << "box " << box << ": too few grids where it can act";
+        EXPECT_GT(quiet[box], 50) << "box " << box << ": too few grids where it cannot";
+    }
 }
 
 }  // namespace
