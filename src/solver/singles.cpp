@@ -81,8 +81,7 @@ constexpr std::array<unsigned, 9> BOXES_REACHED = [] {
 
 bool box_hidden_singles(PlacedGrid& placed, ExclusionGrid& excluded) {
     UnitMasks found;
-    digits_open_once_in_boxes(excluded, found);
-    const unsigned due = units_with_digits(found);
+    const unsigned due = digits_open_once_in_boxes(excluded, found);
     if (due == 0) {
         return false;
     }
@@ -113,8 +112,7 @@ bool box_hidden_singles(PlacedGrid& placed, ExclusionGrid& excluded) {
 bool line_hidden_singles(PlacedGrid& placed, ExclusionGrid& excluded) {
     UnitMasks column_found;
     UnitMasks row_found;
-    digits_open_once_in_lines(excluded, column_found, row_found);
-    const unsigned due = units_with_digits(column_found) | units_with_digits(row_found);
+    const unsigned due = digits_open_once_in_lines(excluded, column_found, row_found);
     if (due == 0) {
         return false;
     }
@@ -159,16 +157,14 @@ bool line_hidden_singles(PlacedGrid& placed, ExclusionGrid& excluded) {
 }
 
 bool naked_single_scan(PlacedGrid& placed, ExclusionGrid& excluded) {
-    // The cells before the first one with a single candidate are not naked singles on the grid
-    // as given, and the scan reaches them before it changes anything.
+    // The scan visits cells in order and the grid changes only where it places, so from one
+    // placement (or the start) to the next it finds the first later cell with one candidate.
+    // A filled cell has none; the test of `placed` only mirrors the scan's own.
     bool progress = false;
-    for (int cell = first_single_candidate_cell(excluded); cell < CELL_COUNT; ++cell) {
-        if (placed[cell] != 0) {
-            continue;
-        }
-        const DigitMask candidates = candidates_of(excluded[cell]);
-        if (digit_count(candidates) == 1) {
-            place_digit(placed, excluded, cell, candidates);
+    for (int cell = first_single_candidate_cell(excluded, 0); cell < CELL_COUNT;
+         cell = first_single_candidate_cell(excluded, cell + 1)) {
+        if (placed[cell] == 0) {
+            place_digit(placed, excluded, cell, candidates_of(excluded[cell]));
             progress = true;
         }
     }

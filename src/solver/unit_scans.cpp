@@ -89,7 +89,8 @@ OpenCount lane(OpenLanes count, int index) {
 
 }  // namespace
 
-void digits_open_once_in_boxes(const ExclusionGrid& excluded, UnitMasks& boxes) {
+unsigned digits_open_once_in_boxes(const ExclusionGrid& excluded, UnitMasks& boxes) {
+    unsigned due = 0;
     for (int band = 0; band < 3; ++band) {
         const OpenCount last_column = column_of_band(excluded, band, 8);
 #if defined(__SSE2__)
@@ -114,16 +115,14 @@ void digits_open_once_in_boxes(const ExclusionGrid& excluded, UnitMasks& boxes) 
         }
 #endif
     }
+    for (int box = 0; box < 9; ++box) {
+        due |= boxes[box] != 0 ? 1u << box : 0u;
+    }
+    return due;
 }
 
-void digits_open_once_in_lines(const ExclusionGrid& excluded, UnitMasks& columns, UnitMasks& rows) {
-    for (int row = 0; row < 9; ++row) {
-        OpenCount count;
-        for (int column = 0; column < 9; ++column) {
-            count = add_open(count, candidates_of(excluded[9 * row + column]));
-        }
-        rows[row] = exactly_once(count);
-    }
+unsigned digits_open_once_in_lines(const ExclusionGrid& excluded, UnitMasks& columns,
+                                   UnitMasks& rows) {
     OpenCount last_column;
     for (int row = 0; row < 9; ++row) {
         last_column = add_open(last_column, candidates_of(excluded[9 * row + 8]));
@@ -132,7 +131,15 @@ void digits_open_once_in_lines(const ExclusionGrid& excluded, UnitMasks& columns
 #if defined(__SSE2__)
     OpenLanes down{};
     for (int row = 0; row < 9; ++row) {
-        down = add_open(down, open_lanes(excluded, 9 * row));
+        const Lanes open = open_lanes(excluded, 9 * row);
+        down = add_open(down, open);
+        // Across the row: lane 0 gathers lanes 0..7 in three halvings, then column 8.
+        OpenLanes across{open, _mm_setzero_si128()};
+        across = merge(across, from_lane_plus<1>(across));
+        across = merge(across, from_lane_plus<2>(across));
+        across = merge(across, from_lane_plus<4>(across));
+        rows[row] = exactly_once(
+            merge(lane(across, 0), add_open(OpenCount{}, candidates_of(excluded[9 * row + 8]))));
     }
     alignas(16) std::array<DigitMask, 8> once{};
     alignas(16) std::array<DigitMask, 8> twice{};
@@ -142,6 +149,13 @@ void digits_open_once_in_lines(const ExclusionGrid& excluded, UnitMasks& columns
         columns[column] = exactly_once({once[column], twice[column]});
     }
 #else
+    for (int row = 0; row < 9; ++row) {
+        OpenCount count;
+        for (int column = 0; column < 9; ++column) {
+            count = add_open(count, candidates_of(excluded[9 * row + column]));
+        }
+        rows[row] = exactly_once(count);
+    }
     for (int column = 0; column < 8; ++column) {
         OpenCount count;
         for (int row = 0; row < 9; ++row) {
@@ -150,15 +164,21 @@ void digits_open_once_in_lines(const ExclusionGrid& excluded, UnitMasks& columns
         columns[column] = exactly_once(count);
     }
 #endif
+    unsigned due = 0;
+    for (int k = 0; k < 9; ++k) {
+        due |= (columns[k] | rows[k]) != 0 ? 1u << k : 0u;
+    }
+    return due;
 }
 
-int first_single_candidate_cell(const ExclusionGrid& excluded) {
+int first_single_candidate_cell(const ExclusionGrid& excluded, int from) {
     // A single candidate is a non-zero mask that shares no bit with itself minus one.
     const auto is_single = [](DigitMask open) { return open != 0 && (open & (open - 1)) == 0; };
 #if defined(__SSE2__)
     const Lanes all_digits = _mm_set1_epi16(ALL_DIGITS);
     const Lanes zero = _mm_setzero_si128();
-    for (int first = 0; first + 8 <= CELL_COUNT; first += 8) {
+    // Groups of eight cells from a multiple of 8; the lanes before `from` are dropped.
+    for (int first = from - from % 8; first + 8 <= CELL_COUNT; first += 8) {
         const Lanes words =
             _mm_loadu_si128(reinterpret_cast<const Lanes*>(excluded.data() + first));
         const Lanes open = _mm_andnot_si128(words, all_digits);
@@ -166,28 +186,21 @@ int first_single_candidate_cell(const ExclusionGrid& excluded) {
         const Lanes single = _mm_andnot_si128(_mm_cmpeq_epi16(open, zero),
                                               _mm_cmpeq_epi16(_mm_and_si128(open, lower), zero));
         // Two mask bits per lane.
-        const int flags = _mm_movemask_epi8(single);
+        const unsigned before = first < from ? 2 * static_cast<unsigned>(from - first) : 0;
+        const unsigned flags = static_cast<unsigned>(_mm_movemask_epi8(single)) >> before << before;
         if (flags != 0) {
-            return first + std::countr_zero(static_cast<unsigned>(flags)) / 2;
+            return first + std::countr_zero(flags) / 2;
         }
     }
-    return is_single(candidates_of(excluded[80])) ? 80 : CELL_COUNT;
+    return from <= 80 && is_single(candidates_of(excluded[80])) ? 80 : CELL_COUNT;
 #else
-    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+    for (int cell = from; cell < CELL_COUNT; ++cell) {
         if (is_single(candidates_of(excluded[cell]))) {
             return cell;
         }
     }
     return CELL_COUNT;
 #endif
-}
-
-unsigned units_with_digits(const UnitMasks& masks) {
-    unsigned units = 0;
-    for (int unit = 0; unit < 9; ++unit) {
-        units |= (masks[unit] != 0 ? 1u : 0u) << unit;
-    }
-    return units;
 }
 
 }  // namespace cellwright

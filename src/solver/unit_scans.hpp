@@ -11,16 +11,15 @@ namespace cellwright {
 using UnitMasks = std::array<DigitMask, 9>;
 
 // For each box, the digits open in exactly one of its cells. A digit present in the box is
-// open nowhere in it, so it never appears.
-void digits_open_once_in_boxes(const ExclusionGrid& excluded, UnitMasks& boxes);
+// open nowhere in it, so it never appears. Returns bit b set for each box b with some.
+unsigned digits_open_once_in_boxes(const ExclusionGrid& excluded, UnitMasks& boxes);
 
-// The same for each column and each row.
-void digits_open_once_in_lines(const ExclusionGrid& excluded, UnitMasks& columns, UnitMasks& rows);
+// The same for each column and each row. Returns bit k set when column k or row k has some.
+unsigned digits_open_once_in_lines(const ExclusionGrid& excluded, UnitMasks& columns,
+                                   UnitMasks& rows);
 
-// The lowest cell with exactly one candidate (a filled cell has none), or CELL_COUNT if none.
-int first_single_candidate_cell(const ExclusionGrid& excluded);
-
-// Bit u set for each unit u whose mask is not empty.
-unsigned units_with_digits(const UnitMasks& masks);
+// The lowest cell from `from` (0..81) on with exactly one candidate (a filled cell has none),
+// or CELL_COUNT if there is none.
+int first_single_candidate_cell(const ExclusionGrid& excluded, int from);
 
 }  // namespace cellwright

@@ -35,8 +35,8 @@ UnitMasks counted_open_once(const ExclusionGrid& excluded, const UnitOffsets& of
     return masks;
 }
 
-int counted_first_single(const ExclusionGrid& excluded) {
-    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+int counted_first_single(const ExclusionGrid& excluded, int from) {
+    for (int cell = from; cell < CELL_COUNT; ++cell) {
         if (std::popcount(static_cast<unsigned>(candidates_of(excluded[cell]))) == 1) {
             return cell;
         }
@@ -57,27 +57,35 @@ TEST(UnitScans, AgreeWithCountingDigitByDigit) {
         const std::string where = "seed " + std::to_string(seed);
 
         UnitMasks boxes{};
-        digits_open_once_in_boxes(excluded, boxes);
+        const unsigned boxes_due = digits_open_once_in_boxes(excluded, boxes);
         EXPECT_EQ(boxes, counted_open_once(excluded, BOX_OFFSETS,
                                            [](int box) { return int{BOX_ORIGINS[box]}; }))
             << where << ": boxes";
         UnitMasks columns{};
         UnitMasks rows{};
-        digits_open_once_in_lines(excluded, columns, rows);
+        const unsigned lines_due = digits_open_once_in_lines(excluded, columns, rows);
         EXPECT_EQ(columns,
                   counted_open_once(excluded, COLUMN_OFFSETS, [](int column) { return column; }))
             << where << ": columns";
         EXPECT_EQ(rows, counted_open_once(excluded, ROW_OFFSETS, [](int row) { return 9 * row; }))
             << where << ": rows";
-        const int first = first_single_candidate_cell(excluded);
-        EXPECT_EQ(first, counted_first_single(excluded)) << where << ": first single cell";
-
-        unsigned expected_units = 0;
-        for (int box = 0; box < 9; ++box) {
-            expected_units |= boxes[box] != 0 ? 1u << box : 0u;
+        unsigned expected_boxes_due = 0;
+        unsigned expected_lines_due = 0;
+        for (int unit = 0; unit < 9; ++unit) {
+            expected_boxes_due |= boxes[unit] != 0 ? 1u << unit : 0u;
+            expected_lines_due |= (columns[unit] | rows[unit]) != 0 ? 1u << unit : 0u;
         }
-        EXPECT_EQ(units_with_digits(boxes), expected_units) << where << ": boxes with singles";
-        singles_found += expected_units != 0 ? 1 : 0;
+        EXPECT_EQ(boxes_due, expected_boxes_due) << where << ": boxes with singles";
+        EXPECT_EQ(lines_due, expected_lines_due) << where << ": lines with singles";
+
+        // From every starting cell, so that each group of eight and its first lanes are tried.
+        for (int from = 0; from <= CELL_COUNT; ++from) {
+            ASSERT_EQ(first_single_candidate_cell(excluded, from),
+                      counted_first_single(excluded, from))
+                << where << ": first single cell from " << from;
+        }
+        const int first = first_single_candidate_cell(excluded, 0);
+        singles_found += boxes_due != 0 ? 1 : 0;
         cells_found += first != CELL_COUNT ? 1 : 0;
     }
     // Both outcomes of each scan must occur among the samples.
