@@ -43,12 +43,8 @@ bool plain_naked_single_scan(PlacedGrid& placed, ExclusionGrid& excluded) {
 // Grids with many singles, with few and with none: the passes start where the first unit or
 // cell has something, so both quiet and productive passes must be compared.
 void scatter_sample(std::uint32_t seed, PlacedGrid& placed, ExclusionGrid& excluded) {
-    RandomState random;
-    random_seed(random, seed);
-    placed = {};
-    excluded = {};
-    scatter_digits(random, placed, excluded, 10 + static_cast<int>(seed % 40),
-                   static_cast<int>(seed % 7) * 15);
+    test::scattered_grid(seed, 10 + static_cast<int>(seed % 40), static_cast<int>(seed % 7) * 15,
+                         placed, excluded);
 }
 
 TEST(SinglePasses, PlaceWhatThePlainScanPlaces) {
@@ -94,13 +90,10 @@ void plain_repeat_box_singles(PlacedGrid& placed, ExclusionGrid& excluded,
 
 void plain_locked_candidates(PlacedGrid& placed, ExclusionGrid& excluded,
                              TechniqueCounters& counters) {
-    constexpr int PARTNERS[9][4] = {{1, 2, 3, 6}, {0, 2, 4, 7}, {0, 1, 5, 8},
-                                    {4, 5, 0, 6}, {3, 5, 1, 7}, {3, 4, 2, 8},
-                                    {7, 8, 0, 3}, {6, 8, 1, 4}, {6, 7, 2, 5}};
     for (;;) {
         const ExclusionGrid snapshot = excluded;
         for (int box = 0; box < 9; ++box) {
-            const int* p = PARTNERS[box];
+            const int* p = test::BOX_PARTNER_TABLE[box];
             box_pointing(placed, excluded, box, p[0], p[1], p[2], p[3]);
         }
         if (excluded == snapshot) {

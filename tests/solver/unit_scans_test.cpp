@@ -48,12 +48,10 @@ TEST(UnitScans, AgreeWithCountingDigitByDigit) {
     int singles_found = 0;
     int cells_found = 0;
     for (std::uint32_t seed = 0; seed < 500; ++seed) {
-        RandomState random;
-        random_seed(random, seed);
         PlacedGrid placed{};
         ExclusionGrid excluded{};
-        test::scatter_digits(random, placed, excluded, static_cast<int>(seed % 70),
-                             static_cast<int>(seed % 9) * 20);
+        test::scattered_grid(seed, static_cast<int>(seed % 70), static_cast<int>(seed % 9) * 20,
+                             placed, excluded);
         const std::string where = "seed " + std::to_string(seed);
 
         UnitMasks boxes{};
@@ -96,23 +94,18 @@ TEST(UnitScans, AgreeWithCountingDigitByDigit) {
 }
 
 TEST(PointingScan, FlagsExactlyTheBoxesWhoseCallSetsANewBit) {
-    constexpr int PARTNERS[9][4] = {{1, 2, 3, 6}, {0, 2, 4, 7}, {0, 1, 5, 8},
-                                    {4, 5, 0, 6}, {3, 5, 1, 7}, {3, 4, 2, 8},
-                                    {7, 8, 0, 3}, {6, 8, 1, 4}, {6, 7, 2, 5}};
     std::array<int, 9> flagged{};
     std::array<int, 9> quiet{};
     for (std::uint32_t seed = 0; seed < 800; ++seed) {
-        RandomState random;
-        random_seed(random, seed);
         PlacedGrid placed{};
         ExclusionGrid excluded{};
-        test::scatter_digits(random, placed, excluded, static_cast<int>(seed % 60),
-                             static_cast<int>(seed % 11) * 25);
+        test::scattered_grid(seed, static_cast<int>(seed % 60), static_cast<int>(seed % 11) * 25,
+                             placed, excluded);
         unsigned expected = 0;
         for (int box = 0; box < 9; ++box) {
             PlacedGrid box_placed = placed;
             ExclusionGrid box_excluded = excluded;
-            const int* p = PARTNERS[box];
+            const int* p = test::BOX_PARTNER_TABLE[box];
             box_pointing(box_placed, box_excluded, box, p[0], p[1], p[2], p[3]);
             expected |= box_excluded != excluded ? 1u << box : 0u;
         }
