@@ -80,7 +80,7 @@ void box_pointing(PlacedGrid& placed, ExclusionGrid& excluded, int box, int band
 void apply_locked_candidates(PlacedGrid& placed, ExclusionGrid& excluded,
                              TechniqueCounters& counters) {
     for (;;) {
-        const unsigned due = boxes_with_new_eliminations(excluded);
+        const unsigned due = boxes_with_new_eliminations(placed, excluded);
         if (due == 0) {
             return;
         }

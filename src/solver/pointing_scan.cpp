@@ -32,13 +32,16 @@ Lanes previous_box(Lanes x) {
 
 }  // namespace
 
-unsigned boxes_with_new_eliminations(const ExclusionGrid& excluded) {
+unsigned boxes_with_new_eliminations(const PlacedGrid& placed, const ExclusionGrid& excluded) {
     Lanes closed_rows[9];              // per grid row
     Lanes closed_columns[3];           // per band, columns 0..7
+    Lanes present_in_boxes[3];         // per band, lanes 0, 3, 6
     std::array<int, 3> closed_last{};  // per band, column 8
     for (int band = 0; band < 3; ++band) {
         closed_columns[band] = _mm_set1_epi16(-1);
         closed_last[band] = ALL_DIGITS;
+        Lanes present = _mm_setzero_si128();
+        int last_present = 0;
         for (int t = 0; t < 3; ++t) {
             const int row = 3 * band + t;
             const Lanes words = load_row(excluded, row);
@@ -48,7 +51,13 @@ unsigned boxes_with_new_eliminations(const ExclusionGrid& excluded) {
                                      _mm_insert_epi16(_mm_srli_si128(words, 4), last, 6)));
             closed_columns[band] = _mm_and_si128(closed_columns[band], words);
             closed_last[band] &= last;
+            present = _mm_or_si128(
+                present, _mm_loadu_si128(reinterpret_cast<const Lanes*>(placed.data() + 9 * row)));
+            last_present |= placed[9 * row + 8];
         }
+        present_in_boxes[band] = _mm_or_si128(
+            present, _mm_or_si128(_mm_srli_si128(present, 2),
+                                  _mm_insert_epi16(_mm_srli_si128(present, 4), last_present, 6)));
     }
     // Which box-column of a box a lane is: 0, 1 or 2 (lane 8 would be 2).
     const Lanes first_part = _mm_setr_epi16(-1, 0, 0, -1, 0, 0, -1, 0);
@@ -92,9 +101,13 @@ unsigned boxes_with_new_eliminations(const ExclusionGrid& excluded) {
         fresh = _mm_or_si128(
             fresh, _mm_or_si128(column_fresh, _mm_or_si128(_mm_srli_si128(column_fresh, 2),
                                                            _mm_srli_si128(column_fresh, 4))));
+        // The box's present digits are left out, as `box_pointing` leaves them out.
+        fresh = _mm_andnot_si128(present_in_boxes[band], fresh);
+        const int last_box_present = _mm_extract_epi16(present_in_boxes[band], 6);
         const int quiet = _mm_movemask_epi8(_mm_cmpeq_epi16(fresh, zero));
         for (int stack = 0; stack < 3; ++stack) {
-            const bool due = (quiet >> (6 * stack) & 1) == 0 || (stack == 2 && last_fresh != 0);
+            const bool due = (quiet >> (6 * stack) & 1) == 0 ||
+                             (stack == 2 && (last_fresh & ~last_box_present) != 0);
             boxes |= due ? 1u << (3 * band + stack) : 0u;
         }
     }
@@ -103,7 +116,7 @@ unsigned boxes_with_new_eliminations(const ExclusionGrid& excluded) {
 
 #else
 
-unsigned boxes_with_new_eliminations(const ExclusionGrid& excluded) {
+unsigned boxes_with_new_eliminations(const PlacedGrid& placed, const ExclusionGrid& excluded) {
     // Closed set of box-row t (or box-column t) of a box with origin o.
     const auto closed_row = [&](int origin, int t) {
         const int first = origin + 9 * t;
@@ -122,6 +135,10 @@ unsigned boxes_with_new_eliminations(const ExclusionGrid& excluded) {
         const int band_b = BOX_ORIGINS[3 * band + (stack + 2) % 3];
         const int stack_a = BOX_ORIGINS[3 * ((band + 1) % 3) + stack];
         const int stack_b = BOX_ORIGINS[3 * ((band + 2) % 3) + stack];
+        int present = 0;
+        for (const auto offset : BOX_OFFSETS) {
+            present |= placed[origin + offset];
+        }
         int fresh = 0;
         for (int t = 0; t < 3; ++t) {
             const int t1 = (t + 1) % 3;
@@ -132,7 +149,7 @@ unsigned boxes_with_new_eliminations(const ExclusionGrid& excluded) {
                      closed_column(origin, t2) &
                      ~(closed_column(stack_a, t) & closed_column(stack_b, t));
         }
-        boxes |= (fresh & ALL_DIGITS) != 0 ? 1u << box : 0u;
+        boxes |= (fresh & ~present & ALL_DIGITS) != 0 ? 1u << box : 0u;
     }
     return boxes;
 }

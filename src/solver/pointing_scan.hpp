@@ -9,9 +9,10 @@ namespace cellwright {
 
 // Bit b set for each box b whose `box_pointing` call, on the grid as it stands, would set an
 // exclusion bit that is not yet set: a digit confined to one of its box-rows (box-columns)
-// that some cell of that box-row (box-column) in a band (stack) partner still has open.
-// Relies on the grid invariant that a digit present in a box is excluded from its other
-// cells; such a digit is closed everywhere in the box and so confined nowhere.
-unsigned boxes_with_new_eliminations(const ExclusionGrid& excluded);
+// that some cell of that box-row (box-column) in a band (stack) partner still has open. Like
+// `box_pointing`, it leaves out the digits present in the box (on a sound grid they are closed
+// everywhere in it anyway); so a flagged box always writes, and a sweep that starts at one
+// always makes progress.
+unsigned boxes_with_new_eliminations(const PlacedGrid& placed, const ExclusionGrid& excluded);
 
 }  // namespace cellwright
