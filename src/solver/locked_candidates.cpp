@@ -1,5 +1,8 @@
 #include "solver/locked_candidates.hpp"
 
+#include <bit>
+
+#include "solver/pointing_scan.hpp"
 #include "solver/singles.hpp"
 
 namespace cellwright {
@@ -70,17 +73,20 @@ void box_pointing(PlacedGrid& placed, ExclusionGrid& excluded, int box, int band
     }
 }
 
+// A box that would set no new bit leaves the grid as it is, so the boxes before the first one
+// that would read the grid as it was and change nothing: the sweep starts there, and that box
+// sets a new bit, so the sweep is productive. With no such box the sweep changes nothing (the
+// test a snapshot taken before it, after the previous box singles, would make).
 void apply_locked_candidates(PlacedGrid& placed, ExclusionGrid& excluded,
                              TechniqueCounters& counters) {
     for (;;) {
-        // Taken after the previous box singles, so their exclusions never count as progress.
-        const ExclusionGrid snapshot = excluded;
-        for (int box = 0; box < 9; ++box) {
+        const unsigned due = boxes_with_new_eliminations(placed, excluded);
+        if (due == 0) {
+            return;
+        }
+        for (int box = std::countr_zero(due); box < 9; ++box) {
             const BoxPartners& p = BOX_PARTNERS[box];
             box_pointing(placed, excluded, box, p.band_a, p.band_b, p.stack_a, p.stack_b);
-        }
-        if (excluded == snapshot) {
-            return;
         }
         ++counters.locked_candidate_sweeps;
         repeat_box_singles(placed, excluded, counters);

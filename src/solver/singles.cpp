@@ -1,6 +1,9 @@
 #include "solver/singles.hpp"
 
+#include <bit>
+
 #include "solver/locked_candidates.hpp"
+#include "solver/unit_scans.hpp"
 
 namespace cellwright {
 namespace {
@@ -48,6 +51,20 @@ DigitMask up_to(DigitMask digit) {
     return static_cast<DigitMask>(digit | (digit - 1));
 }
 
+// The boxes whose words a placement in box b changes: those of its band (the placement's row)
+// and of its stack (its column), b included.
+constexpr std::array<unsigned, 9> BOXES_REACHED = [] {
+    std::array<unsigned, 9> reached{};
+    for (int box = 0; box < 9; ++box) {
+        for (int other = 0; other < 9; ++other) {
+            if (other / 3 == box / 3 || other % 3 == box % 3) {
+                reached[box] |= 1u << other;
+            }
+        }
+    }
+    return reached;
+}();
+
 }  // namespace
 
 // Both hidden-single passes test digits one at a time in ascending order, each test reading
@@ -56,30 +73,54 @@ DigitMask up_to(DigitMask digit) {
 // since every test before it reads the same, unchanged grid and finds no single. After that
 // placement the digits up to it are done and the rest is looked at afresh.
 
+//
+// Before its first placement a pass reads the grid it was given, so the digits open once in
+// every unit can be found for the whole grid at once: when there are none the pass places
+// nothing, and otherwise the units before the first one that has some place nothing either.
+// The pass starts there.
+
 bool box_hidden_singles(PlacedGrid& placed, ExclusionGrid& excluded) {
+    UnitMasks found;
+    const unsigned due = digits_open_once_in_boxes(excluded, found);
+    if (due == 0) {
+        return false;
+    }
     bool progress = false;
-    for (const auto origin : BOX_ORIGINS) {
+    // Boxes whose words a placement of this pass changed; the others still have what was found.
+    unsigned changed_boxes = 0;
+    for (int box = std::countr_zero(due); box < 9; ++box) {
+        const int origin = BOX_ORIGINS[box];
         // A digit present in the box is open in none of its cells (its own cell is full and
         // the others have it excluded), so it is never found open once: the box's present
         // digits need not be taken out first.
+        DigitMask singles = (changed_boxes >> box & 1u) != 0
+                                ? digits_open_once(excluded, origin, BOX_OFFSETS)
+                                : found[box];
         auto to_test = ALL_DIGITS;
-        for (;;) {
-            const DigitMask singles = digits_open_once(excluded, origin, BOX_OFFSETS) & to_test;
-            if (singles == 0) {
-                break;
-            }
+        while (singles != 0) {
             const DigitMask digit = lowest_digit(singles);
             place_in_open_cell(placed, excluded, origin, BOX_OFFSETS, digit);
             progress = true;
+            changed_boxes |= BOXES_REACHED[box];
             to_test &= static_cast<DigitMask>(~up_to(digit));
+            singles = digits_open_once(excluded, origin, BOX_OFFSETS) & to_test;
         }
     }
     return progress;
 }
 
 bool line_hidden_singles(PlacedGrid& placed, ExclusionGrid& excluded) {
+    UnitMasks column_found;
+    UnitMasks row_found;
+    const unsigned due = digits_open_once_in_lines(excluded, column_found, row_found);
+    if (due == 0) {
+        return false;
+    }
     bool progress = false;
-    for (int k = 0; k < 9; ++k) {
+    for (int k = std::countr_zero(due); k < 9; ++k) {
+        if (!progress && (due >> k & 1u) == 0) {
+            continue;  // the grid is still the one given, and this column and row have nothing
+        }
         const int column_first = k;
         const int row_first = 9 * k;
         auto column_to_test = static_cast<DigitMask>(
@@ -87,10 +128,14 @@ bool line_hidden_singles(PlacedGrid& placed, ExclusionGrid& excluded) {
         auto row_to_test =
             static_cast<DigitMask>(ALL_DIGITS & ~present_digits(placed, row_first, ROW_OFFSETS));
         for (;;) {
-            const DigitMask column_digit = lowest_digit(
-                digits_open_once(excluded, column_first, COLUMN_OFFSETS) & column_to_test);
-            const DigitMask row_digit =
-                lowest_digit(digits_open_once(excluded, row_first, ROW_OFFSETS) & row_to_test);
+            // Until the pass places something the masks found above are exact.
+            const DigitMask column_open =
+                progress ? digits_open_once(excluded, column_first, COLUMN_OFFSETS)
+                         : column_found[k];
+            const DigitMask row_open =
+                progress ? digits_open_once(excluded, row_first, ROW_OFFSETS) : row_found[k];
+            const DigitMask column_digit = lowest_digit(column_open & column_to_test);
+            const DigitMask row_digit = lowest_digit(row_open & row_to_test);
             if (column_digit == 0 && row_digit == 0) {
                 break;
             }
@@ -112,14 +157,14 @@ bool line_hidden_singles(PlacedGrid& placed, ExclusionGrid& excluded) {
 }
 
 bool naked_single_scan(PlacedGrid& placed, ExclusionGrid& excluded) {
+    // The scan visits cells in order and the grid changes only where it places, so from one
+    // placement (or the start) to the next it finds the first later cell with one candidate.
+    // A filled cell has none; the test of `placed` only mirrors the scan's own.
     bool progress = false;
-    for (int cell = 0; cell < CELL_COUNT; ++cell) {
-        if (placed[cell] != 0) {
-            continue;
-        }
-        const DigitMask candidates = candidates_of(excluded[cell]);
-        if (digit_count(candidates) == 1) {
-            place_digit(placed, excluded, cell, candidates);
+    for (int cell = first_single_candidate_cell(excluded, 0); cell < CELL_COUNT;
+         cell = first_single_candidate_cell(excluded, cell + 1)) {
+        if (placed[cell] == 0) {
+            place_digit(placed, excluded, cell, candidates_of(excluded[cell]));
             progress = true;
         }
     }

@@ -2,11 +2,13 @@
 // cannot act or have not changed); on every grid they must do exactly what the plain
 // digit-by-digit, unit-by-unit passes do, in the same order.
 
+#include <bit>
 #include <cstdint>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "solver/locked_candidates.hpp"
 #include "solver/naked_subsets.hpp"
 #include "solver/singles.hpp"
 #include "support/reference_techniques.hpp"
@@ -25,33 +27,136 @@ struct PassCase {
     Pass reference;
 };
 
-TEST(HiddenSinglePasses, PlaceWhatTheDigitByDigitScanPlaces) {
+// The naked single scan as written down: every cell in order, its count taken afresh.
+bool plain_naked_single_scan(PlacedGrid& placed, ExclusionGrid& excluded) {
+    bool progress = false;
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        const DigitMask candidates = candidates_of(excluded[cell]);
+        if (placed[cell] == 0 && std::popcount(static_cast<unsigned>(candidates)) == 1) {
+            place_digit(placed, excluded, cell, candidates);
+            progress = true;
+        }
+    }
+    return progress;
+}
+
+// Grids with many singles, with few and with none: the passes start where the first unit or
+// cell has something, so both quiet and productive passes must be compared.
+void scatter_sample(std::uint32_t seed, PlacedGrid& placed, ExclusionGrid& excluded) {
+    test::scattered_grid(seed, 10 + static_cast<int>(seed % 40), static_cast<int>(seed % 7) * 15,
+                         placed, excluded);
+}
+
+TEST(SinglePasses, PlaceWhatThePlainScanPlaces) {
     const PassCase cases[] = {
         {"box_hidden_singles", box_hidden_singles, test::reference_box_hidden_singles},
         {"line_hidden_singles", line_hidden_singles, test::reference_line_hidden_singles},
+        {"naked_single_scan", naked_single_scan, plain_naked_single_scan},
     };
-    int productive = 0;
     for (const PassCase& pass : cases) {
-        for (std::uint32_t seed = 0; seed < 400; ++seed) {
-            RandomState random;
-            random_seed(random, seed);
+        int productive = 0;
+        int quiet = 0;
+        for (std::uint32_t seed = 0; seed < 600; ++seed) {
             PlacedGrid placed{};
             ExclusionGrid excluded{};
-            scatter_digits(random, placed, excluded, 10 + static_cast<int>(seed % 40),
-                           static_cast<int>(seed % 7) * 15);
+            scatter_sample(seed, placed, excluded);
+            // A second grid from the same one after a pass, where fewer singles are left.
+            for (int round = 0; round < 2; ++round) {
+                PlacedGrid expected_placed = placed;
+                ExclusionGrid expected_excluded = excluded;
+                const bool expected = pass.reference(expected_placed, expected_excluded);
+                const bool result = pass.engine(placed, excluded);
+                const std::string where = std::string(pass.name) + ", seed " +
+                                          std::to_string(seed) + ", round " + std::to_string(round);
+                ASSERT_EQ(result, expected) << where;
+                ASSERT_EQ(placed, expected_placed) << where;
+                ASSERT_EQ(excluded, expected_excluded) << where;
+                (expected ? productive : quiet) += 1;
+            }
+        }
+        EXPECT_GT(productive, 200) << pass.name << ": too few productive passes";
+        EXPECT_GT(quiet, 200) << pass.name << ": too few quiet passes";
+    }
+}
+
+// The drivers of the cheaper rungs built from the plain passes above and a snapshot sweep of
+// locked candidates: the engine's drivers must leave the same grids and counters.
+void plain_repeat_box_singles(PlacedGrid& placed, ExclusionGrid& excluded,
+                              TechniqueCounters& counters) {
+    while (test::reference_box_hidden_singles(placed, excluded)) {
+        ++counters.box_single_passes;
+    }
+}
+
+void plain_locked_candidates(PlacedGrid& placed, ExclusionGrid& excluded,
+                             TechniqueCounters& counters) {
+    for (;;) {
+        const ExclusionGrid snapshot = excluded;
+        for (int box = 0; box < 9; ++box) {
+            const int* p = test::BOX_PARTNER_TABLE[box];
+            box_pointing(placed, excluded, box, p[0], p[1], p[2], p[3]);
+        }
+        if (excluded == snapshot) {
+            return;
+        }
+        ++counters.locked_candidate_sweeps;
+        plain_repeat_box_singles(placed, excluded, counters);
+    }
+}
+
+void plain_naked_singles(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters) {
+    while (plain_naked_single_scan(placed, excluded)) {
+        ++counters.naked_single_scans;
+        plain_repeat_box_singles(placed, excluded, counters);
+        plain_locked_candidates(placed, excluded, counters);
+    }
+}
+
+void plain_line_singles(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters) {
+    while (test::reference_line_hidden_singles(placed, excluded)) {
+        ++counters.line_single_passes;
+        plain_repeat_box_singles(placed, excluded, counters);
+        plain_locked_candidates(placed, excluded, counters);
+        plain_naked_singles(placed, excluded, counters);
+    }
+}
+
+using Driver = void (*)(PlacedGrid&, ExclusionGrid&, TechniqueCounters&);
+
+struct DriverCase {
+    const char* name;
+    Driver engine;
+    Driver reference;
+};
+
+TEST(CheapDrivers, CascadeAsThePlainDriversDo) {
+    const DriverCase cases[] = {
+        {"repeat_box_singles", repeat_box_singles, plain_repeat_box_singles},
+        {"apply_locked_candidates", apply_locked_candidates, plain_locked_candidates},
+        {"apply_naked_singles", apply_naked_singles, plain_naked_singles},
+        {"apply_line_singles", apply_line_singles, plain_line_singles},
+    };
+    for (const DriverCase& driver : cases) {
+        int productive = 0;
+        for (std::uint32_t seed = 0; seed < 400; ++seed) {
+            PlacedGrid placed{};
+            ExclusionGrid excluded{};
+            scatter_sample(seed, placed, excluded);
             PlacedGrid expected_placed = placed;
             ExclusionGrid expected_excluded = excluded;
-            const bool expected = pass.reference(expected_placed, expected_excluded);
-            const bool result = pass.engine(placed, excluded);
-            const std::string where = std::string(pass.name) + ", seed " + std::to_string(seed);
-            ASSERT_EQ(result, expected) << where;
+            TechniqueCounters counters{};
+            TechniqueCounters expected_counters{};
+            driver.reference(expected_placed, expected_excluded, expected_counters);
+            driver.engine(placed, excluded, counters);
+            const std::string where = std::string(driver.name) + ", seed " + std::to_string(seed);
             ASSERT_EQ(placed, expected_placed) << where;
             ASSERT_EQ(excluded, expected_excluded) << where;
-            productive += expected ? 1 : 0;
+            ASSERT_EQ(counters, expected_counters) << where;
+            productive += expected_counters == TechniqueCounters{} ? 0 : 1;
         }
+        EXPECT_GT(productive, 100) << driver.name << ": too few grids where the driver acts";
+        EXPECT_LT(productive, 390) << driver.name << ": too few grids where it finds nothing";
     }
-    // The grids must exercise placements, chains included, not only empty passes.
-    EXPECT_GT(productive, 400) << "too few productive passes among the sample grids";
 }
 
 // A filling's sequence of placements, each followed by the naked-triples driver: once with the

@@ -147,4 +147,13 @@ void scatter_digits(RandomState& random, PlacedGrid& placed, ExclusionGrid& excl
     }
 }
 
+void scattered_grid(std::uint32_t seed, int digits, int extra_exclusions, PlacedGrid& placed,
+                    ExclusionGrid& excluded) {
+    RandomState random;
+    random_seed(random, seed);
+    placed = {};
+    excluded = {};
+    scatter_digits(random, placed, excluded, digits, extra_exclusions);
+}
+
 }  // namespace cellwright::test

@@ -1,0 +1,206 @@
+#include "solver/unit_scans.hpp"
+
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace cellwright {
+namespace {
+
+// Running "open in at least one / in at least two cells" over the cells of a unit.
+struct OpenCount {
+    DigitMask once = 0;
+    DigitMask twice = 0;
+};
+
+constexpr OpenCount add_open(OpenCount count, DigitMask open) {
+    return {static_cast<DigitMask>(count.once | open),
+            static_cast<DigitMask>(count.twice | (count.once & open))};
+}
+
+constexpr OpenCount merge(OpenCount a, OpenCount b) {
+    return {static_cast<DigitMask>(a.once | b.once),
+            static_cast<DigitMask>(a.twice | b.twice | (a.once & b.once))};
+}
+
+constexpr DigitMask exactly_once(OpenCount count) {
+    return static_cast<DigitMask>(count.once & ~count.twice & ALL_DIGITS);
+}
+
+OpenCount column_of_band(const ExclusionGrid& excluded, int band, int column) {
+    OpenCount count;
+    for (int row = 0; row < 3; ++row) {
+        count = add_open(count, candidates_of(excluded[27 * band + 9 * row + column]));
+    }
+    return count;
+}
+
+#if defined(__SSE2__)
+// The baseline x86-64 target has SSE2, and eight 16-bit lanes hold columns 0..7 of a row:
+// the vertical counts of eight columns take one instruction per step. Column 8 goes apart.
+// Candidates are taken as the complement of the whole word; bits 9..15 are then open in
+// every cell, so never open once, and `exactly_once` drops them anyway.
+using Lanes = __m128i;
+
+Lanes open_lanes(const ExclusionGrid& excluded, int first_cell) {
+    const Lanes words =
+        _mm_loadu_si128(reinterpret_cast<const Lanes*>(excluded.data() + first_cell));
+    return _mm_xor_si128(words, _mm_set1_epi16(-1));
+}
+
+struct OpenLanes {
+    Lanes once;
+    Lanes twice;
+};
+
+OpenLanes add_open(OpenLanes count, Lanes open) {
+    return {_mm_or_si128(count.once, open),
+            _mm_or_si128(count.twice, _mm_and_si128(count.once, open))};
+}
+
+OpenLanes merge(OpenLanes a, OpenLanes b) {
+    return {_mm_or_si128(a.once, b.once),
+            _mm_or_si128(_mm_or_si128(a.twice, b.twice), _mm_and_si128(a.once, b.once))};
+}
+
+// Lane i + n moved to lane i (zeros shifted in).
+template <int n>
+OpenLanes from_lane_plus(OpenLanes count) {
+    return {_mm_srli_si128(count.once, 2 * n), _mm_srli_si128(count.twice, 2 * n)};
+}
+
+OpenCount lane(OpenLanes count, int index) {
+    // Lane indices are constants after inlining; extract takes only immediates.
+    switch (index) {
+        case 0:
+            return {static_cast<DigitMask>(_mm_extract_epi16(count.once, 0)),
+                    static_cast<DigitMask>(_mm_extract_epi16(count.twice, 0))};
+        case 3:
+            return {static_cast<DigitMask>(_mm_extract_epi16(count.once, 3)),
+                    static_cast<DigitMask>(_mm_extract_epi16(count.twice, 3))};
+        default:
+            return {static_cast<DigitMask>(_mm_extract_epi16(count.once, 6)),
+                    static_cast<DigitMask>(_mm_extract_epi16(count.twice, 6))};
+    }
+}
+#endif
+
+}  // namespace
+
+unsigned digits_open_once_in_boxes(const ExclusionGrid& excluded, UnitMasks& boxes) {
+    unsigned due = 0;
+    for (int band = 0; band < 3; ++band) {
+        const OpenCount last_column = column_of_band(excluded, band, 8);
+#if defined(__SSE2__)
+        // Down the columns of the band, then across the three columns of each box: lane 3s
+        // gathers lanes 3s + 1 and 3s + 2, which for s = 2 leaves out column 8.
+        OpenLanes columns{};
+        for (int row = 0; row < 3; ++row) {
+            columns = add_open(columns, open_lanes(excluded, 27 * band + 9 * row));
+        }
+        const OpenLanes across =
+            merge(merge(columns, from_lane_plus<1>(columns)), from_lane_plus<2>(columns));
+        boxes[3 * band] = exactly_once(lane(across, 0));
+        boxes[3 * band + 1] = exactly_once(lane(across, 3));
+        boxes[3 * band + 2] = exactly_once(merge(lane(across, 6), last_column));
+#else
+        for (int stack = 0; stack < 3; ++stack) {
+            OpenCount box = column_of_band(excluded, band, 3 * stack);
+            box = merge(box, column_of_band(excluded, band, 3 * stack + 1));
+            box = merge(box,
+                        stack == 2 ? last_column : column_of_band(excluded, band, 3 * stack + 2));
+            boxes[3 * band + stack] = exactly_once(box);
+        }
+#endif
+    }
+    for (int box = 0; box < 9; ++box) {
+        due |= boxes[box] != 0 ? 1u << box : 0u;
+    }
+    return due;
+}
+
+unsigned digits_open_once_in_lines(const ExclusionGrid& excluded, UnitMasks& columns,
+                                   UnitMasks& rows) {
+    OpenCount last_column;
+    for (int row = 0; row < 9; ++row) {
+        last_column = add_open(last_column, candidates_of(excluded[9 * row + 8]));
+    }
+    columns[8] = exactly_once(last_column);
+#if defined(__SSE2__)
+    OpenLanes down{};
+    for (int row = 0; row < 9; ++row) {
+        const Lanes open = open_lanes(excluded, 9 * row);
+        down = add_open(down, open);
+        // Across the row: lane 0 gathers lanes 0..7 in three halvings, then column 8.
+        OpenLanes across{open, _mm_setzero_si128()};
+        across = merge(across, from_lane_plus<1>(across));
+        across = merge(across, from_lane_plus<2>(across));
+        across = merge(across, from_lane_plus<4>(across));
+        rows[row] = exactly_once(
+            merge(lane(across, 0), add_open(OpenCount{}, candidates_of(excluded[9 * row + 8]))));
+    }
+    alignas(16) std::array<DigitMask, 8> once{};
+    alignas(16) std::array<DigitMask, 8> twice{};
+    _mm_store_si128(reinterpret_cast<Lanes*>(once.data()), down.once);
+    _mm_store_si128(reinterpret_cast<Lanes*>(twice.data()), down.twice);
+    for (int column = 0; column < 8; ++column) {
+        columns[column] = exactly_once({once[column], twice[column]});
+    }
+#else
+    for (int row = 0; row < 9; ++row) {
+        OpenCount count;
+        for (int column = 0; column < 9; ++column) {
+            count = add_open(count, candidates_of(excluded[9 * row + column]));
+        }
+        rows[row] = exactly_once(count);
+    }
+    for (int column = 0; column < 8; ++column) {
+        OpenCount count;
+        for (int row = 0; row < 9; ++row) {
+            count = add_open(count, candidates_of(excluded[9 * row + column]));
+        }
+        columns[column] = exactly_once(count);
+    }
+#endif
+    unsigned due = 0;
+    for (int k = 0; k < 9; ++k) {
+        due |= (columns[k] | rows[k]) != 0 ? 1u << k : 0u;
+    }
+    return due;
+}
+
+int first_single_candidate_cell(const ExclusionGrid& excluded, int from) {
+    // A single candidate is a non-zero mask that shares no bit with itself minus one.
+    const auto is_single = [](DigitMask open) { return open != 0 && (open & (open - 1)) == 0; };
+#if defined(__SSE2__)
+    const Lanes all_digits = _mm_set1_epi16(ALL_DIGITS);
+    const Lanes zero = _mm_setzero_si128();
+    // Groups of eight cells from a multiple of 8; the lanes before `from` are dropped.
+    for (int first = from - from % 8; first + 8 <= CELL_COUNT; first += 8) {
+        const Lanes words =
+            _mm_loadu_si128(reinterpret_cast<const Lanes*>(excluded.data() + first));
+        const Lanes open = _mm_andnot_si128(words, all_digits);
+        const Lanes lower = _mm_sub_epi16(open, _mm_set1_epi16(1));
+        const Lanes single = _mm_andnot_si128(_mm_cmpeq_epi16(open, zero),
+                                              _mm_cmpeq_epi16(_mm_and_si128(open, lower), zero));
+        // Two mask bits per lane.
+        const unsigned before = first < from ? 2 * static_cast<unsigned>(from - first) : 0;
+        const unsigned flags = static_cast<unsigned>(_mm_movemask_epi8(single)) >> before << before;
+        if (flags != 0) {
+            return first + std::countr_zero(flags) / 2;
+        }
+    }
+    return from <= 80 && is_single(candidates_of(excluded[80])) ? 80 : CELL_COUNT;
+#else
+    for (int cell = from; cell < CELL_COUNT; ++cell) {
+        if (is_single(candidates_of(excluded[cell]))) {
+            return cell;
+        }
+    }
+    return CELL_COUNT;
+#endif
+}
+
+}  // namespace cellwright
