@@ -156,6 +156,10 @@ bool fill_naked_singles(DigitBoards& boards, bool& placed) {
     if (dead != 0) {
         return false;
     }
+    if ((singles_low | singles[2]) == 0) {
+        return true;  // most passes end here: spare them the walk over the bands
+    }
+    placed = true;
     for (int band = 0; band < 3; ++band) {
         for (; singles[band] != 0; singles[band] &= singles[band] - 1) {
             // An earlier single of this pass may have taken this cell's last candidate.
@@ -168,7 +172,6 @@ bool fill_naked_singles(DigitBoards& boards, bool& placed) {
                 return false;
             }
             take_from_peers(boards, digit, band, bit);
-            placed = true;
         }
     }
     return true;
