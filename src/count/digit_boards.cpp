@@ -195,21 +195,22 @@ DigitBoards filled_cells_of(const PlacedGrid& placed) {
     return boards;
 }
 
-DigitUnits units_of(const DigitBoards& boards) {
-    DigitUnits units;
+void open_empty_cells(DigitBoards& boards) {
     for (int digit = 0; digit < 9; ++digit) {
+        const std::uint32_t* words = &boards.candidates[4 * digit];
+        const std::uint32_t all = words[0] | words[1] | words[2];
+        const std::uint32_t open_columns = (ROW_CELLS & ~(all | all >> 9 | all >> 18)) * ROW_STARTS;
         for (int band = 0; band < 3; ++band) {
-            const std::uint32_t word = boards.candidates[4 * digit + band];
-            const std::uint32_t rows = nonempty_rows(word);
+            // The rows and boxes of the band that hold the digit, as cells.
+            const std::uint32_t word = words[band];
+            const std::uint32_t row_cells = (nonempty_rows(word) >> 8) * ROW_CELLS;
             const std::uint32_t columns = (word | word >> 9 | word >> 18) & ROW_CELLS;
-            const std::uint32_t boxes = (columns | columns >> 1 | columns >> 2) & STACK_STARTS;
-            units.rows[digit] |= ((rows >> 8 & 1) | (rows >> 16 & 2) | (rows >> 24 & 4))
-                                 << (3 * band);
-            units.columns[digit] |= columns;
-            units.boxes[digit] |= ((boxes & 1) | (boxes >> 2 & 2) | (boxes >> 4 & 4)) << (3 * band);
+            const std::uint32_t box_cells =
+                ((columns | columns >> 1 | columns >> 2) & STACK_STARTS) * 7 * ROW_STARTS;
+            boards.candidates[4 * digit + band] |=
+                boards.unsolved[band] & ~(row_cells | box_cells) & open_columns;
         }
     }
-    return units;
 }
 
 void open_empty_cells(DigitBoards& boards, const DigitUnits& units) {

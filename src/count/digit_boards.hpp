@@ -42,11 +42,12 @@ struct DigitUnits {
 // are unsolved without candidates until `open_empty_cells` gives them theirs.
 DigitBoards filled_cells_of(const PlacedGrid& placed);
 
-// The units in which the filled cells of a board from `filled_cells_of` place each digit.
-DigitUnits units_of(const DigitBoards& boards);
-
 // Gives every empty cell of a board from `filled_cells_of` each digit that its row, column and
-// box lack according to `units`.
+// box lack, judged from the board's filled cells alone.
+void open_empty_cells(DigitBoards& boards);
+
+// The same, with the units that hold each digit given by the caller (`count_solutions_from`
+// has them as masks of used digits) instead of read from the board.
 void open_empty_cells(DigitBoards& boards, const DigitUnits& units);
 
 // Puts digit index `digit` (0..8) into the empty cell `cell` and takes it from the cell's peers.
