@@ -74,8 +74,9 @@ bool find_hidden_singles(const std::uint32_t* words, std::uint32_t bands,
         const std::uint32_t first = word & ROW_CELLS;
         const std::uint32_t second = word >> 9 & ROW_CELLS;
         const std::uint32_t third = word >> 18;
-        any[band] = first | second | third;
-        several[band] = (first & second) | (first & third) | (second & third);
+        const std::uint32_t first_two = first | second;
+        any[band] = first_two | third;
+        several[band] = (first & second) | (third & first_two);
         if ((bands >> band & 1) == 0) {
             continue;  // its rows and boxes gave up their singles when it last changed
         }
@@ -101,8 +102,8 @@ bool find_hidden_singles(const std::uint32_t* words, std::uint32_t bands,
     if ((any[0] | any[1] | any[2]) != ROW_CELLS) {
         return false;
     }
-    const std::uint32_t crowded_columns = several[0] | several[1] | several[2] | (any[0] & any[1]) |
-                                          (any[0] & any[2]) | (any[1] & any[2]);
+    const std::uint32_t crowded_columns =
+        several[0] | several[1] | several[2] | (any[0] & any[1]) | (any[2] & (any[0] | any[1]));
     const std::uint32_t single_columns = (ROW_CELLS & ~crowded_columns) * ROW_STARTS;
     for (int band = 0; band < 3; ++band) {
         singles[band] |= words[band] & single_columns;
