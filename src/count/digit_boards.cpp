@@ -55,56 +55,68 @@ constexpr std::uint32_t nonempty_rows(std::uint32_t word) {
     return (((word & ROW_LOW_EIGHT) + ROW_LOW_EIGHT) | word) & ROW_TOPS;
 }
 
-// Bits 0, 3 and 6 set where the three-bit group starting there holds two or more bits.
-constexpr std::uint32_t crowded_triads(std::uint32_t bits) {
-    return ((bits & bits >> 1) | (bits & bits >> 2) | (bits >> 1 & bits >> 2)) & STACK_STARTS;
+// A band-word constant for two digits at once: the same bits in both 32-bit halves.
+constexpr std::uint64_t twice(std::uint32_t bits) {
+    return bits | static_cast<std::uint64_t>(bits) << 32;
 }
 
-// The cells of the digit in `words` (its three band words) that are the only place left for
-// it in their row, column or box, in `singles`; false when a unit has no place at all. Rows
-// and boxes are looked at only in the bands marked in `bands` (bit b for band b), columns in
-// all. Rows are tested in the band word's 9-bit fields; columns and boxes after folding each
-// band's three rows into "some row has it" and "two or more rows have it" per column.
-bool find_hidden_singles(const std::uint32_t* words, std::uint32_t bands,
-                         std::array<std::uint32_t, 3>& singles) {
-    std::array<std::uint32_t, 3> any{};
-    std::array<std::uint32_t, 3> several{};
+// The cells of two digits, each in its own half of the three words `words` (one per band),
+// that are the only place left for that digit in their row, column or box, in `singles` (same
+// halves); false when a unit has no place for one of them. Rows and boxes are looked at only in
+// the bands marked in `bands` (bit b for band b), columns in all. Rows are tested in the band
+// word's 9-bit fields; columns and boxes after folding each band's three rows into "some row
+// has it" and "two or more rows have it" per column. No step carries, borrows or shifts a bit
+// from one half into the other, so the halves are two independent checks for the price of one.
+bool find_hidden_singles(const std::array<std::uint64_t, 3>& words, std::uint32_t bands,
+                         std::array<std::uint64_t, 3>& singles) {
+    constexpr std::uint64_t CELLS = twice(ROW_CELLS);
+    constexpr std::uint64_t STARTS = twice(ROW_STARTS);
+    constexpr std::uint64_t TOPS = twice(ROW_TOPS);
+    constexpr std::uint64_t LOW_EIGHT = twice(ROW_LOW_EIGHT);
+    constexpr std::uint64_t STACKS = twice(STACK_STARTS);
+    // Bit 8 of each 9-bit field set where the field is not empty (see `nonempty_rows`).
+    auto nonempty = [](std::uint64_t word) {
+        return (((word & LOW_EIGHT) + LOW_EIGHT) | word) & TOPS;
+    };
+    std::array<std::uint64_t, 3> any{};
+    std::array<std::uint64_t, 3> several{};
     for (int band = 0; band < 3; ++band) {
-        const std::uint32_t word = words[band];
-        const std::uint32_t first = word & ROW_CELLS;
-        const std::uint32_t second = word >> 9 & ROW_CELLS;
-        const std::uint32_t third = word >> 18;
-        const std::uint32_t first_two = first | second;
+        const std::uint64_t word = words[band];
+        const std::uint64_t first = word & CELLS;
+        const std::uint64_t second = word >> 9 & CELLS;
+        const std::uint64_t third = word >> 18 & CELLS;
+        const std::uint64_t first_two = first | second;
         any[band] = first_two | third;
         several[band] = (first & second) | (third & first_two);
         if ((bands >> band & 1) == 0) {
             continue;  // its rows and boxes gave up their singles when it last changed
         }
-        if (nonempty_rows(word) != ROW_TOPS) {
+        if (nonempty(word) != TOPS) {
             return false;
         }
         // Every field is non-empty, so subtracting 1 from each borrows within its own field:
         // what remains after clearing the lowest bit marks the rows with two or more.
-        const std::uint32_t crowded_rows = nonempty_rows(word & (word - ROW_STARTS));
-        const std::uint32_t single_rows = ((ROW_TOPS & ~crowded_rows) >> 8) * ROW_CELLS;
+        const std::uint64_t crowded_rows = nonempty(word & (word - STARTS));
+        const std::uint64_t single_rows = ((TOPS & ~crowded_rows) >> 8) * ROW_CELLS;
 
-        const std::uint32_t boxes_with_any =
-            (any[band] | any[band] >> 1 | any[band] >> 2) & STACK_STARTS;
-        if (boxes_with_any != STACK_STARTS) {
+        const std::uint64_t boxes_with_any = (any[band] | any[band] >> 1 | any[band] >> 2) & STACKS;
+        if (boxes_with_any != STACKS) {
             return false;
         }
-        const std::uint32_t crowded_boxes =
-            ((several[band] | several[band] >> 1 | several[band] >> 2) & STACK_STARTS) |
-            crowded_triads(any[band]);
-        const std::uint32_t single_boxes = ((STACK_STARTS & ~crowded_boxes) * 7) * ROW_STARTS;
+        const std::uint64_t spread = any[band];
+        const std::uint64_t crowded_boxes =
+            ((several[band] | several[band] >> 1 | several[band] >> 2) | (spread & spread >> 1) |
+             (spread & spread >> 2) | (spread >> 1 & spread >> 2)) &
+            STACKS;
+        const std::uint64_t single_boxes = ((STACKS & ~crowded_boxes) * 7) * ROW_STARTS;
         singles[band] = word & (single_rows | single_boxes);
     }
-    if ((any[0] | any[1] | any[2]) != ROW_CELLS) {
+    if ((any[0] | any[1] | any[2]) != CELLS) {
         return false;
     }
-    const std::uint32_t crowded_columns =
+    const std::uint64_t crowded_columns =
         several[0] | several[1] | several[2] | (any[0] & any[1]) | (any[2] & (any[0] | any[1]));
-    const std::uint32_t single_columns = (ROW_CELLS & ~crowded_columns) * ROW_STARTS;
+    const std::uint64_t single_columns = (CELLS & ~crowded_columns) * ROW_STARTS;
     for (int band = 0; band < 3; ++band) {
         singles[band] |= words[band] & single_columns;
     }
@@ -262,26 +274,53 @@ bool fill_forced_cells(DigitBoards& boards) {
         if (boards.changed_bands == 0) {
             return true;
         }
-        const int digit = std::countr_zero(boards.changed_bands) / 3;
-        const std::uint32_t bands = boards.changed_bands >> (3 * digit) & 7;
-        boards.changed_bands &= ~(7u << (3 * digit));
-        const std::uint32_t* words = &boards.candidates[4 * digit];
-        if (((words[0] & boards.unsolved[0]) | (words[1] & boards.unsolved[1]) |
-             (words[2] & boards.unsolved[2])) == 0) {
-            continue;  // placed in all nine units: nothing to find
+        // Two digits of those with changed bands are checked together, one in each half of
+        // the words; both checks read the same board, and every single either finds is forced.
+        std::array<int, 2> digits{};
+        int taken = 0;
+        std::uint32_t bands = 0;
+        while (taken < 2 && boards.changed_bands != 0) {
+            const int digit = std::countr_zero(boards.changed_bands) / 3;
+            const std::uint32_t* words = &boards.candidates[4 * digit];
+            bands |= boards.changed_bands >> (3 * digit) & 7;
+            boards.changed_bands &= ~(7u << (3 * digit));
+            if (((words[0] & boards.unsolved[0]) | (words[1] & boards.unsolved[1]) |
+                 (words[2] & boards.unsolved[2])) != 0) {
+                digits[taken++] = digit;  // else placed in all nine units: nothing to find
+            }
         }
-        std::array<std::uint32_t, 3> singles{};
+        if (taken == 0) {
+            continue;
+        }
+        if (taken == 1) {
+            digits[1] = digits[0];
+        }
+        std::array<std::uint64_t, 3> words{};
+        for (int band = 0; band < 3; ++band) {
+            words[band] = pair_of(boards.candidates[4 * digits[0] + band],
+                                  boards.candidates[4 * digits[1] + band]);
+        }
+        std::array<std::uint64_t, 3> singles{};
         if (!find_hidden_singles(words, bands, singles)) {
             return false;
         }
+        // Both digits' cells are taken before either is placed: a cell that both need is a
+        // dead end, which placing the second finds.
+        std::array<std::array<std::uint32_t, 3>, 2> left{};
         for (int band = 0; band < 3; ++band) {
-            // A filled cell is the only one of its digit in its units too; skip those.
-            for (std::uint32_t left = singles[band] & boards.unsolved[band]; left != 0;
-                 left &= left - 1) {
-                if (!place_on_boards(boards, digit, 27 * band + std::countr_zero(left))) {
-                    return false;
+            left[0][band] = static_cast<std::uint32_t>(singles[band]) & boards.unsolved[band];
+            left[1][band] =
+                taken == 2 ? static_cast<std::uint32_t>(singles[band] >> 32) & boards.unsolved[band]
+                           : 0;
+        }
+        for (int k = 0; k < 2; ++k) {
+            for (int band = 0; band < 3; ++band) {
+                for (std::uint32_t cells = left[k][band]; cells != 0; cells &= cells - 1) {
+                    if (!place_on_boards(boards, digits[k], 27 * band + std::countr_zero(cells))) {
+                        return false;
+                    }
+                    naked_due = true;
                 }
-                naked_due = true;
             }
         }
     }
