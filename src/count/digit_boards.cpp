@@ -306,20 +306,23 @@ bool fill_forced_cells(DigitBoards& boards) {
         }
         // Both digits' cells are taken before either is placed: a cell that both need is a
         // dead end, which placing the second finds.
-        std::array<std::array<std::uint32_t, 3>, 2> left{};
+        // The second half repeats the first when only one digit was taken.
+        const std::uint64_t halves = taken == 2 ? twice(0xFFFFFFFF) : 0xFFFFFFFF;
+        std::array<std::uint64_t, 3> left{};
         for (int band = 0; band < 3; ++band) {
-            left[0][band] = static_cast<std::uint32_t>(singles[band]) & boards.unsolved[band];
-            left[1][band] =
-                taken == 2 ? static_cast<std::uint32_t>(singles[band] >> 32) & boards.unsolved[band]
-                           : 0;
+            left[band] = singles[band] & twice(boards.unsolved[band]) & halves;
         }
+        if ((left[0] | left[1] | left[2]) == 0) {
+            continue;  // most checks find nothing to place
+        }
+        naked_due = true;
         for (int k = 0; k < 2; ++k) {
             for (int band = 0; band < 3; ++band) {
-                for (std::uint32_t cells = left[k][band]; cells != 0; cells &= cells - 1) {
+                for (std::uint32_t cells = static_cast<std::uint32_t>(left[band] >> (32 * k));
+                     cells != 0; cells &= cells - 1) {
                     if (!place_on_boards(boards, digits[k], 27 * band + std::countr_zero(cells))) {
                         return false;
                     }
-                    naked_due = true;
                 }
             }
         }
