@@ -246,13 +246,14 @@ bool place_on_boards(DigitBoards& boards, int digit, int cell) {
     }
     // Every digit that had the cell as a candidate changes, and must be looked at again for
     // hidden singles.
-    std::uint32_t had = 0;
+    // The cell's bit of digit d is moved to bit 3 * d + `bit`, and all of them down at once.
+    std::uint64_t had = 0;
     for (int other = 0; other < 9; ++other) {
         std::uint32_t& word = boards.candidates[4 * other + band];
-        had |= (word >> bit & 1) << (3 * other);
+        had |= static_cast<std::uint64_t>(word & mask) << (3 * other);
         word &= ~mask;
     }
-    boards.changed_bands |= had << band;
+    boards.changed_bands |= static_cast<std::uint32_t>(had >> bit) << band;
     take_from_peers(boards, digit, band, bit);
     return true;
 }
