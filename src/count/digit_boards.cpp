@@ -103,10 +103,11 @@ bool find_hidden_singles(const std::array<std::uint64_t, 3>& words, std::uint32_
         if (boxes_with_any != STACKS) {
             return false;
         }
-        const std::uint64_t spread = any[band];
+        // A box holds two or more when one of its columns does, or two of its columns do.
+        const std::uint64_t columns = any[band];
         const std::uint64_t crowded_boxes =
-            ((several[band] | several[band] >> 1 | several[band] >> 2) | (spread & spread >> 1) |
-             (spread & spread >> 2) | (spread >> 1 & spread >> 2)) &
+            (several[band] | several[band] >> 1 | several[band] >> 2 | (columns & columns >> 1) |
+             (columns & columns >> 2) | (columns >> 1 & columns >> 2)) &
             STACKS;
         const std::uint64_t single_boxes = ((STACKS & ~crowded_boxes) * 7) * ROW_STARTS;
         singles[band] = word & (single_rows | single_boxes);
@@ -170,7 +171,7 @@ bool fill_naked_singles(DigitBoards& boards, bool& placed) {
         return false;
     }
     if ((singles_low | singles[2]) == 0) {
-        return true;  // most passes end here: spare them the walk over the bands
+        return true;  // about four passes in ten: spare them the walk over the bands
     }
     placed = true;
     for (int band = 0; band < 3; ++band) {
@@ -245,8 +246,8 @@ bool place_on_boards(DigitBoards& boards, int digit, int cell) {
         return false;
     }
     // Every digit that had the cell as a candidate changes, and must be looked at again for
-    // hidden singles.
-    // The cell's bit of digit d is moved to bit 3 * d + `bit`, and all of them down at once.
+    // hidden singles. The cell's bit of digit d goes to bit 3 * d + `bit`; one shift at the end
+    // brings all nine down to `changed_bands` order.
     std::uint64_t had = 0;
     for (int other = 0; other < 9; ++other) {
         std::uint32_t& word = boards.candidates[4 * other + band];
@@ -306,8 +307,9 @@ bool fill_forced_cells(DigitBoards& boards) {
             return false;
         }
         // Both digits' cells are taken before either is placed: a cell that both need is a
-        // dead end, which placing the second finds.
-        // The second half repeats the first when only one digit was taken.
+        // dead end, which placing the second finds. A filled cell is the only one of its digit
+        // in its units too; those are left out. With one digit taken, the second half only
+        // repeats the first.
         const std::uint64_t halves = taken == 2 ? twice(0xFFFFFFFF) : 0xFFFFFFFF;
         std::array<std::uint64_t, 3> left{};
         for (int band = 0; band < 3; ++band) {
