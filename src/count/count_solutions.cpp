@@ -67,7 +67,7 @@ void search_and_report(DigitBoards& boards, PlacedGrid& solution, std::int32_t& 
 
 std::int32_t count_solutions(PlacedGrid& placed, PlacedGrid& solution) {
     DigitBoards boards = filled_cells_of(placed);
-    open_empty_cells(boards, units_of(boards));
+    open_empty_cells(boards);
     std::int32_t count = 0;
     search_and_report(boards, solution, count);
     return count;

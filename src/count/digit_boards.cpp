@@ -55,55 +55,69 @@ constexpr std::uint32_t nonempty_rows(std::uint32_t word) {
     return (((word & ROW_LOW_EIGHT) + ROW_LOW_EIGHT) | word) & ROW_TOPS;
 }
 
-// Bits 0, 3 and 6 set where the three-bit group starting there holds two or more bits.
-constexpr std::uint32_t crowded_triads(std::uint32_t bits) {
-    return ((bits & bits >> 1) | (bits & bits >> 2) | (bits >> 1 & bits >> 2)) & STACK_STARTS;
+// A band-word constant for two digits at once: the same bits in both 32-bit halves.
+constexpr std::uint64_t twice(std::uint32_t bits) {
+    return bits | static_cast<std::uint64_t>(bits) << 32;
 }
 
-// The cells of the digit in `words` (its three band words) that are the only place left for
-// it in their row, column or box, in `singles`; false when a unit has no place at all. Rows
-// and boxes are looked at only in the bands marked in `bands` (bit b for band b), columns in
-// all. Rows are tested in the band word's 9-bit fields; columns and boxes after folding each
-// band's three rows into "some row has it" and "two or more rows have it" per column.
-bool find_hidden_singles(const std::uint32_t* words, std::uint32_t bands,
-                         std::array<std::uint32_t, 3>& singles) {
-    std::array<std::uint32_t, 3> any{};
-    std::array<std::uint32_t, 3> several{};
+// The cells of two digits, each in its own half of the three words `words` (one per band),
+// that are the only place left for that digit in their row, column or box, in `singles` (same
+// halves); false when a unit has no place for one of them. Rows and boxes are looked at only in
+// the bands marked in `bands` (bit b for band b), columns in all. Rows are tested in the band
+// word's 9-bit fields; columns and boxes after folding each band's three rows into "some row
+// has it" and "two or more rows have it" per column. No step carries, borrows or shifts a bit
+// from one half into the other, so the halves are two independent checks for the price of one.
+bool find_hidden_singles(const std::array<std::uint64_t, 3>& words, std::uint32_t bands,
+                         std::array<std::uint64_t, 3>& singles) {
+    constexpr std::uint64_t CELLS = twice(ROW_CELLS);
+    constexpr std::uint64_t STARTS = twice(ROW_STARTS);
+    constexpr std::uint64_t TOPS = twice(ROW_TOPS);
+    constexpr std::uint64_t LOW_EIGHT = twice(ROW_LOW_EIGHT);
+    constexpr std::uint64_t STACKS = twice(STACK_STARTS);
+    // Bit 8 of each 9-bit field set where the field is not empty (see `nonempty_rows`).
+    auto nonempty = [](std::uint64_t word) {
+        return (((word & LOW_EIGHT) + LOW_EIGHT) | word) & TOPS;
+    };
+    std::array<std::uint64_t, 3> any{};
+    std::array<std::uint64_t, 3> several{};
     for (int band = 0; band < 3; ++band) {
-        const std::uint32_t word = words[band];
-        const std::uint32_t first = word & ROW_CELLS;
-        const std::uint32_t second = word >> 9 & ROW_CELLS;
-        const std::uint32_t third = word >> 18;
-        any[band] = first | second | third;
-        several[band] = (first & second) | (first & third) | (second & third);
+        const std::uint64_t word = words[band];
+        const std::uint64_t first = word & CELLS;
+        const std::uint64_t second = word >> 9 & CELLS;
+        const std::uint64_t third = word >> 18 & CELLS;
+        const std::uint64_t first_two = first | second;
+        any[band] = first_two | third;
+        several[band] = (first & second) | (third & first_two);
         if ((bands >> band & 1) == 0) {
             continue;  // its rows and boxes gave up their singles when it last changed
         }
-        if (nonempty_rows(word) != ROW_TOPS) {
+        if (nonempty(word) != TOPS) {
             return false;
         }
         // Every field is non-empty, so subtracting 1 from each borrows within its own field:
         // what remains after clearing the lowest bit marks the rows with two or more.
-        const std::uint32_t crowded_rows = nonempty_rows(word & (word - ROW_STARTS));
-        const std::uint32_t single_rows = ((ROW_TOPS & ~crowded_rows) >> 8) * ROW_CELLS;
+        const std::uint64_t crowded_rows = nonempty(word & (word - STARTS));
+        const std::uint64_t single_rows = ((TOPS & ~crowded_rows) >> 8) * ROW_CELLS;
 
-        const std::uint32_t boxes_with_any =
-            (any[band] | any[band] >> 1 | any[band] >> 2) & STACK_STARTS;
-        if (boxes_with_any != STACK_STARTS) {
+        const std::uint64_t boxes_with_any = (any[band] | any[band] >> 1 | any[band] >> 2) & STACKS;
+        if (boxes_with_any != STACKS) {
             return false;
         }
-        const std::uint32_t crowded_boxes =
-            ((several[band] | several[band] >> 1 | several[band] >> 2) & STACK_STARTS) |
-            crowded_triads(any[band]);
-        const std::uint32_t single_boxes = ((STACK_STARTS & ~crowded_boxes) * 7) * ROW_STARTS;
+        // A box holds two or more when one of its columns does, or two of its columns do.
+        const std::uint64_t columns = any[band];
+        const std::uint64_t crowded_boxes =
+            (several[band] | several[band] >> 1 | several[band] >> 2 | (columns & columns >> 1) |
+             (columns & columns >> 2) | (columns >> 1 & columns >> 2)) &
+            STACKS;
+        const std::uint64_t single_boxes = ((STACKS & ~crowded_boxes) * 7) * ROW_STARTS;
         singles[band] = word & (single_rows | single_boxes);
     }
-    if ((any[0] | any[1] | any[2]) != ROW_CELLS) {
+    if ((any[0] | any[1] | any[2]) != CELLS) {
         return false;
     }
-    const std::uint32_t crowded_columns = several[0] | several[1] | several[2] | (any[0] & any[1]) |
-                                          (any[0] & any[2]) | (any[1] & any[2]);
-    const std::uint32_t single_columns = (ROW_CELLS & ~crowded_columns) * ROW_STARTS;
+    const std::uint64_t crowded_columns =
+        several[0] | several[1] | several[2] | (any[0] & any[1]) | (any[2] & (any[0] | any[1]));
+    const std::uint64_t single_columns = (CELLS & ~crowded_columns) * ROW_STARTS;
     for (int band = 0; band < 3; ++band) {
         singles[band] |= words[band] & single_columns;
     }
@@ -124,27 +138,42 @@ void take_from_peers(DigitBoards& boards, int digit, int band, int bit) {
     boards.changed_bands |= 7u << (3 * digit);
 }
 
+// Two band words in one: `first` in the low half.
+constexpr std::uint64_t pair_of(std::uint32_t first, std::uint32_t second) {
+    return first | static_cast<std::uint64_t>(second) << 32;
+}
+
 // One pass of naked singles over the three bands; `placed` tells whether it filled a cell.
 bool fill_naked_singles(DigitBoards& boards, bool& placed) {
-    // The three bands side by side, so that the loop over the digits runs in vector registers.
-    std::array<std::uint32_t, 4> once{};
-    std::array<std::uint32_t, 4> twice{};
+    // Bands 0 and 1 side by side in one 64-bit word, band 2 alone: the compiler vectorises
+    // the four-lane form of this loop poorly (half in vector registers, half not).
+    std::uint64_t once_low = 0;
+    std::uint64_t twice_low = 0;
+    std::uint32_t once_high = 0;
+    std::uint32_t twice_high = 0;
     for (int digit = 0; digit < 9; ++digit) {
-        for (int band = 0; band < 4; ++band) {
-            const std::uint32_t word = boards.candidates[4 * digit + band];
-            twice[band] |= once[band] & word;
-            once[band] |= word;
-        }
+        const std::uint64_t low =
+            pair_of(boards.candidates[4 * digit], boards.candidates[4 * digit + 1]);
+        const std::uint32_t high = boards.candidates[4 * digit + 2];
+        twice_low |= once_low & low;
+        once_low |= low;
+        twice_high |= once_high & high;
+        once_high |= high;
     }
-    std::array<std::uint32_t, 4> singles{};
-    std::uint32_t dead = 0;
-    for (int band = 0; band < 4; ++band) {
-        dead |= boards.unsolved[band] & ~once[band];
-        singles[band] = boards.unsolved[band] & ~twice[band];
-    }
+    const std::uint64_t unsolved_low = pair_of(boards.unsolved[0], boards.unsolved[1]);
+    const std::uint32_t unsolved_high = boards.unsolved[2];
+    const std::uint64_t dead = (unsolved_low & ~once_low) | (unsolved_high & ~once_high);
+    const std::uint64_t singles_low = unsolved_low & ~twice_low;
+    std::array<std::uint32_t, 3> singles{static_cast<std::uint32_t>(singles_low),
+                                         static_cast<std::uint32_t>(singles_low >> 32),
+                                         unsolved_high & ~twice_high};
     if (dead != 0) {
         return false;
     }
+    if ((singles_low | singles[2]) == 0) {
+        return true;  // about four passes in ten: spare them the walk over the bands
+    }
+    placed = true;
     for (int band = 0; band < 3; ++band) {
         for (; singles[band] != 0; singles[band] &= singles[band] - 1) {
             // An earlier single of this pass may have taken this cell's last candidate.
@@ -157,7 +186,6 @@ bool fill_naked_singles(DigitBoards& boards, bool& placed) {
                 return false;
             }
             take_from_peers(boards, digit, band, bit);
-            placed = true;
         }
     }
     return true;
@@ -181,21 +209,22 @@ DigitBoards filled_cells_of(const PlacedGrid& placed) {
     return boards;
 }
 
-DigitUnits units_of(const DigitBoards& boards) {
-    DigitUnits units;
+void open_empty_cells(DigitBoards& boards) {
     for (int digit = 0; digit < 9; ++digit) {
+        const std::uint32_t* words = &boards.candidates[4 * digit];
+        const std::uint32_t all = words[0] | words[1] | words[2];
+        const std::uint32_t open_columns = (ROW_CELLS & ~(all | all >> 9 | all >> 18)) * ROW_STARTS;
         for (int band = 0; band < 3; ++band) {
-            const std::uint32_t word = boards.candidates[4 * digit + band];
-            const std::uint32_t rows = nonempty_rows(word);
+            // The rows and boxes of the band that hold the digit, as cells.
+            const std::uint32_t word = words[band];
+            const std::uint32_t row_cells = (nonempty_rows(word) >> 8) * ROW_CELLS;
             const std::uint32_t columns = (word | word >> 9 | word >> 18) & ROW_CELLS;
-            const std::uint32_t boxes = (columns | columns >> 1 | columns >> 2) & STACK_STARTS;
-            units.rows[digit] |= ((rows >> 8 & 1) | (rows >> 16 & 2) | (rows >> 24 & 4))
-                                 << (3 * band);
-            units.columns[digit] |= columns;
-            units.boxes[digit] |= ((boxes & 1) | (boxes >> 2 & 2) | (boxes >> 4 & 4)) << (3 * band);
+            const std::uint32_t box_cells =
+                ((columns | columns >> 1 | columns >> 2) & STACK_STARTS) * 7 * ROW_STARTS;
+            boards.candidates[4 * digit + band] |=
+                boards.unsolved[band] & ~(row_cells | box_cells) & open_columns;
         }
     }
-    return units;
 }
 
 void open_empty_cells(DigitBoards& boards, const DigitUnits& units) {
@@ -217,14 +246,15 @@ bool place_on_boards(DigitBoards& boards, int digit, int cell) {
         return false;
     }
     // Every digit that had the cell as a candidate changes, and must be looked at again for
-    // hidden singles.
-    std::uint32_t had = 0;
+    // hidden singles. The cell's bit of digit d goes to bit 3 * d + `bit`; one shift at the end
+    // brings all nine down to `changed_bands` order.
+    std::uint64_t had = 0;
     for (int other = 0; other < 9; ++other) {
         std::uint32_t& word = boards.candidates[4 * other + band];
-        had |= (word >> bit & 1) << (3 * other);
+        had |= static_cast<std::uint64_t>(word & mask) << (3 * other);
         word &= ~mask;
     }
-    boards.changed_bands |= had << band;
+    boards.changed_bands |= static_cast<std::uint32_t>(had >> bit) << band;
     take_from_peers(boards, digit, band, bit);
     return true;
 }
@@ -246,26 +276,57 @@ bool fill_forced_cells(DigitBoards& boards) {
         if (boards.changed_bands == 0) {
             return true;
         }
-        const int digit = std::countr_zero(boards.changed_bands) / 3;
-        const std::uint32_t bands = boards.changed_bands >> (3 * digit) & 7;
-        boards.changed_bands &= ~(7u << (3 * digit));
-        const std::uint32_t* words = &boards.candidates[4 * digit];
-        if (((words[0] & boards.unsolved[0]) | (words[1] & boards.unsolved[1]) |
-             (words[2] & boards.unsolved[2])) == 0) {
-            continue;  // placed in all nine units: nothing to find
+        // Two digits of those with changed bands are checked together, one in each half of
+        // the words; both checks read the same board, and every single either finds is forced.
+        std::array<int, 2> digits{};
+        int taken = 0;
+        std::uint32_t bands = 0;
+        while (taken < 2 && boards.changed_bands != 0) {
+            const int digit = std::countr_zero(boards.changed_bands) / 3;
+            const std::uint32_t* words = &boards.candidates[4 * digit];
+            bands |= boards.changed_bands >> (3 * digit) & 7;
+            boards.changed_bands &= ~(7u << (3 * digit));
+            if (((words[0] & boards.unsolved[0]) | (words[1] & boards.unsolved[1]) |
+                 (words[2] & boards.unsolved[2])) != 0) {
+                digits[taken++] = digit;  // else placed in all nine units: nothing to find
+            }
         }
-        std::array<std::uint32_t, 3> singles{};
+        if (taken == 0) {
+            continue;
+        }
+        if (taken == 1) {
+            digits[1] = digits[0];
+        }
+        std::array<std::uint64_t, 3> words{};
+        for (int band = 0; band < 3; ++band) {
+            words[band] = pair_of(boards.candidates[4 * digits[0] + band],
+                                  boards.candidates[4 * digits[1] + band]);
+        }
+        std::array<std::uint64_t, 3> singles{};
         if (!find_hidden_singles(words, bands, singles)) {
             return false;
         }
+        // Both digits' cells are taken before either is placed: a cell that both need is a
+        // dead end, which placing the second finds. A filled cell is the only one of its digit
+        // in its units too; those are left out. With one digit taken, the second half only
+        // repeats the first.
+        const std::uint64_t halves = taken == 2 ? twice(0xFFFFFFFF) : 0xFFFFFFFF;
+        std::array<std::uint64_t, 3> left{};
         for (int band = 0; band < 3; ++band) {
-            // A filled cell is the only one of its digit in its units too; skip those.
-            for (std::uint32_t left = singles[band] & boards.unsolved[band]; left != 0;
-                 left &= left - 1) {
-                if (!place_on_boards(boards, digit, 27 * band + std::countr_zero(left))) {
-                    return false;
+            left[band] = singles[band] & twice(boards.unsolved[band]) & halves;
+        }
+        if ((left[0] | left[1] | left[2]) == 0) {
+            continue;  // most checks find nothing to place
+        }
+        naked_due = true;
+        for (int k = 0; k < 2; ++k) {
+            for (int band = 0; band < 3; ++band) {
+                for (std::uint32_t cells = static_cast<std::uint32_t>(left[band] >> (32 * k));
+                     cells != 0; cells &= cells - 1) {
+                    if (!place_on_boards(boards, digits[k], 27 * band + std::countr_zero(cells))) {
+                        return false;
+                    }
                 }
-                naked_due = true;
             }
         }
     }

@@ -22,7 +22,8 @@ namespace cellwright {
 
 struct DigitBoards {
     // Digit d (0..8), band b: word 4 * d + b. The fourth word of each digit and of `unsolved`
-    // stays 0: four words make one vector register, in which the bands are handled together.
+    // stays 0: it keeps bands 0 and 1 of a digit in one aligned 64-bit word, which the
+    // naked-single pass reads as one.
     std::array<std::uint32_t, 36> candidates;
     std::array<std::uint32_t, 4> unsolved;  // the empty cells of each band
     // Bit 3 * d + b: the word of digit d in band b changed since the digit's last check for
@@ -42,11 +43,12 @@ struct DigitUnits {
 // are unsolved without candidates until `open_empty_cells` gives them theirs.
 DigitBoards filled_cells_of(const PlacedGrid& placed);
 
-// The units in which the filled cells of a board from `filled_cells_of` place each digit.
-DigitUnits units_of(const DigitBoards& boards);
-
 // Gives every empty cell of a board from `filled_cells_of` each digit that its row, column and
-// box lack according to `units`.
+// box lack, judged from the board's filled cells alone.
+void open_empty_cells(DigitBoards& boards);
+
+// The same, with the units that hold each digit given by the caller (`count_solutions_from`
+// has them as masks of used digits) instead of read from the board.
 void open_empty_cells(DigitBoards& boards, const DigitUnits& units);
 
 // Puts digit index `digit` (0..8) into the empty cell `cell` and takes it from the cell's peers.
