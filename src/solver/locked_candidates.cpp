@@ -25,6 +25,16 @@ constexpr std::array<BoxPartners, 9> BOX_PARTNERS{{
     {6, 7, 2, 5},
 }};
 
+// The four partners of each box as a bit set: the boxes whose cells its call may write.
+constexpr std::array<unsigned, 9> PARTNER_BITS = [] {
+    std::array<unsigned, 9> bits{};
+    for (int box = 0; box < 9; ++box) {
+        const BoxPartners& p = BOX_PARTNERS[box];
+        bits[box] = 1u << p.band_a | 1u << p.band_b | 1u << p.stack_a | 1u << p.stack_b;
+    }
+    return bits;
+}();
+
 // Digits open in part t and closed in both other parts of a box.
 constexpr DigitMask confined_to(const std::array<DigitMask, 3>& closed, int t) {
     return static_cast<DigitMask>(~closed[t] & closed[(t + 1) % 3] & closed[(t + 2) % 3] &
@@ -77,6 +87,11 @@ void box_pointing(PlacedGrid& placed, ExclusionGrid& excluded, int box, int band
 // that would read the grid as it was and change nothing: the sweep starts there, and that box
 // sets a new bit, so the sweep is productive. With no such box the sweep changes nothing (the
 // test a snapshot taken before it, after the previous box singles, would make).
+//
+// Later in the sweep a box that would set no new bit on the grid as scanned is skipped while
+// none of its own cells has been written: its closed sets, and so the bits it would set, are
+// still those it had then (`placed` does not change during a sweep), and bits once set stay
+// set. Only a call for one of its partners writes its cells.
 void apply_locked_candidates(PlacedGrid& placed, ExclusionGrid& excluded,
                              TechniqueCounters& counters) {
     for (;;) {
@@ -84,9 +99,15 @@ void apply_locked_candidates(PlacedGrid& placed, ExclusionGrid& excluded,
         if (due == 0) {
             return;
         }
+        // Boxes whose own cells no call of this sweep has written yet.
+        unsigned untouched = ~0u;
         for (int box = std::countr_zero(due); box < 9; ++box) {
+            if ((due >> box & 1u) == 0 && (untouched >> box & 1u) != 0) {
+                continue;
+            }
             const BoxPartners& p = BOX_PARTNERS[box];
             box_pointing(placed, excluded, box, p.band_a, p.band_b, p.stack_a, p.stack_b);
+            untouched &= ~PARTNER_BITS[box];
         }
         ++counters.locked_candidate_sweeps;
         repeat_box_singles(placed, excluded, counters);
