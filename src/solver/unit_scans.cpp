@@ -133,17 +133,23 @@ unsigned digits_open_once_in_boxes(const ExclusionGrid& excluded, UnitMasks& box
     for (int band = 0; band < 3; ++band) {
         const OpenCount last_column = column_of_band(excluded, band, 8);
 #if defined(__SSE2__)
-        // Down the columns of the band, then across the three columns of each box: lane 3s
-        // gathers lanes 3s + 1 and 3s + 2, which for s = 2 leaves out column 8.
-        OpenLanes columns{};
+        // Down the columns of the band, with column 8 folded into lane 7; then across the
+        // three columns of each box: lane 3s gathers lanes 3s + 1 and 3s + 2, and so lane 6
+        // holds columns 6, 7 and 8.
+        OpenLanes columns{_mm_insert_epi16(_mm_setzero_si128(), last_column.once, 7),
+                          _mm_insert_epi16(_mm_setzero_si128(), last_column.twice, 7)};
         for (int row = 0; row < 3; ++row) {
             columns = add_open(columns, open_lanes(excluded, 27 * band + 9 * row));
         }
-        const OpenLanes across =
-            merge(merge(columns, from_lane_plus<1>(columns)), from_lane_plus<2>(columns));
-        boxes[3 * band] = exactly_once(lane(across, 0));
-        boxes[3 * band + 1] = exactly_once(lane(across, 3));
-        boxes[3 * band + 2] = exactly_once(merge(lane(across, 6), last_column));
+        const Lanes once = exactly_once(
+            merge(merge(columns, from_lane_plus<1>(columns)), from_lane_plus<2>(columns)));
+        boxes[3 * band] = static_cast<DigitMask>(_mm_extract_epi16(once, 0));
+        boxes[3 * band + 1] = static_cast<DigitMask>(_mm_extract_epi16(once, 3));
+        boxes[3 * band + 2] = static_cast<DigitMask>(_mm_extract_epi16(once, 6));
+        // Two flag bits per lane; those of lanes 0, 3 and 6 are bits 0, 6 and 12.
+        const auto some =
+            ~static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(once, _mm_setzero_si128())));
+        due |= ((some & 1u) | (some >> 5 & 2u) | (some >> 10 & 4u)) << (3 * band);
 #else
         for (int stack = 0; stack < 3; ++stack) {
             OpenCount box = column_of_band(excluded, band, 3 * stack);
@@ -151,11 +157,9 @@ unsigned digits_open_once_in_boxes(const ExclusionGrid& excluded, UnitMasks& box
             box = merge(box,
                         stack == 2 ? last_column : column_of_band(excluded, band, 3 * stack + 2));
             boxes[3 * band + stack] = exactly_once(box);
+            due |= boxes[3 * band + stack] != 0 ? 1u << (3 * band + stack) : 0u;
         }
 #endif
-    }
-    for (int box = 0; box < 9; ++box) {
-        due |= boxes[box] != 0 ? 1u << box : 0u;
     }
     return due;
 }
