@@ -31,10 +31,10 @@ constexpr DigitMask confined_to(const std::array<DigitMask, 3>& closed, int t) {
                                   ALL_DIGITS);
 }
 
-}  // namespace
-
-void box_pointing(PlacedGrid& placed, ExclusionGrid& excluded, int box, int band_partner_a,
-                  int band_partner_b, int stack_partner_a, int stack_partner_b) {
+// `box_pointing`, returning bit p set for each partner p that got a new exclusion bit.
+unsigned point_from_box(PlacedGrid& placed, ExclusionGrid& excluded, int box, int band_partner_a,
+                        int band_partner_b, int stack_partner_a, int stack_partner_b) {
+    unsigned written = 0;
     const int origin = BOX_ORIGINS[box];
     // Closed set of a box-row or box-column: the digits none of its three cells can take.
     std::array<DigitMask, 3> closed_rows{};
@@ -56,6 +56,9 @@ void box_pointing(PlacedGrid& placed, ExclusionGrid& excluded, int box, int band
         if (row_digits != 0) {
             for (const int partner : {band_partner_a, band_partner_b}) {
                 const int row_start = BOX_ORIGINS[partner] + 9 * t;
+                const DigitMask closed =
+                    excluded[row_start] & excluded[row_start + 1] & excluded[row_start + 2];
+                written |= (row_digits & ~closed) != 0 ? 1u << partner : 0u;
                 excluded[row_start] |= row_digits;
                 excluded[row_start + 1] |= row_digits;
                 excluded[row_start + 2] |= row_digits;
@@ -65,18 +68,37 @@ void box_pointing(PlacedGrid& placed, ExclusionGrid& excluded, int box, int band
         if (column_digits != 0) {
             for (const int partner : {stack_partner_a, stack_partner_b}) {
                 const int column_top = BOX_ORIGINS[partner] + t;
+                const DigitMask closed =
+                    excluded[column_top] & excluded[column_top + 9] & excluded[column_top + 18];
+                written |= (column_digits & ~closed) != 0 ? 1u << partner : 0u;
                 excluded[column_top] |= column_digits;
                 excluded[column_top + 9] |= column_digits;
                 excluded[column_top + 18] |= column_digits;
             }
         }
     }
+    return written;
+}
+
+}  // namespace
+
+void box_pointing(PlacedGrid& placed, ExclusionGrid& excluded, int box, int band_partner_a,
+                  int band_partner_b, int stack_partner_a, int stack_partner_b) {
+    point_from_box(placed, excluded, box, band_partner_a, band_partner_b, stack_partner_a,
+                   stack_partner_b);
 }
 
 // A box that would set no new bit leaves the grid as it is, so the boxes before the first one
 // that would read the grid as it was and change nothing: the sweep starts there, and that box
 // sets a new bit, so the sweep is productive. With no such box the sweep changes nothing (the
 // test a snapshot taken before it, after the previous box singles, would make).
+//
+// Later in the sweep a box that would set no new bit on the grid as scanned is skipped while
+// none of its own cells has been written: its closed sets, and so the bits it would set, are
+// still those it had then (`placed` does not change during a sweep), and bits once set stay
+// set. Only a call for one of its partners writes its cells. The same holds after the sweep:
+// when no box was written after its own call and box singles placed nothing, the next sweep
+// would find nothing to set, so the driver ends without looking.
 void apply_locked_candidates(PlacedGrid& placed, ExclusionGrid& excluded,
                              TechniqueCounters& counters) {
     for (;;) {
@@ -84,12 +106,26 @@ void apply_locked_candidates(PlacedGrid& placed, ExclusionGrid& excluded,
         if (due == 0) {
             return;
         }
+        // Boxes that may set a new bit: those found by the look at the grid and those whose
+        // cells a call has given a new bit since (only a partner's call writes a box's cells).
+        unsigned may_act = due;
         for (int box = std::countr_zero(due); box < 9; ++box) {
+            if ((may_act >> box & 1u) == 0) {
+                continue;
+            }
             const BoxPartners& p = BOX_PARTNERS[box];
-            box_pointing(placed, excluded, box, p.band_a, p.band_b, p.stack_a, p.stack_b);
+            const unsigned written =
+                point_from_box(placed, excluded, box, p.band_a, p.band_b, p.stack_a, p.stack_b);
+            may_act = (may_act & ~(1u << box)) | written;
         }
         ++counters.locked_candidate_sweeps;
+        const int box_passes = counters.box_single_passes;
         repeat_box_singles(placed, excluded, counters);
+        // With no box single placed the grid is the one the sweep left, on which only boxes
+        // written after their own call may act: each call set every bit its box could set.
+        if (may_act == 0 && counters.box_single_passes == box_passes) {
+            return;
+        }
     }
 }
 

@@ -71,6 +71,45 @@ OpenLanes from_lane_plus(OpenLanes count) {
     return {_mm_srli_si128(count.once, 2 * n), _mm_srli_si128(count.twice, 2 * n)};
 }
 
+// The digits open in exactly one cell, lane by lane.
+Lanes exactly_once(OpenLanes count) {
+    return _mm_andnot_si128(count.twice, _mm_and_si128(count.once, _mm_set1_epi16(ALL_DIGITS)));
+}
+
+// Candidates of column 8 of a row.
+DigitMask last_column_open(const ExclusionGrid& excluded, int row) {
+    return candidates_of(excluded[9 * row + 8]);
+}
+
+// Eight vectors of eight 16-bit lanes (a plain array: std::array drops the vector type's
+// attributes).
+struct Block {
+    Lanes v[8];
+};
+
+// The block turned on its side: lane r of result c is lane c of rows.v[r].
+Block transposed(const Block& rows) {
+    Lanes low[4];
+    Lanes high[4];
+    for (int i = 0; i < 4; ++i) {
+        low[i] = _mm_unpacklo_epi16(rows.v[2 * i], rows.v[2 * i + 1]);
+        high[i] = _mm_unpackhi_epi16(rows.v[2 * i], rows.v[2 * i + 1]);
+    }
+    // Columns 0-1, 2-3, 4-5, 6-7 of rows 0..3 (quads 0..3) and of rows 4..7 (quads 4..7).
+    const Lanes quads[8] = {
+        _mm_unpacklo_epi32(low[0], low[1]),   _mm_unpackhi_epi32(low[0], low[1]),
+        _mm_unpacklo_epi32(high[0], high[1]), _mm_unpackhi_epi32(high[0], high[1]),
+        _mm_unpacklo_epi32(low[2], low[3]),   _mm_unpackhi_epi32(low[2], low[3]),
+        _mm_unpacklo_epi32(high[2], high[3]), _mm_unpackhi_epi32(high[2], high[3]),
+    };
+    Block columns;
+    for (int i = 0; i < 4; ++i) {
+        columns.v[2 * i] = _mm_unpacklo_epi64(quads[i], quads[i + 4]);
+        columns.v[2 * i + 1] = _mm_unpackhi_epi64(quads[i], quads[i + 4]);
+    }
+    return columns;
+}
+
 OpenCount lane(OpenLanes count, int index) {
     // Lane indices are constants after inlining; extract takes only immediates.
     switch (index) {
@@ -94,17 +133,23 @@ unsigned digits_open_once_in_boxes(const ExclusionGrid& excluded, UnitMasks& box
     for (int band = 0; band < 3; ++band) {
         const OpenCount last_column = column_of_band(excluded, band, 8);
 #if defined(__SSE2__)
-        // Down the columns of the band, then across the three columns of each box: lane 3s
-        // gathers lanes 3s + 1 and 3s + 2, which for s = 2 leaves out column 8.
-        OpenLanes columns{};
+        // Down the columns of the band, with column 8 folded into lane 7; then across the
+        // three columns of each box: lane 3s gathers lanes 3s + 1 and 3s + 2, and so lane 6
+        // holds columns 6, 7 and 8.
+        OpenLanes columns{_mm_insert_epi16(_mm_setzero_si128(), last_column.once, 7),
+                          _mm_insert_epi16(_mm_setzero_si128(), last_column.twice, 7)};
         for (int row = 0; row < 3; ++row) {
             columns = add_open(columns, open_lanes(excluded, 27 * band + 9 * row));
         }
-        const OpenLanes across =
-            merge(merge(columns, from_lane_plus<1>(columns)), from_lane_plus<2>(columns));
-        boxes[3 * band] = exactly_once(lane(across, 0));
-        boxes[3 * band + 1] = exactly_once(lane(across, 3));
-        boxes[3 * band + 2] = exactly_once(merge(lane(across, 6), last_column));
+        const Lanes once = exactly_once(
+            merge(merge(columns, from_lane_plus<1>(columns)), from_lane_plus<2>(columns)));
+        boxes[3 * band] = static_cast<DigitMask>(_mm_extract_epi16(once, 0));
+        boxes[3 * band + 1] = static_cast<DigitMask>(_mm_extract_epi16(once, 3));
+        boxes[3 * band + 2] = static_cast<DigitMask>(_mm_extract_epi16(once, 6));
+        // Two flag bits per lane; those of lanes 0, 3 and 6 are bits 0, 6 and 12.
+        const auto some =
+            ~static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(once, _mm_setzero_si128())));
+        due |= ((some & 1u) | (some >> 5 & 2u) | (some >> 10 & 4u)) << (3 * band);
 #else
         for (int stack = 0; stack < 3; ++stack) {
             OpenCount box = column_of_band(excluded, band, 3 * stack);
@@ -112,11 +157,9 @@ unsigned digits_open_once_in_boxes(const ExclusionGrid& excluded, UnitMasks& box
             box = merge(box,
                         stack == 2 ? last_column : column_of_band(excluded, band, 3 * stack + 2));
             boxes[3 * band + stack] = exactly_once(box);
+            due |= boxes[3 * band + stack] != 0 ? 1u << (3 * band + stack) : 0u;
         }
 #endif
-    }
-    for (int box = 0; box < 9; ++box) {
-        due |= boxes[box] != 0 ? 1u << box : 0u;
     }
     return due;
 }
@@ -129,25 +172,46 @@ unsigned digits_open_once_in_lines(const ExclusionGrid& excluded, UnitMasks& col
     }
     columns[8] = exactly_once(last_column);
 #if defined(__SSE2__)
+    // Columns 0..7 are counted down the nine rows. Rows 0..7 are counted down too, after
+    // turning the 8x8 block of their columns 0..7 on its side (lane r of vector c = row r,
+    // column c), with column 8 gathered into one vector; row 8 is counted across.
+    Block open;
     OpenLanes down{};
-    for (int row = 0; row < 9; ++row) {
-        const Lanes open = open_lanes(excluded, 9 * row);
-        down = add_open(down, open);
-        // Across the row: lane 0 gathers lanes 0..7 in three halvings, then column 8.
-        OpenLanes across{open, _mm_setzero_si128()};
-        across = merge(across, from_lane_plus<1>(across));
-        across = merge(across, from_lane_plus<2>(across));
-        across = merge(across, from_lane_plus<4>(across));
-        rows[row] = exactly_once(
-            merge(lane(across, 0), add_open(OpenCount{}, candidates_of(excluded[9 * row + 8]))));
+    for (int row = 0; row < 8; ++row) {
+        open.v[row] = open_lanes(excluded, 9 * row);
+        down = add_open(down, open.v[row]);
     }
-    alignas(16) std::array<DigitMask, 8> once{};
-    alignas(16) std::array<DigitMask, 8> twice{};
-    _mm_store_si128(reinterpret_cast<Lanes*>(once.data()), down.once);
-    _mm_store_si128(reinterpret_cast<Lanes*>(twice.data()), down.twice);
-    for (int column = 0; column < 8; ++column) {
-        columns[column] = exactly_once({once[column], twice[column]});
+    const Lanes last_row = open_lanes(excluded, 72);
+    down = add_open(down, last_row);
+    OpenLanes across{};
+    const Block columns_of_rows = transposed(open);
+    for (const Lanes column : columns_of_rows.v) {
+        across = add_open(across, column);
     }
+    across = add_open(across, _mm_setr_epi16(static_cast<short>(last_column_open(excluded, 0)),
+                                             static_cast<short>(last_column_open(excluded, 1)),
+                                             static_cast<short>(last_column_open(excluded, 2)),
+                                             static_cast<short>(last_column_open(excluded, 3)),
+                                             static_cast<short>(last_column_open(excluded, 4)),
+                                             static_cast<short>(last_column_open(excluded, 5)),
+                                             static_cast<short>(last_column_open(excluded, 6)),
+                                             static_cast<short>(last_column_open(excluded, 7))));
+    const Lanes rows_once = exactly_once(across);
+    const Lanes columns_once = exactly_once(down);
+    _mm_storeu_si128(reinterpret_cast<Lanes*>(rows.data()), rows_once);
+    _mm_storeu_si128(reinterpret_cast<Lanes*>(columns.data()), columns_once);
+    // Row 8 across: lane 0 gathers lanes 0..7 in three halvings, then column 8.
+    OpenLanes row8{last_row, _mm_setzero_si128()};
+    row8 = merge(row8, from_lane_plus<1>(row8));
+    row8 = merge(row8, from_lane_plus<2>(row8));
+    row8 = merge(row8, from_lane_plus<4>(row8));
+    rows[8] =
+        exactly_once(merge(lane(row8, 0), add_open(OpenCount{}, last_column_open(excluded, 8))));
+    // One flag byte per lane k: column k or row k has a digit open once.
+    const Lanes quiet = _mm_cmpeq_epi16(_mm_or_si128(rows_once, columns_once), _mm_setzero_si128());
+    const unsigned due =
+        ~static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(quiet, quiet))) & 0xFF;
+    return due | ((columns[8] | rows[8]) != 0 ? 1u << 8 : 0u);
 #else
     for (int row = 0; row < 9; ++row) {
         OpenCount count;
@@ -163,12 +227,12 @@ unsigned digits_open_once_in_lines(const ExclusionGrid& excluded, UnitMasks& col
         }
         columns[column] = exactly_once(count);
     }
-#endif
     unsigned due = 0;
     for (int k = 0; k < 9; ++k) {
         due |= (columns[k] | rows[k]) != 0 ? 1u << k : 0u;
     }
     return due;
+#endif
 }
 
 int first_single_candidate_cell(const ExclusionGrid& excluded, int from) {

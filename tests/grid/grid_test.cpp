@@ -60,6 +60,32 @@ TEST(PlaceDigit, ReachesExactlyTheTwentyPeers) {
     }
 }
 
+// Every cell, on a grid whose words already hold other bits: the placement adds the digit to
+// the peers and leaves every other word, and every other bit, as it was.
+TEST(PlaceDigit, AddsTheDigitToThePeersOfEveryCellAndNothingElse) {
+    std::mt19937 random(7);
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        GridPair grid;
+        for (auto& word : grid.excluded) {
+            word = static_cast<DigitMask>(random() & ALL_DIGITS & ~DIGIT_MASKS[4]);
+        }
+        const ExclusionGrid before = grid.excluded;
+        place_digit(grid.placed, grid.excluded, cell, DIGIT_MASKS[4]);
+        for (int other = 0; other < CELL_COUNT; ++other) {
+            const bool peer = other != cell && (row_of(other) == row_of(cell) ||
+                                                column_of(other) == column_of(cell) ||
+                                                box_of(other) == box_of(cell));
+            const DigitMask expected = other == cell ? ALL_DIGITS
+                                       : peer        ? before[other] | DIGIT_MASKS[4]
+                                                     : before[other];
+            ASSERT_EQ(grid.excluded[other], expected)
+                << "placing at " << cell << ", cell " << other;
+            ASSERT_EQ(grid.placed[other], other == cell ? DIGIT_MASKS[4] : 0)
+                << "placing at " << cell << ", cell " << other;
+        }
+    }
+}
+
 TEST(PlaceDigit, ChecksNothingAboutTheCell) {
     // A digit already ruled out for the cell is still placed and still spread to the peers.
     GridPair excluded_digit;
