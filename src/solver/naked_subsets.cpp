@@ -93,16 +93,6 @@ BandBits band_words(std::uint64_t low, std::uint64_t high) {
             static_cast<std::uint32_t>((low >> 54 | high << 10) & BAND)};
 }
 
-// Candidate count of an exclusion word (0..9) with shifts and adds, the same steps as the
-// vector version below.
-int word_digit_count(DigitMask excluded_word) {
-    unsigned c = ~excluded_word & ALL_DIGITS;
-    c = c - ((c >> 1) & 0x5555u);
-    c = (c & 0x3333u) + ((c >> 2) & 0x3333u);
-    c = (c + (c >> 4)) & 0x0F0Fu;
-    return static_cast<int>((c & 0xFFu) + (c >> 8));
-}
-
 #if CELLWRIGHT_SSE2
 // Sixteen cells at a time: each test gives 0xFFFF or 0 per 16-bit lane, and one movemask
 // takes the sixteen results as bits.
@@ -141,21 +131,24 @@ BandBits scan_cells(const DigitMask* words, const DigitMask* others, LaneTest /*
 // The cells whose candidate count lies in [fewest, most].
 BandBits cells_with_counts(const ExclusionGrid& excluded, int fewest, int most) {
     const auto cell_test = [=](DigitMask word, DigitMask) {
-        const int count = word_digit_count(word);
+        const int count = digit_count(candidates_of(word));
         return count >= fewest && count <= most;
     };
 #if CELLWRIGHT_SSE2
-    const __m128i below = _mm_set1_epi16(static_cast<short>(fewest - 1));
-    const __m128i above = _mm_set1_epi16(static_cast<short>(most + 1));
+    // Clearing the lowest set bit `fewest - 1` times leaves something only with `fewest` or
+    // more candidates; clearing it `most` times leaves nothing only with `most` or fewer.
     const auto lane_test = [=](__m128i words, __m128i) {
-        const auto mask = [](int m) { return _mm_set1_epi16(static_cast<short>(m)); };
-        __m128i c = _mm_andnot_si128(words, mask(ALL_DIGITS));
-        c = _mm_sub_epi16(c, _mm_and_si128(_mm_srli_epi16(c, 1), mask(0x5555)));
-        c = _mm_add_epi16(_mm_and_si128(c, mask(0x3333)),
-                          _mm_and_si128(_mm_srli_epi16(c, 2), mask(0x3333)));
-        c = _mm_and_si128(_mm_add_epi16(c, _mm_srli_epi16(c, 4)), mask(0x0F0F));
-        c = _mm_add_epi16(_mm_and_si128(c, mask(0xFF)), _mm_srli_epi16(c, 8));
-        return _mm_and_si128(_mm_cmpgt_epi16(c, below), _mm_cmplt_epi16(c, above));
+        const __m128i zero = _mm_setzero_si128();
+        const __m128i one = _mm_set1_epi16(1);
+        __m128i rest = _mm_andnot_si128(words, _mm_set1_epi16(ALL_DIGITS));
+        __m128i too_few = zero;
+        for (int cleared = 0; cleared < most; ++cleared) {
+            if (cleared == fewest - 1) {
+                too_few = _mm_cmpeq_epi16(rest, zero);
+            }
+            rest = _mm_and_si128(rest, _mm_sub_epi16(rest, one));
+        }
+        return _mm_andnot_si128(too_few, _mm_cmpeq_epi16(rest, zero));
     };
 #else
     const int lane_test = 0;
