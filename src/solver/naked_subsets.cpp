@@ -263,11 +263,6 @@ struct SubsetShape {
     int fewest_candidates;
     int most_candidates;
     int cells;
-
-    // Bit n set when a cell with n candidates is listed.
-    constexpr unsigned listed_counts() const {
-        return (2u << most_candidates) - (1u << fewest_candidates);
-    }
 };
 
 // What a unit technique does when its listed cells form a single subset of `size` cells.
@@ -291,22 +286,6 @@ bool naked_triples_in_unit(ExclusionGrid& excluded, int first_cell, const UnitOf
 constexpr SubsetShape NAKED_PAIRS{naked_pairs_in_unit, 2, 2, 2};
 constexpr SubsetShape NAKED_TRIPLES{naked_triples_in_unit, 2, 3, 3};
 
-// The listed cells of `excluded` from those of an earlier grid: only the `changed` cells, whose
-// words differ, are counted again (after a digit is placed, a few out of 81).
-BandBits relisted(const ExclusionGrid& excluded, BandBits listed, const BandBits& changed,
-                  const SubsetShape& shape) {
-    for (int band = 0; band < 3; ++band) {
-        std::uint32_t listed_changed = 0;
-        for (std::uint32_t bits = changed[band]; bits != 0; bits &= bits - 1) {
-            const int bit = std::countr_zero(bits);
-            const int count = digit_count(candidates_of(excluded[27 * band + bit]));
-            listed_changed |= (shape.listed_counts() >> count & 1u) << bit;
-        }
-        listed[band] = (listed[band] & ~changed[band]) | listed_changed;
-    }
-    return listed;
-}
-
 // One sweep over the 27 units in the order row u, column u, box u for u = 0..8. True when
 // some exclusion bit was newly set.
 //
@@ -325,10 +304,7 @@ template <const SubsetShape& shape>
 bool sweep_units(ExclusionGrid& excluded, QuietSweep* quiet, bool few_changed) {
     const auto units_due = [&](BandBits& bands) {
         const BandBits changed_cells = cells_changed_since(excluded, quiet);
-        // Recounting cell by cell pays only for a few cells.
-        bands = quiet != nullptr && quiet->known && few_changed
-                    ? relisted(excluded, quiet->listed, changed_cells, shape)
-                    : cells_with_counts(excluded, shape.fewest_candidates, shape.most_candidates);
+        bands = cells_with_counts(excluded, shape.fewest_candidates, shape.most_candidates);
         // Only a listed cell that changed can make a subset write something new (see
         // QuietSweep); after a digit is placed most units have none.
         const BandBits fresh = both(bands, changed_cells);
@@ -377,7 +353,6 @@ bool sweep_units(ExclusionGrid& excluded, QuietSweep* quiet, bool few_changed) {
     }
     if (!changed && quiet != nullptr) {
         quiet->excluded = excluded;
-        quiet->listed = bands;  // taken before the first unit, and no unit changed a word
         quiet->known = true;
     }
     return changed;

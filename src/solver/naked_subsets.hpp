@@ -39,10 +39,6 @@ void run_drivers_below_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded
 // skipped (a filled cell's word is always ALL_DIGITS). For one grid pair; starts knowing nothing.
 struct QuietSweep {
     ExclusionGrid excluded{};
-    // The cells those words list (two or three candidates for triples, two for pairs), one
-    // 27-bit word per band of three rows (bit 9 * (row % 3) + column): a cell whose word is
-    // unchanged keeps its place.
-    std::array<std::uint32_t, 3> listed{};
     bool known = false;
 };
 
