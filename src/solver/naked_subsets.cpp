@@ -93,53 +93,24 @@ BandBits band_words(std::uint64_t low, std::uint64_t high) {
             static_cast<std::uint32_t>((low >> 54 | high << 10) & BAND)};
 }
 
-#if CELLWRIGHT_SSE2
-// Sixteen cells at a time: each test gives 0xFFFF or 0 per 16-bit lane, and one movemask
-// takes the sixteen results as bits.
-template <typename LaneTest, typename CellTest>
-BandBits scan_cells(const DigitMask* words, const DigitMask* others, LaneTest lane_test,
-                    CellTest cell_test) {
-    std::uint64_t low = 0;
-    std::uint64_t high = 0;
-    for (int first = 0; first < 80; first += 16) {
-        const auto load = [](const DigitMask* at) {
-            return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-        };
-        const __m128i results =
-            _mm_packs_epi16(lane_test(load(words + first), load(others + first)),
-                            lane_test(load(words + first + 8), load(others + first + 8)));
-        const auto bits = static_cast<std::uint64_t>(_mm_movemask_epi8(results) & 0xFFFF);
-        (first < 64 ? low : high) |= bits << (first & 63);
-    }
-    high |= std::uint64_t{cell_test(words[80], others[80])} << 16;
-    return band_words(low, high);
-}
-#else
-template <typename LaneTest, typename CellTest>
-BandBits scan_cells(const DigitMask* words, const DigitMask* others, LaneTest /*lane_test*/,
-                    CellTest cell_test) {
-    std::uint64_t low = 0;
-    std::uint64_t high = 0;
-    for (int cell = 0; cell < CELL_COUNT; ++cell) {
-        (cell < 64 ? low : high) |= std::uint64_t{cell_test(words[cell], others[cell])}
-                                    << (cell & 63);
-    }
-    return band_words(low, high);
-}
-#endif
+// What one look at the 81 words of a grid finds: the cells whose candidate count lies in
+// [fewest, most], and the cells whose word differs from an earlier grid's (every cell when
+// there is none).
+struct CellScan {
+    BandBits listed;
+    BandBits changed;
+};
 
-// The cells whose candidate count lies in [fewest, most].
-BandBits cells_with_counts(const ExclusionGrid& excluded, int fewest, int most) {
-    const auto cell_test = [=](DigitMask word, DigitMask) {
-        const int count = digit_count(candidates_of(word));
-        return count >= fewest && count <= most;
-    };
 #if CELLWRIGHT_SSE2
+// Sixteen cells at a time, eight per vector of 16-bit lanes; each test gives 0xFFFF or 0 per
+// lane, and one movemask takes sixteen results as bits.
+template <int fewest, int most>
+CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i one = _mm_set1_epi16(1);
     // Clearing the lowest set bit `fewest - 1` times leaves something only with `fewest` or
     // more candidates; clearing it `most` times leaves nothing only with `most` or fewer.
-    const auto lane_test = [=](__m128i words, __m128i) {
-        const __m128i zero = _mm_setzero_si128();
-        const __m128i one = _mm_set1_epi16(1);
+    const auto listed = [&](__m128i words) {
         __m128i rest = _mm_andnot_si128(words, _mm_set1_epi16(ALL_DIGITS));
         __m128i too_few = zero;
         for (int cleared = 0; cleared < most; ++cleared) {
@@ -150,27 +121,49 @@ BandBits cells_with_counts(const ExclusionGrid& excluded, int fewest, int most) 
         }
         return _mm_andnot_si128(too_few, _mm_cmpeq_epi16(rest, zero));
     };
-#else
-    const int lane_test = 0;
-#endif
-    return scan_cells(excluded.data(), excluded.data(), lane_test, cell_test);
-}
-
-// Cells whose exclusion word differs from the quiet sweep's; every cell when none is known.
-BandBits cells_changed_since(const ExclusionGrid& excluded, const QuietSweep* quiet) {
-    if (quiet == nullptr || !quiet->known) {
-        return EVERY_CELL;
-    }
-    const auto cell_test = [](DigitMask word, DigitMask other) { return word != other; };
-#if CELLWRIGHT_SSE2
-    const auto lane_test = [](__m128i words, __m128i others) {
-        return _mm_xor_si128(_mm_cmpeq_epi16(words, others), _mm_set1_epi16(-1));
+    const auto load = [](const DigitMask* at) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
     };
-#else
-    const int lane_test = 0;
-#endif
-    return scan_cells(excluded.data(), quiet->excluded.data(), lane_test, cell_test);
+    const auto bits = [](__m128i first_eight, __m128i next_eight) {
+        return static_cast<std::uint64_t>(
+            _mm_movemask_epi8(_mm_packs_epi16(first_eight, next_eight)) & 0xFFFF);
+    };
+    std::uint64_t listed_bits[2] = {0, 0};
+    std::uint64_t same_bits[2] = {0, 0};
+    for (int first = 0; first < 80; first += 16) {
+        const __m128i words = load(excluded.data() + first);
+        const __m128i next_words = load(excluded.data() + first + 8);
+        listed_bits[first / 64] |= bits(listed(words), listed(next_words)) << (first & 63);
+        if (earlier != nullptr) {
+            same_bits[first / 64] |=
+                bits(_mm_cmpeq_epi16(words, load(earlier->data() + first)),
+                     _mm_cmpeq_epi16(next_words, load(earlier->data() + first + 8)))
+                << (first & 63);
+        }
+    }
+    const int last_count = digit_count(candidates_of(excluded[80]));
+    listed_bits[1] |= std::uint64_t{last_count >= fewest && last_count <= most} << 16;
+    if (earlier == nullptr) {
+        return {band_words(listed_bits[0], listed_bits[1]), EVERY_CELL};
+    }
+    same_bits[1] |= std::uint64_t{excluded[80] == (*earlier)[80]} << 16;
+    return {band_words(listed_bits[0], listed_bits[1]), band_words(~same_bits[0], ~same_bits[1])};
 }
+#else
+template <int fewest, int most>
+CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier) {
+    std::uint64_t listed_bits[2] = {0, 0};
+    std::uint64_t changed_bits[2] = {0, 0};
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        const int count = digit_count(candidates_of(excluded[cell]));
+        const bool changed = earlier == nullptr || excluded[cell] != (*earlier)[cell];
+        listed_bits[cell / 64] |= std::uint64_t{count >= fewest && count <= most} << (cell & 63);
+        changed_bits[cell / 64] |= std::uint64_t{changed} << (cell & 63);
+    }
+    return {band_words(listed_bits[0], listed_bits[1]),
+            band_words(changed_bits[0], changed_bits[1])};
+}
+#endif
 
 // The listed cells of a unit as bit p for its position p (the order of its offset table).
 std::uint32_t row_bits(const BandBits& bands, int row) {
@@ -303,8 +296,10 @@ constexpr SubsetShape NAKED_TRIPLES{naked_triples_in_unit, 2, 3, 3};
 template <const SubsetShape& shape>
 bool sweep_units(ExclusionGrid& excluded, QuietSweep* quiet, bool few_changed) {
     const auto units_due = [&](BandBits& bands) {
-        const BandBits changed_cells = cells_changed_since(excluded, quiet);
-        bands = cells_with_counts(excluded, shape.fewest_candidates, shape.most_candidates);
+        const CellScan scan = scan_cells<shape.fewest_candidates, shape.most_candidates>(
+            excluded, quiet != nullptr && quiet->known ? &quiet->excluded : nullptr);
+        const BandBits& changed_cells = scan.changed;
+        bands = scan.listed;
         // Only a listed cell that changed can make a subset write something new (see
         // QuietSweep); after a digit is placed most units have none.
         const BandBits fresh = both(bands, changed_cells);
