@@ -2,6 +2,8 @@
 
 #include <bit>
 
+#include "count/board_lanes.hpp"
+
 namespace cellwright {
 namespace {
 
@@ -145,39 +147,18 @@ constexpr std::uint64_t pair_of(std::uint32_t first, std::uint32_t second) {
 
 // One pass of naked singles over the three bands; `placed` tells whether it filled a cell.
 bool fill_naked_singles(DigitBoards& boards, bool& placed) {
-    // Bands 0 and 1 side by side in one 64-bit word, band 2 alone: the compiler vectorises
-    // the four-lane form of this loop poorly (half in vector registers, half not).
-    std::uint64_t once_low = 0;
-    std::uint64_t twice_low = 0;
-    std::uint32_t once_high = 0;
-    std::uint32_t twice_high = 0;
-    for (int digit = 0; digit < 9; ++digit) {
-        const std::uint64_t low =
-            pair_of(boards.candidates[4 * digit], boards.candidates[4 * digit + 1]);
-        const std::uint32_t high = boards.candidates[4 * digit + 2];
-        twice_low |= once_low & low;
-        once_low |= low;
-        twice_high |= once_high & high;
-        once_high |= high;
-    }
-    const std::uint64_t unsolved_low = pair_of(boards.unsolved[0], boards.unsolved[1]);
-    const std::uint32_t unsolved_high = boards.unsolved[2];
-    const std::uint64_t dead = (unsolved_low & ~once_low) | (unsolved_high & ~once_high);
-    const std::uint64_t singles_low = unsolved_low & ~twice_low;
-    std::array<std::uint32_t, 3> singles{static_cast<std::uint32_t>(singles_low),
-                                         static_cast<std::uint32_t>(singles_low >> 32),
-                                         unsolved_high & ~twice_high};
-    if (dead != 0) {
+    const NakedTally tally = tally_naked_cells(boards);
+    if (tally.dead != 0) {
         return false;
     }
-    if ((singles_low | singles[2]) == 0) {
+    if ((tally.singles[0] | tally.singles[1] | tally.singles[2]) == 0) {
         return true;  // about four passes in ten: spare them the walk over the bands
     }
     placed = true;
     for (int band = 0; band < 3; ++band) {
-        for (; singles[band] != 0; singles[band] &= singles[band] - 1) {
+        for (std::uint32_t cells = tally.singles[band]; cells != 0; cells &= cells - 1) {
             // An earlier single of this pass may have taken this cell's last candidate.
-            const int bit = std::countr_zero(singles[band]);
+            const int bit = std::countr_zero(cells);
             int digit = 0;
             while (digit < 9 && (boards.candidates[4 * digit + band] >> bit & 1) == 0) {
                 ++digit;
