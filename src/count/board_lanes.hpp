@@ -58,4 +58,39 @@ inline NakedTally tally_naked_cells(const DigitBoards& boards) {
     return tally;
 }
 
+// The cells of `placed` that hold exactly `value` (a digit mask, or 0 for the empty cells), as
+// one 27-bit word per band.
+inline std::array<std::uint32_t, 3> cells_holding(const PlacedGrid& placed, DigitMask value) {
+    std::uint64_t low = 0;                                                  // cells 0..63
+    std::uint64_t high = placed[80] == value ? std::uint64_t{1} << 16 : 0;  // cells 64..80
+#ifdef CELLWRIGHT_SSE2_LANES
+    // Eight cells a vector; two vectors' lane results pack into one 16-bit movemask.
+    const __m128i wanted = _mm_set1_epi16(static_cast<std::int16_t>(value));
+    const auto* cells = reinterpret_cast<const __m128i*>(placed.data());
+    for (int pair = 0; pair < 5; ++pair) {
+        const __m128i first = _mm_cmpeq_epi16(_mm_loadu_si128(cells + 2 * pair), wanted);
+        const __m128i second = _mm_cmpeq_epi16(_mm_loadu_si128(cells + 2 * pair + 1), wanted);
+        const auto bits = static_cast<std::uint64_t>(
+            static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_packs_epi16(first, second))));
+        if (pair < 4) {
+            low |= bits << (16 * pair);
+        } else {
+            high |= bits;
+        }
+    }
+#else
+    for (int cell = 0; cell < 80; ++cell) {
+        const std::uint64_t bit = placed[cell] == value ? 1 : 0;
+        if (cell < 64) {
+            low |= bit << cell;
+        } else {
+            high |= bit << (cell - 64);
+        }
+    }
+#endif
+    constexpr std::uint64_t BAND = (std::uint64_t{1} << 27) - 1;
+    return {static_cast<std::uint32_t>(low & BAND), static_cast<std::uint32_t>(low >> 27 & BAND),
+            static_cast<std::uint32_t>((low >> 54 | high << 10) & BAND)};
+}
+
 }  // namespace cellwright

@@ -177,15 +177,15 @@ bool fill_naked_singles(DigitBoards& boards, bool& placed) {
 DigitBoards filled_cells_of(const PlacedGrid& placed) {
     DigitBoards boards{};
     boards.changed_bands = (1u << 27) - 1;
-    for (int band = 0; band < 3; ++band) {
-        for (int bit = 0; bit < 27; ++bit) {
-            const DigitMask digit = placed[27 * band + bit];
-            if (digit == 0) {
-                boards.unsolved[band] |= 1u << bit;
-            } else {
-                boards.candidates[4 * std::countr_zero(digit) + band] |= 1u << bit;
-            }
+    for (int digit = 0; digit < 9; ++digit) {
+        const std::array<std::uint32_t, 3> cells = cells_holding(placed, DIGIT_MASKS[digit + 1]);
+        for (int band = 0; band < 3; ++band) {
+            boards.candidates[4 * digit + band] = cells[band];
         }
+    }
+    const std::array<std::uint32_t, 3> empty = cells_holding(placed, 0);
+    for (int band = 0; band < 3; ++band) {
+        boards.unsolved[band] = empty[band];
     }
     return boards;
 }
