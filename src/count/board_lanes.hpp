@@ -32,6 +32,32 @@ inline NakedTally tally_naked_cells(const DigitBoards& boards) {
     return tally;
 }
 
+// The digit index of cells with one candidate, one bit of it a plane: bit k of the index of
+// the digit a cell has is its bit in plane k (per band, word 3 padding). Cells with more
+// candidates read as the OR of their digits' indices, which means nothing.
+struct DigitPlanes {
+    std::array<std::array<std::uint32_t, 4>, 4> planes;
+
+    int digit_at(int band, int bit) const {
+        return static_cast<int>((planes[0][band] >> bit & 1) | (planes[1][band] >> bit & 1) << 1 |
+                                (planes[2][band] >> bit & 1) << 2 |
+                                (planes[3][band] >> bit & 1) << 3);
+    }
+};
+
+inline DigitPlanes digit_planes(const DigitBoards& boards) {
+    std::array<Lanes, 9> words;
+    for (int digit = 0; digit < 9; ++digit) {
+        words[digit] = load_lanes(&boards.candidates[4 * digit]);
+    }
+    DigitPlanes planes;
+    store_lanes(words[1] | words[3] | words[5] | words[7], planes.planes[0].data());
+    store_lanes(words[2] | words[3] | words[6] | words[7], planes.planes[1].data());
+    store_lanes(words[4] | words[5] | words[6] | words[7], planes.planes[2].data());
+    store_lanes(words[8], planes.planes[3].data());
+    return planes;
+}
+
 // The cells of `placed` that hold exactly `value` (a digit mask, or 0 for the empty cells), as
 // one 27-bit word per band.
 inline std::array<std::uint32_t, 3> cells_holding(const PlacedGrid& placed, DigitMask value) {

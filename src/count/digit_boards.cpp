@@ -159,15 +159,13 @@ bool fill_naked_singles(DigitBoards& boards, bool& placed) {
         return true;  // about four passes in ten: spare them the walk over the bands
     }
     placed = true;
+    const DigitPlanes planes = digit_planes(boards);
     for (int band = 0; band < 3; ++band) {
         for (std::uint32_t cells = tally.singles[band]; cells != 0; cells &= cells - 1) {
-            // An earlier single of this pass may have taken this cell's last candidate.
             const int bit = std::countr_zero(cells);
-            int digit = 0;
-            while (digit < 9 && (boards.candidates[4 * digit + band] >> bit & 1) == 0) {
-                ++digit;
-            }
-            if (digit == 9) {
+            const int digit = planes.digit_at(band, bit);
+            // An earlier single of this pass may have taken this cell's last candidate.
+            if ((boards.candidates[4 * digit + band] >> bit & 1) == 0) {
                 return false;
             }
             take_from_peers(boards, digit, band, bit);
