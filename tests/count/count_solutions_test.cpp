@@ -261,6 +261,25 @@ TEST(CountSolutions, AgreesWithPlainEnumerationOnCutGrids) {
     }
 }
 
+// A grid cut from a shuffled solution with `holes` empty cells, after propagation.
+struct PropagatedGrid {
+    DigitGrid solution;
+    std::string name;
+    DigitBoards boards;
+    bool alive;  // propagation reported no dead end
+};
+
+PropagatedGrid propagate_cut_grid(std::mt19937& engine, int trial, int holes) {
+    PropagatedGrid cut;
+    cut.solution = shuffled_solution(engine);
+    const DigitGrid grid = cut_grid(engine, cut.solution, holes, false);
+    cut.name = "trial " + std::to_string(trial) + ": " + text_of(grid);
+    cut.boards = filled_cells_of(check::masks_of(grid));
+    open_empty_cells(cut.boards);
+    cut.alive = fill_forced_cells(cut.boards);
+    return cut;
+}
+
 // Propagation must keep every completion: on grids cut from a known solution, down to a
 // handful of givens, the forced cells never report a dead end and never take a digit of that
 // solution from its cell. A wrong row, column or box rule (say a borrow leaking from one row
@@ -268,15 +287,12 @@ TEST(CountSolutions, AgreesWithPlainEnumerationOnCutGrids) {
 TEST(DigitBoards, ForcedCellsKeepAKnownSolution) {
     std::mt19937 engine(7);
     for (int trial = 0; trial < 400; ++trial) {
-        const DigitGrid solution = shuffled_solution(engine);
-        const DigitGrid grid = cut_grid(engine, solution, 20 + trial % 61, false);
-        const std::string name = "trial " + std::to_string(trial) + ": " + text_of(grid);
-
-        DigitBoards boards = filled_cells_of(check::masks_of(grid));
-        open_empty_cells(boards);
-        ASSERT_TRUE(fill_forced_cells(boards)) << name;
+        const PropagatedGrid cut = propagate_cut_grid(engine, trial, 20 + trial % 61);
+        const std::string& name = cut.name;
+        const DigitBoards& boards = cut.boards;
+        ASSERT_TRUE(cut.alive) << name;
         for (int cell = 0; cell < CELL_COUNT; ++cell) {
-            const int digit = solution[cell] - 1;
+            const int digit = cut.solution[cell] - 1;
             EXPECT_NE(boards.candidates[4 * digit + cell / 27] >> (cell % 27) & 1, 0u)
                 << name << ": cell " << cell << " lost its digit";
         }
@@ -290,13 +306,10 @@ TEST(DigitBoards, ForcedCellsLeaveNoSingleBehind) {
     std::mt19937 engine(11);
     int settled = 0;
     for (int trial = 0; trial < 400; ++trial) {
-        const DigitGrid solution = shuffled_solution(engine);
-        const DigitGrid grid = cut_grid(engine, solution, 30 + trial % 40, false);
-        const std::string name = "trial " + std::to_string(trial) + ": " + text_of(grid);
-
-        DigitBoards boards = filled_cells_of(check::masks_of(grid));
-        open_empty_cells(boards);
-        ASSERT_TRUE(fill_forced_cells(boards)) << name;
+        const PropagatedGrid cut = propagate_cut_grid(engine, trial, 30 + trial % 40);
+        const std::string& name = cut.name;
+        const DigitBoards& boards = cut.boards;
+        ASSERT_TRUE(cut.alive) << name;
         auto has = [&](int digit, int cell) {
             return (boards.candidates[4 * digit + cell / 27] >> (cell % 27) & 1) != 0;
         };
