@@ -2,6 +2,9 @@
 
 #include <bit>
 
+#include "count/board_lanes.hpp"
+#include "count/lanes.hpp"
+
 namespace cellwright {
 namespace {
 
@@ -10,6 +13,10 @@ constexpr std::uint32_t ROW_STARTS = 0x40201;  // column 0 of each row of a band
 constexpr std::uint32_t ROW_LOW_EIGHT = 0xFF * ROW_STARTS;
 constexpr std::uint32_t ROW_TOPS = ROW_STARTS << 8;  // column 8 of each row
 constexpr std::uint32_t STACK_STARTS = 0x49;         // columns 0, 3 and 6 of a 9-bit row
+
+// All bits in the first n lanes: which lanes of a check of n digits are real.
+constexpr std::array<std::array<std::uint32_t, 4>, 5> TAKEN_LANES{
+    {{0, 0, 0, 0}, {~0u, 0, 0, 0}, {~0u, ~0u, 0, 0}, {~0u, ~0u, ~0u, 0}, {~0u, ~0u, ~0u, ~0u}}};
 
 // The cells of a band word in the rows (or boxes) of the band marked by a 3-bit index.
 constexpr std::array<std::uint32_t, 8> BAND_ROWS = [] {
@@ -55,71 +62,75 @@ constexpr std::uint32_t nonempty_rows(std::uint32_t word) {
     return (((word & ROW_LOW_EIGHT) + ROW_LOW_EIGHT) | word) & ROW_TOPS;
 }
 
-// A band-word constant for two digits at once: the same bits in both 32-bit halves.
-constexpr std::uint64_t twice(std::uint32_t bits) {
-    return bits | static_cast<std::uint64_t>(bits) << 32;
-}
-
-// The cells of two digits, each in its own half of the three words `words` (one per band),
-// that are the only place left for that digit in their row, column or box, in `singles` (same
-// halves); false when a unit has no place for one of them. Rows and boxes are looked at only in
-// the bands marked in `bands` (bit b for band b), columns in all. Rows are tested in the band
-// word's 9-bit fields; columns and boxes after folding each band's three rows into "some row
-// has it" and "two or more rows have it" per column. No step carries, borrows or shifts a bit
-// from one half into the other, so the halves are two independent checks for the price of one.
-bool find_hidden_singles(const std::array<std::uint64_t, 3>& words, std::uint32_t bands,
-                         std::array<std::uint64_t, 3>& singles) {
-    constexpr std::uint64_t CELLS = twice(ROW_CELLS);
-    constexpr std::uint64_t STARTS = twice(ROW_STARTS);
-    constexpr std::uint64_t TOPS = twice(ROW_TOPS);
-    constexpr std::uint64_t LOW_EIGHT = twice(ROW_LOW_EIGHT);
-    constexpr std::uint64_t STACKS = twice(STACK_STARTS);
+// The cells of four digits, one a lane of the three band words `words`, that are the only place
+// left for that digit in their row, column or box, in `singles` (same lanes); false when a unit
+// has no place for one of them. Rows and boxes are looked at only in the bands marked in
+// `bands` (bit b for band b), columns in all. Rows are tested in the band word's 9-bit fields;
+// columns and boxes after folding each band's three rows into "some row has it" and "two or
+// more rows have it" per column. Nothing shifts, carries or borrows out of a 27-bit band word,
+// so the lanes are four independent checks.
+bool find_hidden_singles(const std::array<Lanes, 3>& words, std::uint32_t bands,
+                         std::array<Lanes, 3>& singles) {
+    const Lanes cells = splat(ROW_CELLS);
+    const Lanes starts = splat(ROW_STARTS);
+    const Lanes tops = splat(ROW_TOPS);
+    const Lanes low_eight = splat(ROW_LOW_EIGHT);
+    const Lanes stacks = splat(STACK_STARTS);
     // Bit 8 of each 9-bit field set where the field is not empty (see `nonempty_rows`).
-    auto nonempty = [](std::uint64_t word) {
-        return (((word & LOW_EIGHT) + LOW_EIGHT) | word) & TOPS;
+    auto nonempty = [&](Lanes word) { return (((word & low_eight) + low_eight) | word) & tops; };
+    // Each 9-bit field whose column 0 is marked, filled: 0x1FF times the marks, as a difference.
+    auto whole_rows = [](Lanes marks) { return shift_up<9>(marks) - marks; };
+    // Each of columns 0, 3 and 6 marked in a 9-bit row, spread to its stack in all three rows.
+    auto whole_columns = [](Lanes marks) {
+        return marks | shift_up<9>(marks) | shift_up<18>(marks);
     };
-    std::array<std::uint64_t, 3> any{};
-    std::array<std::uint64_t, 3> several{};
+    std::array<Lanes, 3> any{};
+    std::array<Lanes, 3> several{};
+    Lanes broken = splat(0);  // bits left where a unit has no place for its digit
     for (int band = 0; band < 3; ++band) {
-        const std::uint64_t word = words[band];
-        const std::uint64_t first = word & CELLS;
-        const std::uint64_t second = word >> 9 & CELLS;
-        const std::uint64_t third = word >> 18 & CELLS;
-        const std::uint64_t first_two = first | second;
+        const Lanes word = words[band];
+        const Lanes first = word & cells;
+        const Lanes second = shift_down<9>(word) & cells;
+        const Lanes third = shift_down<18>(word);
+        const Lanes first_two = first | second;
         any[band] = first_two | third;
         several[band] = (first & second) | (third & first_two);
+        singles[band] = splat(0);
         if ((bands >> band & 1) == 0) {
             continue;  // its rows and boxes gave up their singles when it last changed
         }
-        if (nonempty(word) != TOPS) {
-            return false;
-        }
-        // Every field is non-empty, so subtracting 1 from each borrows within its own field:
-        // what remains after clearing the lowest bit marks the rows with two or more.
-        const std::uint64_t crowded_rows = nonempty(word & (word - STARTS));
-        const std::uint64_t single_rows = ((TOPS & ~crowded_rows) >> 8) * ROW_CELLS;
+        const Lanes filled_rows = nonempty(word);
+        broken = broken | (filled_rows ^ tops);
+        // Where every field is non-empty, subtracting 1 from each borrows within its own
+        // field: what remains after clearing the lowest bit marks the rows with two or more.
+        // (A lane with an empty row is broken, and its singles are never used.)
+        const Lanes crowded_rows = nonempty(word & (word - starts));
+        const Lanes single_rows = whole_rows(shift_down<8>(and_not(tops, crowded_rows)));
 
-        const std::uint64_t boxes_with_any = (any[band] | any[band] >> 1 | any[band] >> 2) & STACKS;
-        if (boxes_with_any != STACKS) {
-            return false;
-        }
+        const Lanes columns = any[band];
+        const Lanes boxes_with_any =
+            (columns | shift_down<1>(columns) | shift_down<2>(columns)) & stacks;
+        broken = broken | (boxes_with_any ^ stacks);
         // A box holds two or more when one of its columns does, or two of its columns do.
-        const std::uint64_t columns = any[band];
-        const std::uint64_t crowded_boxes =
-            (several[band] | several[band] >> 1 | several[band] >> 2 | (columns & columns >> 1) |
-             (columns & columns >> 2) | (columns >> 1 & columns >> 2)) &
-            STACKS;
-        const std::uint64_t single_boxes = ((STACKS & ~crowded_boxes) * 7) * ROW_STARTS;
+        const Lanes crowded_boxes =
+            (several[band] | shift_down<1>(several[band]) | shift_down<2>(several[band]) |
+             (columns & shift_down<1>(columns)) | (columns & shift_down<2>(columns)) |
+             (shift_down<1>(columns) & shift_down<2>(columns))) &
+            stacks;
+        const Lanes lone_boxes = and_not(stacks, crowded_boxes);
+        const Lanes single_boxes =
+            whole_columns(lone_boxes | shift_up<1>(lone_boxes) | shift_up<2>(lone_boxes));
         singles[band] = word & (single_rows | single_boxes);
     }
-    if ((any[0] | any[1] | any[2]) != CELLS) {
+    broken = broken | ((any[0] | any[1] | any[2]) ^ cells);
+    if (any_bit(broken)) {
         return false;
     }
-    const std::uint64_t crowded_columns =
+    const Lanes crowded_columns =
         several[0] | several[1] | several[2] | (any[0] & any[1]) | (any[2] & (any[0] | any[1]));
-    const std::uint64_t single_columns = (CELLS & ~crowded_columns) * ROW_STARTS;
+    const Lanes single_columns = whole_columns(and_not(cells, crowded_columns));
     for (int band = 0; band < 3; ++band) {
-        singles[band] |= words[band] & single_columns;
+        singles[band] = singles[band] | (words[band] & single_columns);
     }
     return true;
 }
@@ -138,51 +149,23 @@ void take_from_peers(DigitBoards& boards, int digit, int band, int bit) {
     boards.changed_bands |= 7u << (3 * digit);
 }
 
-// Two band words in one: `first` in the low half.
-constexpr std::uint64_t pair_of(std::uint32_t first, std::uint32_t second) {
-    return first | static_cast<std::uint64_t>(second) << 32;
-}
-
 // One pass of naked singles over the three bands; `placed` tells whether it filled a cell.
 bool fill_naked_singles(DigitBoards& boards, bool& placed) {
-    // Bands 0 and 1 side by side in one 64-bit word, band 2 alone: the compiler vectorises
-    // the four-lane form of this loop poorly (half in vector registers, half not).
-    std::uint64_t once_low = 0;
-    std::uint64_t twice_low = 0;
-    std::uint32_t once_high = 0;
-    std::uint32_t twice_high = 0;
-    for (int digit = 0; digit < 9; ++digit) {
-        const std::uint64_t low =
-            pair_of(boards.candidates[4 * digit], boards.candidates[4 * digit + 1]);
-        const std::uint32_t high = boards.candidates[4 * digit + 2];
-        twice_low |= once_low & low;
-        once_low |= low;
-        twice_high |= once_high & high;
-        once_high |= high;
-    }
-    const std::uint64_t unsolved_low = pair_of(boards.unsolved[0], boards.unsolved[1]);
-    const std::uint32_t unsolved_high = boards.unsolved[2];
-    const std::uint64_t dead = (unsolved_low & ~once_low) | (unsolved_high & ~once_high);
-    const std::uint64_t singles_low = unsolved_low & ~twice_low;
-    std::array<std::uint32_t, 3> singles{static_cast<std::uint32_t>(singles_low),
-                                         static_cast<std::uint32_t>(singles_low >> 32),
-                                         unsolved_high & ~twice_high};
-    if (dead != 0) {
+    const NakedTally tally = tally_naked_cells(boards);
+    if (tally.dead != 0) {
         return false;
     }
-    if ((singles_low | singles[2]) == 0) {
+    if ((tally.singles[0] | tally.singles[1] | tally.singles[2]) == 0) {
         return true;  // about four passes in ten: spare them the walk over the bands
     }
     placed = true;
+    const DigitPlanes planes = digit_planes(boards);
     for (int band = 0; band < 3; ++band) {
-        for (; singles[band] != 0; singles[band] &= singles[band] - 1) {
+        for (std::uint32_t cells = tally.singles[band]; cells != 0; cells &= cells - 1) {
+            const int bit = std::countr_zero(cells);
+            const int digit = planes.digit_at(band, bit);
             // An earlier single of this pass may have taken this cell's last candidate.
-            const int bit = std::countr_zero(singles[band]);
-            int digit = 0;
-            while (digit < 9 && (boards.candidates[4 * digit + band] >> bit & 1) == 0) {
-                ++digit;
-            }
-            if (digit == 9) {
+            if ((boards.candidates[4 * digit + band] >> bit & 1) == 0) {
                 return false;
             }
             take_from_peers(boards, digit, band, bit);
@@ -196,15 +179,15 @@ bool fill_naked_singles(DigitBoards& boards, bool& placed) {
 DigitBoards filled_cells_of(const PlacedGrid& placed) {
     DigitBoards boards{};
     boards.changed_bands = (1u << 27) - 1;
-    for (int band = 0; band < 3; ++band) {
-        for (int bit = 0; bit < 27; ++bit) {
-            const DigitMask digit = placed[27 * band + bit];
-            if (digit == 0) {
-                boards.unsolved[band] |= 1u << bit;
-            } else {
-                boards.candidates[4 * std::countr_zero(digit) + band] |= 1u << bit;
-            }
+    for (int digit = 0; digit < 9; ++digit) {
+        const std::array<std::uint32_t, 3> cells = cells_holding(placed, DIGIT_MASKS[digit + 1]);
+        for (int band = 0; band < 3; ++band) {
+            boards.candidates[4 * digit + band] = cells[band];
         }
+    }
+    const std::array<std::uint32_t, 3> empty = cells_holding(placed, 0);
+    for (int band = 0; band < 3; ++band) {
+        boards.unsolved[band] = empty[band];
     }
     return boards;
 }
@@ -276,12 +259,12 @@ bool fill_forced_cells(DigitBoards& boards) {
         if (boards.changed_bands == 0) {
             return true;
         }
-        // Two digits of those with changed bands are checked together, one in each half of
-        // the words; both checks read the same board, and every single either finds is forced.
-        std::array<int, 2> digits{};
+        // Up to four digits of those with changed bands are checked together, one a lane; all
+        // checks read the same board, and every single any finds is forced.
+        std::array<int, 4> digits{};
         int taken = 0;
         std::uint32_t bands = 0;
-        while (taken < 2 && boards.changed_bands != 0) {
+        while (taken < 4 && boards.changed_bands != 0) {
             const int digit = std::countr_zero(boards.changed_bands) / 3;
             const std::uint32_t* words = &boards.candidates[4 * digit];
             bands |= boards.changed_bands >> (3 * digit) & 7;
@@ -294,36 +277,36 @@ bool fill_forced_cells(DigitBoards& boards) {
         if (taken == 0) {
             continue;
         }
-        if (taken == 1) {
-            digits[1] = digits[0];
+        for (int lane = taken; lane < 4; ++lane) {
+            digits[lane] = digits[0];  // repeats the first lane's check; its singles are dropped
         }
-        std::array<std::uint64_t, 3> words{};
-        for (int band = 0; band < 3; ++band) {
-            words[band] = pair_of(boards.candidates[4 * digits[0] + band],
-                                  boards.candidates[4 * digits[1] + band]);
-        }
-        std::array<std::uint64_t, 3> singles{};
+        const std::uint32_t* rows = boards.candidates.data();
+        const std::array<Lanes, 3> words = transpose_bands(
+            rows + 4 * digits[0], rows + 4 * digits[1], rows + 4 * digits[2], rows + 4 * digits[3]);
+        std::array<Lanes, 3> singles;
         if (!find_hidden_singles(words, bands, singles)) {
             return false;
         }
-        // Both digits' cells are taken before either is placed: a cell that both need is a
-        // dead end, which placing the second finds. A filled cell is the only one of its digit
-        // in its units too; those are left out. With one digit taken, the second half only
-        // repeats the first.
-        const std::uint64_t halves = taken == 2 ? twice(0xFFFFFFFF) : 0xFFFFFFFF;
-        std::array<std::uint64_t, 3> left{};
+        // All digits' cells are taken before any is placed: a cell that two need is a dead
+        // end, which placing the second finds. A filled cell is the only one of its digit in
+        // its units too; those are left out.
+        const Lanes taken_lanes = load_lanes(TAKEN_LANES[taken].data());
+        std::array<std::array<std::uint32_t, 4>, 3> left{};
+        Lanes any_left = splat(0);
         for (int band = 0; band < 3; ++band) {
-            left[band] = singles[band] & twice(boards.unsolved[band]) & halves;
+            const Lanes cells = singles[band] & splat(boards.unsolved[band]) & taken_lanes;
+            any_left = any_left | cells;
+            store_lanes(cells, left[band].data());
         }
-        if ((left[0] | left[1] | left[2]) == 0) {
+        if (!any_bit(any_left)) {
             continue;  // most checks find nothing to place
         }
         naked_due = true;
-        for (int k = 0; k < 2; ++k) {
+        for (int lane = 0; lane < taken; ++lane) {
             for (int band = 0; band < 3; ++band) {
-                for (std::uint32_t cells = static_cast<std::uint32_t>(left[band] >> (32 * k));
-                     cells != 0; cells &= cells - 1) {
-                    if (!place_on_boards(boards, digits[k], 27 * band + std::countr_zero(cells))) {
+                for (std::uint32_t cells = left[band][lane]; cells != 0; cells &= cells - 1) {
+                    if (!place_on_boards(boards, digits[lane],
+                                         27 * band + std::countr_zero(cells))) {
                         return false;
                     }
                 }

@@ -22,8 +22,8 @@ namespace cellwright {
 
 struct DigitBoards {
     // Digit d (0..8), band b: word 4 * d + b. The fourth word of each digit and of `unsolved`
-    // stays 0: it keeps bands 0 and 1 of a digit in one aligned 64-bit word, which the
-    // naked-single pass reads as one.
+    // stays 0: a digit's words, like `unsolved`, load as one group of four lanes
+    // (count/lanes.hpp), whose fourth lane then adds nothing.
     std::array<std::uint32_t, 36> candidates;
     std::array<std::uint32_t, 4> unsolved;  // the empty cells of each band
     // Bit 3 * d + b: the word of digit d in band b changed since the digit's last check for

@@ -261,6 +261,25 @@ TEST(CountSolutions, AgreesWithPlainEnumerationOnCutGrids) {
     }
 }
 
+// A grid cut from a shuffled solution with `holes` empty cells, after propagation.
+struct PropagatedGrid {
+    DigitGrid solution;
+    std::string name;
+    DigitBoards boards;
+    bool alive;  // propagation reported no dead end
+};
+
+PropagatedGrid propagate_cut_grid(std::mt19937& engine, int trial, int holes) {
+    PropagatedGrid cut;
+    cut.solution = shuffled_solution(engine);
+    const DigitGrid grid = cut_grid(engine, cut.solution, holes, false);
+    cut.name = "trial " + std::to_string(trial) + ": " + text_of(grid);
+    cut.boards = filled_cells_of(check::masks_of(grid));
+    open_empty_cells(cut.boards);
+    cut.alive = fill_forced_cells(cut.boards);
+    return cut;
+}
+
 // Propagation must keep every completion: on grids cut from a known solution, down to a
 // handful of givens, the forced cells never report a dead end and never take a digit of that
 // solution from its cell. A wrong row, column or box rule (say a borrow leaking from one row
@@ -268,19 +287,64 @@ TEST(CountSolutions, AgreesWithPlainEnumerationOnCutGrids) {
 TEST(DigitBoards, ForcedCellsKeepAKnownSolution) {
     std::mt19937 engine(7);
     for (int trial = 0; trial < 400; ++trial) {
-        const DigitGrid solution = shuffled_solution(engine);
-        const DigitGrid grid = cut_grid(engine, solution, 20 + trial % 61, false);
-        const std::string name = "trial " + std::to_string(trial) + ": " + text_of(grid);
-
-        DigitBoards boards = filled_cells_of(check::masks_of(grid));
-        open_empty_cells(boards);
-        ASSERT_TRUE(fill_forced_cells(boards)) << name;
+        const PropagatedGrid cut = propagate_cut_grid(engine, trial, 20 + trial % 61);
+        const std::string& name = cut.name;
+        const DigitBoards& boards = cut.boards;
+        ASSERT_TRUE(cut.alive) << name;
         for (int cell = 0; cell < CELL_COUNT; ++cell) {
-            const int digit = solution[cell] - 1;
+            const int digit = cut.solution[cell] - 1;
             EXPECT_NE(boards.candidates[4 * digit + cell / 27] >> (cell % 27) & 1, 0u)
                 << name << ": cell " << cell << " lost its digit";
         }
     }
+}
+
+// Propagation must also finish its work: when it reports no dead end, no empty cell is left
+// with one candidate and no digit with one place in a row, column or box is left unfilled.
+// Checking several digits in one pass must not drop the singles of any of them.
+TEST(DigitBoards, ForcedCellsLeaveNoSingleBehind) {
+    std::mt19937 engine(11);
+    int settled = 0;
+    for (int trial = 0; trial < 400; ++trial) {
+        const PropagatedGrid cut = propagate_cut_grid(engine, trial, 30 + trial % 40);
+        const std::string& name = cut.name;
+        const DigitBoards& boards = cut.boards;
+        ASSERT_TRUE(cut.alive) << name;
+        auto has = [&](int digit, int cell) {
+            return (boards.candidates[4 * digit + cell / 27] >> (cell % 27) & 1) != 0;
+        };
+        auto empty = [&](int cell) { return (boards.unsolved[cell / 27] >> (cell % 27) & 1) != 0; };
+        for (int cell = 0; cell < CELL_COUNT; ++cell) {
+            int candidates = 0;
+            for (int digit = 0; digit < 9; ++digit) {
+                candidates += has(digit, cell) ? 1 : 0;
+            }
+            EXPECT_TRUE(!empty(cell) || candidates >= 2) << name << ": naked single at " << cell;
+        }
+        for (int unit = 0; unit < 27; ++unit) {
+            const int index = unit % 9;
+            for (int digit = 0; digit < 9; ++digit) {
+                int places = 0;
+                int last = 0;
+                for (int k = 0; k < 9; ++k) {
+                    const int cell = unit < 9    ? 9 * index + k
+                                     : unit < 18 ? index + 9 * k
+                                                 : BOX_ORIGINS[index] + BOX_OFFSETS[k];
+                    if (has(digit, cell)) {
+                        ++places;
+                        last = cell;
+                    }
+                }
+                EXPECT_TRUE(places != 1 || !empty(last))
+                    << name << ": digit " << digit + 1 << " has one place in unit " << unit
+                    << " at cell " << last;
+            }
+        }
+        settled += boards.unsolved[0] == 0 && boards.unsolved[1] == 0 && boards.unsolved[2] == 0;
+    }
+    // Grids that singles solve outright and grids that need a guess both occurred.
+    EXPECT_GT(settled, 20) << "grids solved by singles";
+    EXPECT_LT(settled, 380) << "grids solved by singles";
 }
 
 }  // namespace
