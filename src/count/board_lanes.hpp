@@ -63,7 +63,7 @@ inline DigitPlanes digit_planes(const DigitBoards& boards) {
 inline std::array<std::uint32_t, 3> cells_holding(const PlacedGrid& placed, DigitMask value) {
     std::uint64_t low = 0;                                                  // cells 0..63
     std::uint64_t high = placed[80] == value ? std::uint64_t{1} << 16 : 0;  // cells 64..80
-#ifdef CELLWRIGHT_SSE2_LANES
+#if CELLWRIGHT_SSE2
     // Eight cells a vector; two vectors' lane results pack into one 16-bit movemask.
     const __m128i wanted = _mm_set1_epi16(static_cast<std::int16_t>(value));
     const auto* cells = reinterpret_cast<const __m128i*>(placed.data());

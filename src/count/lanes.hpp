@@ -8,14 +8,11 @@
 #include <array>
 #include <cstdint>
 
-#if (defined(__SSE2__) || defined(_M_X64)) && !defined(CELLWRIGHT_PLAIN_LANES)
-#define CELLWRIGHT_SSE2_LANES 1
-#include <emmintrin.h>
-#endif
+#include "grid/sse2.hpp"
 
 namespace cellwright {
 
-#ifdef CELLWRIGHT_SSE2_LANES
+#if CELLWRIGHT_SSE2
 
 struct Lanes {
     __m128i words;

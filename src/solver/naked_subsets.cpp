@@ -3,12 +3,7 @@
 #include <bit>
 #include <cstdint>
 
-#if defined(__SSE2__) || defined(_M_X64)
-#include <emmintrin.h>
-#define CELLWRIGHT_SSE2 1
-#else
-#define CELLWRIGHT_SSE2 0
-#endif
+#include "grid/sse2.hpp"
 
 #include "solver/locked_candidates.hpp"
 #include "solver/singles.hpp"

@@ -1,12 +1,10 @@
 #include "solver/pointing_scan.hpp"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "grid/sse2.hpp"
 
 namespace cellwright {
 
-#if defined(__SSE2__)
+#if CELLWRIGHT_SSE2
 
 // Eight 16-bit lanes hold columns 0..7 of a row (the baseline x86-64 target has SSE2); the
 // words of column 8 are put into the lanes that need them.

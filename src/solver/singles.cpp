@@ -5,9 +5,7 @@
 #include "solver/locked_candidates.hpp"
 #include "solver/unit_scans.hpp"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "grid/sse2.hpp"
 
 namespace cellwright {
 namespace {
@@ -42,7 +40,7 @@ DigitMask digits_open_once(const ExclusionGrid& excluded, int first_cell,
 // each (the third stack from one word earlier, so as to stay inside the grid), the lane
 // outside the box closed for every digit; the lanes are counted down, then across.
 DigitMask box_digits_open_once(const ExclusionGrid& excluded, int box) {
-#if defined(__SSE2__)
+#if CELLWRIGHT_SSE2
     const bool last_stack = box % 3 == 2;
     const DigitMask* const first = excluded.data() + BOX_ORIGINS[box] - (last_stack ? 1 : 0);
     const __m128i outside = last_stack ? _mm_setr_epi16(-1, 0, 0, 0, 0, 0, 0, 0)

@@ -2,9 +2,7 @@
 
 #include <bit>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "grid/sse2.hpp"
 
 namespace cellwright {
 namespace {
@@ -37,7 +35,7 @@ OpenCount column_of_band(const ExclusionGrid& excluded, int band, int column) {
     return count;
 }
 
-#if defined(__SSE2__)
+#if CELLWRIGHT_SSE2
 // The baseline x86-64 target has SSE2, and eight 16-bit lanes hold columns 0..7 of a row:
 // the vertical counts of eight columns take one instruction per step. Column 8 goes apart.
 // Candidates are taken as the complement of the whole word; bits 9..15 are then open in
@@ -132,7 +130,7 @@ unsigned digits_open_once_in_boxes(const ExclusionGrid& excluded, UnitMasks& box
     unsigned due = 0;
     for (int band = 0; band < 3; ++band) {
         const OpenCount last_column = column_of_band(excluded, band, 8);
-#if defined(__SSE2__)
+#if CELLWRIGHT_SSE2
         // Down the columns of the band, with column 8 folded into lane 7; then across the
         // three columns of each box: lane 3s gathers lanes 3s + 1 and 3s + 2, and so lane 6
         // holds columns 6, 7 and 8.
@@ -171,7 +169,7 @@ unsigned digits_open_once_in_lines(const ExclusionGrid& excluded, UnitMasks& col
         last_column = add_open(last_column, candidates_of(excluded[9 * row + 8]));
     }
     columns[8] = exactly_once(last_column);
-#if defined(__SSE2__)
+#if CELLWRIGHT_SSE2
     // Columns 0..7 are counted down the nine rows. Rows 0..7 are counted down too, after
     // turning the 8x8 block of their columns 0..7 on its side (lane r of vector c = row r,
     // column c), with column 8 gathered into one vector; row 8 is counted across.
@@ -238,7 +236,7 @@ unsigned digits_open_once_in_lines(const ExclusionGrid& excluded, UnitMasks& col
 int first_single_candidate_cell(const ExclusionGrid& excluded, int from) {
     // A single candidate is a non-zero mask that shares no bit with itself minus one.
     const auto is_single = [](DigitMask open) { return open != 0 && (open & (open - 1)) == 0; };
-#if defined(__SSE2__)
+#if CELLWRIGHT_SSE2
     const Lanes all_digits = _mm_set1_epi16(ALL_DIGITS);
     const Lanes zero = _mm_setzero_si128();
     // Groups of eight cells from a multiple of 8; the lanes before `from` are dropped.
