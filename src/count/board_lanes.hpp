@@ -3,6 +3,7 @@
 // word in one group of four lanes (see count/lanes.hpp).
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "count/digit_boards.hpp"
@@ -58,39 +59,68 @@ inline DigitPlanes digit_planes(const DigitBoards& boards) {
     return planes;
 }
 
-// The cells of `placed` that hold exactly `value` (a digit mask, or 0 for the empty cells), as
-// one 27-bit word per band.
-inline std::array<std::uint32_t, 3> cells_holding(const PlacedGrid& placed, DigitMask value) {
-    std::uint64_t low = 0;                                                  // cells 0..63
-    std::uint64_t high = placed[80] == value ? std::uint64_t{1} << 16 : 0;  // cells 64..80
-#if CELLWRIGHT_SSE2
-    // Eight cells a vector; two vectors' lane results pack into one 16-bit movemask.
-    const __m128i wanted = _mm_set1_epi16(static_cast<std::int16_t>(value));
-    const auto* cells = reinterpret_cast<const __m128i*>(placed.data());
-    for (int pair = 0; pair < 5; ++pair) {
-        const __m128i first = _mm_cmpeq_epi16(_mm_loadu_si128(cells + 2 * pair), wanted);
-        const __m128i second = _mm_cmpeq_epi16(_mm_loadu_si128(cells + 2 * pair + 1), wanted);
-        const auto bits = static_cast<std::uint64_t>(
-            static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_packs_epi16(first, second))));
-        if (pair < 4) {
-            low |= bits << (16 * pair);
-        } else {
-            high |= bits;
-        }
-    }
-#else
-    for (int cell = 0; cell < 80; ++cell) {
-        const std::uint64_t bit = placed[cell] == value ? 1 : 0;
-        if (cell < 64) {
-            low |= bit << cell;
-        } else {
-            high |= bit << (cell - 64);
-        }
-    }
-#endif
+// An 81-bit set of cells (cells 0..63 in `low`, 64..80 in `high`) as one word per band.
+inline std::array<std::uint32_t, 3> band_words(std::uint64_t low, std::uint64_t high) {
     constexpr std::uint64_t BAND = (std::uint64_t{1} << 27) - 1;
     return {static_cast<std::uint32_t>(low & BAND), static_cast<std::uint32_t>(low >> 27 & BAND),
             static_cast<std::uint32_t>((low >> 54 | high << 10) & BAND)};
+}
+
+// Writes the filled cells of `placed` into the words of their digits and the empty ones into
+// `unsolved`, on a board whose words are all 0.
+inline void sort_placed_cells(const PlacedGrid& placed, DigitBoards& boards) {
+#if CELLWRIGHT_SSE2
+    // A placed mask has one of nine bits. Packed to bytes with unsigned saturation, digits 1..8
+    // keep their bit and digit 9 (bit 8) becomes 0xFF, so cells 0..79 fit five vectors, one
+    // movemask each per digit. Cell 80 is read on its own.
+    const auto* cells = reinterpret_cast<const __m128i*>(placed.data());
+    __m128i bytes[5];  // NOLINT: a std::array would drop the vector type's attributes
+    std::array<std::uint64_t, 5> nines{};
+    std::array<std::uint64_t, 5> empties{};
+    for (int part = 0; part < 5; ++part) {
+        bytes[part] = _mm_packus_epi16(_mm_loadu_si128(cells + 2 * part),
+                                       _mm_loadu_si128(cells + 2 * part + 1));
+        const __m128i nine = _mm_cmpeq_epi8(bytes[part], _mm_set1_epi8(-1));
+        nines[part] = static_cast<std::uint32_t>(_mm_movemask_epi8(nine));
+        empties[part] = static_cast<std::uint32_t>(
+            _mm_movemask_epi8(_mm_cmpeq_epi8(bytes[part], _mm_setzero_si128())));
+        bytes[part] = _mm_andnot_si128(nine, bytes[part]);  // now one bit per filled cell
+    }
+    auto put = [](const std::array<std::uint64_t, 5>& parts, std::uint32_t* words) {
+        const std::array<std::uint32_t, 3> bands =
+            band_words(parts[0] | parts[1] << 16 | parts[2] << 32 | parts[3] << 48, parts[4]);
+        for (int band = 0; band < 3; ++band) {
+            words[band] = bands[band];
+        }
+    };
+    put(nines, &boards.candidates[4 * 8]);
+    put(empties, boards.unsolved.data());
+    // Digits 8 down to 1: the digit's bit is each byte's top bit, then doubling moves the
+    // next lower one there (a byte-wise add carries nothing into its neighbour).
+    for (int digit = 7; digit >= 0; --digit) {
+        std::array<std::uint64_t, 5> parts;
+        for (int part = 0; part < 5; ++part) {
+            parts[part] = static_cast<std::uint32_t>(_mm_movemask_epi8(bytes[part]));
+            bytes[part] = _mm_add_epi8(bytes[part], bytes[part]);
+        }
+        put(parts, &boards.candidates[4 * digit]);
+    }
+    const DigitMask last = placed[80];
+    if (last == 0) {
+        boards.unsolved[2] |= 1u << 26;
+    } else {
+        boards.candidates[4 * std::countr_zero(last) + 2] |= 1u << 26;
+    }
+#else
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        const std::uint32_t bit = 1u << (cell % 27);
+        if (placed[cell] == 0) {
+            boards.unsolved[cell / 27] |= bit;
+        } else {
+            boards.candidates[4 * std::countr_zero(placed[cell]) + cell / 27] |= bit;
+        }
+    }
+#endif
 }
 
 }  // namespace cellwright
