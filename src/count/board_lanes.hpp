@@ -123,4 +123,58 @@ inline void sort_placed_cells(const PlacedGrid& placed, DigitBoards& boards) {
 #endif
 }
 
+// Writes the digit mask of every cell of a complete board (each cell one digit) into
+// `solution`.
+inline void write_cell_masks(const DigitBoards& boards, PlacedGrid& solution) {
+#if CELLWRIGHT_SSE2
+    // A cell's mask is 1 << its digit index. Eight cells a vector, each bit plane of the index
+    // becomes a factor of 2, 4, 16 or 256 (1 where the bit is clear); their product is the mask.
+    const DigitPlanes digits = digit_planes(boards);
+    __m128i planes[4];  // NOLINT: a std::array would drop the vector type's attributes
+    for (int k = 0; k < 4; ++k) {
+        const std::array<std::uint32_t, 4>& words = digits.planes[k];
+        const std::uint64_t low = words[0] | std::uint64_t{words[1]} << 27 |
+                                  std::uint64_t{words[2]} << 54;  // cells 0..63
+        const std::uint64_t high = words[2] >> 10;                // cells 64..80
+        planes[k] = _mm_set_epi64x(static_cast<long long>(high), static_cast<long long>(low));
+    }
+    // Word g: byte g of two planes, the cells 8g..8g+7 of each.
+    alignas(16) std::array<std::uint16_t, 16> first_two;
+    alignas(16) std::array<std::uint16_t, 16> last_two;
+    auto* first = reinterpret_cast<__m128i*>(first_two.data());
+    auto* last = reinterpret_cast<__m128i*>(last_two.data());
+    _mm_store_si128(first, _mm_unpacklo_epi8(planes[0], planes[1]));
+    _mm_store_si128(first + 1, _mm_unpackhi_epi8(planes[0], planes[1]));
+    _mm_store_si128(last, _mm_unpacklo_epi8(planes[2], planes[3]));
+    _mm_store_si128(last + 1, _mm_unpackhi_epi8(planes[2], planes[3]));
+    const __m128i low_bits = _mm_setr_epi16(1, 2, 4, 8, 16, 32, 64, 128);
+    const __m128i high_bits = _mm_slli_epi16(low_bits, 8);
+    const __m128i one = _mm_set1_epi16(1);
+    // 1 + (flag & (factor - 1)): the factor where the plane has the cell, else 1.
+    auto factor = [&](__m128i pair, __m128i bits, short less_one) {
+        const __m128i flag = _mm_cmpeq_epi16(_mm_and_si128(pair, bits), bits);
+        return _mm_add_epi16(one, _mm_and_si128(flag, _mm_set1_epi16(less_one)));
+    };
+    auto* cells = reinterpret_cast<__m128i*>(solution.data());
+    for (int group = 0; group < 10; ++group) {
+        const __m128i low = _mm_set1_epi16(static_cast<short>(first_two[group]));
+        const __m128i high = _mm_set1_epi16(static_cast<short>(last_two[group]));
+        const __m128i mask = _mm_mullo_epi16(
+            _mm_mullo_epi16(factor(low, low_bits, 1), factor(low, high_bits, 3)),
+            _mm_mullo_epi16(factor(high, low_bits, 15), factor(high, high_bits, 255)));
+        _mm_storeu_si128(cells + group, mask);
+    }
+    solution[80] = DIGIT_MASKS[digits.digit_at(2, 26) + 1];
+#else
+    for (int digit = 0; digit < 9; ++digit) {
+        for (int band = 0; band < 3; ++band) {
+            for (std::uint32_t cells = boards.candidates[4 * digit + band]; cells != 0;
+                 cells &= cells - 1) {
+                solution[27 * band + std::countr_zero(cells)] = DIGIT_MASKS[digit + 1];
+            }
+        }
+    }
+#endif
+}
+
 }  // namespace cellwright

@@ -307,14 +307,7 @@ bool fill_forced_cells(DigitBoards& boards) {
 }
 
 void write_solution(const DigitBoards& boards, PlacedGrid& solution) {
-    for (int digit = 0; digit < 9; ++digit) {
-        for (int band = 0; band < 3; ++band) {
-            for (std::uint32_t cells = boards.candidates[4 * digit + band]; cells != 0;
-                 cells &= cells - 1) {
-                solution[27 * band + std::countr_zero(cells)] = DIGIT_MASKS[digit + 1];
-            }
-        }
-    }
+    write_cell_masks(boards, solution);
 }
 
 }  // namespace cellwright
