@@ -3,6 +3,7 @@
 // word in one group of four lanes (see count/lanes.hpp).
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "count/digit_boards.hpp"
@@ -58,39 +59,122 @@ inline DigitPlanes digit_planes(const DigitBoards& boards) {
     return planes;
 }
 
-// The cells of `placed` that hold exactly `value` (a digit mask, or 0 for the empty cells), as
-// one 27-bit word per band.
-inline std::array<std::uint32_t, 3> cells_holding(const PlacedGrid& placed, DigitMask value) {
-    std::uint64_t low = 0;                                                  // cells 0..63
-    std::uint64_t high = placed[80] == value ? std::uint64_t{1} << 16 : 0;  // cells 64..80
-#if CELLWRIGHT_SSE2
-    // Eight cells a vector; two vectors' lane results pack into one 16-bit movemask.
-    const __m128i wanted = _mm_set1_epi16(static_cast<std::int16_t>(value));
-    const auto* cells = reinterpret_cast<const __m128i*>(placed.data());
-    for (int pair = 0; pair < 5; ++pair) {
-        const __m128i first = _mm_cmpeq_epi16(_mm_loadu_si128(cells + 2 * pair), wanted);
-        const __m128i second = _mm_cmpeq_epi16(_mm_loadu_si128(cells + 2 * pair + 1), wanted);
-        const auto bits = static_cast<std::uint64_t>(
-            static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_packs_epi16(first, second))));
-        if (pair < 4) {
-            low |= bits << (16 * pair);
-        } else {
-            high |= bits;
-        }
-    }
-#else
-    for (int cell = 0; cell < 80; ++cell) {
-        const std::uint64_t bit = placed[cell] == value ? 1 : 0;
-        if (cell < 64) {
-            low |= bit << cell;
-        } else {
-            high |= bit << (cell - 64);
-        }
-    }
-#endif
+// An 81-bit set of cells (cells 0..63 in `low`, 64..80 in `high`) as one word per band.
+inline std::array<std::uint32_t, 3> band_words(std::uint64_t low, std::uint64_t high) {
     constexpr std::uint64_t BAND = (std::uint64_t{1} << 27) - 1;
     return {static_cast<std::uint32_t>(low & BAND), static_cast<std::uint32_t>(low >> 27 & BAND),
             static_cast<std::uint32_t>((low >> 54 | high << 10) & BAND)};
+}
+
+// Writes the filled cells of `placed` into the words of their digits and the empty ones into
+// `unsolved`, on a board whose words are all 0.
+inline void sort_placed_cells(const PlacedGrid& placed, DigitBoards& boards) {
+#if CELLWRIGHT_SSE2
+    // A placed mask has one of nine bits. Packed to bytes with unsigned saturation, digits 1..8
+    // keep their bit and digit 9 (bit 8) becomes 0xFF, so cells 0..79 fit five vectors, one
+    // movemask each per digit. Cell 80 is read on its own.
+    const auto* cells = reinterpret_cast<const __m128i*>(placed.data());
+    __m128i bytes[5];  // NOLINT: a std::array would drop the vector type's attributes
+    std::array<std::uint64_t, 5> nines{};
+    std::array<std::uint64_t, 5> empties{};
+    for (int part = 0; part < 5; ++part) {
+        bytes[part] = _mm_packus_epi16(_mm_loadu_si128(cells + 2 * part),
+                                       _mm_loadu_si128(cells + 2 * part + 1));
+        const __m128i nine = _mm_cmpeq_epi8(bytes[part], _mm_set1_epi8(-1));
+        nines[part] = static_cast<std::uint32_t>(_mm_movemask_epi8(nine));
+        empties[part] = static_cast<std::uint32_t>(
+            _mm_movemask_epi8(_mm_cmpeq_epi8(bytes[part], _mm_setzero_si128())));
+        bytes[part] = _mm_andnot_si128(nine, bytes[part]);  // now one bit per filled cell
+    }
+    auto put = [](const std::array<std::uint64_t, 5>& parts, std::uint32_t* words) {
+        const std::array<std::uint32_t, 3> bands =
+            band_words(parts[0] | parts[1] << 16 | parts[2] << 32 | parts[3] << 48, parts[4]);
+        for (int band = 0; band < 3; ++band) {
+            words[band] = bands[band];
+        }
+    };
+    put(nines, &boards.candidates[4 * 8]);
+    put(empties, boards.unsolved.data());
+    // Digits 8 down to 1: the digit's bit is each byte's top bit, then doubling moves the
+    // next lower one there (a byte-wise add carries nothing into its neighbour).
+    for (int digit = 7; digit >= 0; --digit) {
+        std::array<std::uint64_t, 5> parts;
+        for (int part = 0; part < 5; ++part) {
+            parts[part] = static_cast<std::uint32_t>(_mm_movemask_epi8(bytes[part]));
+            bytes[part] = _mm_add_epi8(bytes[part], bytes[part]);
+        }
+        put(parts, &boards.candidates[4 * digit]);
+    }
+    const DigitMask last = placed[80];
+    if (last == 0) {
+        boards.unsolved[2] |= 1u << 26;
+    } else {
+        boards.candidates[4 * std::countr_zero(last) + 2] |= 1u << 26;
+    }
+#else
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        const std::uint32_t bit = 1u << (cell % 27);
+        if (placed[cell] == 0) {
+            boards.unsolved[cell / 27] |= bit;
+        } else {
+            boards.candidates[4 * std::countr_zero(placed[cell]) + cell / 27] |= bit;
+        }
+    }
+#endif
+}
+
+// Writes the digit mask of every cell of a complete board (each cell one digit) into
+// `solution`.
+inline void write_cell_masks(const DigitBoards& boards, PlacedGrid& solution) {
+#if CELLWRIGHT_SSE2
+    // A cell's mask is 1 << its digit index. Eight cells a vector, each bit plane of the index
+    // becomes a factor of 2, 4, 16 or 256 (1 where the bit is clear); their product is the mask.
+    const DigitPlanes digits = digit_planes(boards);
+    __m128i planes[4];  // NOLINT: a std::array would drop the vector type's attributes
+    for (int k = 0; k < 4; ++k) {
+        const std::array<std::uint32_t, 4>& words = digits.planes[k];
+        const std::uint64_t low = words[0] | std::uint64_t{words[1]} << 27 |
+                                  std::uint64_t{words[2]} << 54;  // cells 0..63
+        const std::uint64_t high = words[2] >> 10;                // cells 64..80
+        planes[k] = _mm_set_epi64x(static_cast<long long>(high), static_cast<long long>(low));
+    }
+    // Word g: byte g of two planes, the cells 8g..8g+7 of each.
+    alignas(16) std::array<std::uint16_t, 16> first_two;
+    alignas(16) std::array<std::uint16_t, 16> last_two;
+    auto* first = reinterpret_cast<__m128i*>(first_two.data());
+    auto* last = reinterpret_cast<__m128i*>(last_two.data());
+    _mm_store_si128(first, _mm_unpacklo_epi8(planes[0], planes[1]));
+    _mm_store_si128(first + 1, _mm_unpackhi_epi8(planes[0], planes[1]));
+    _mm_store_si128(last, _mm_unpacklo_epi8(planes[2], planes[3]));
+    _mm_store_si128(last + 1, _mm_unpackhi_epi8(planes[2], planes[3]));
+    const __m128i low_bits = _mm_setr_epi16(1, 2, 4, 8, 16, 32, 64, 128);
+    const __m128i high_bits = _mm_slli_epi16(low_bits, 8);
+    const __m128i one = _mm_set1_epi16(1);
+    // 1 + (flag & (factor - 1)): the factor where the plane has the cell, else 1.
+    auto factor = [&](__m128i pair, __m128i bits, short less_one) {
+        const __m128i flag = _mm_cmpeq_epi16(_mm_and_si128(pair, bits), bits);
+        return _mm_add_epi16(one, _mm_and_si128(flag, _mm_set1_epi16(less_one)));
+    };
+    auto* cells = reinterpret_cast<__m128i*>(solution.data());
+    for (int group = 0; group < 10; ++group) {
+        const __m128i low = _mm_set1_epi16(static_cast<short>(first_two[group]));
+        const __m128i high = _mm_set1_epi16(static_cast<short>(last_two[group]));
+        const __m128i mask = _mm_mullo_epi16(
+            _mm_mullo_epi16(factor(low, low_bits, 1), factor(low, high_bits, 3)),
+            _mm_mullo_epi16(factor(high, low_bits, 15), factor(high, high_bits, 255)));
+        _mm_storeu_si128(cells + group, mask);
+    }
+    solution[80] = DIGIT_MASKS[digits.digit_at(2, 26) + 1];
+#else
+    for (int digit = 0; digit < 9; ++digit) {
+        for (int band = 0; band < 3; ++band) {
+            for (std::uint32_t cells = boards.candidates[4 * digit + band]; cells != 0;
+                 cells &= cells - 1) {
+                solution[27 * band + std::countr_zero(cells)] = DIGIT_MASKS[digit + 1];
+            }
+        }
+    }
+#endif
 }
 
 }  // namespace cellwright

@@ -179,16 +179,7 @@ bool fill_naked_singles(DigitBoards& boards, bool& placed) {
 DigitBoards filled_cells_of(const PlacedGrid& placed) {
     DigitBoards boards{};
     boards.changed_bands = (1u << 27) - 1;
-    for (int digit = 0; digit < 9; ++digit) {
-        const std::array<std::uint32_t, 3> cells = cells_holding(placed, DIGIT_MASKS[digit + 1]);
-        for (int band = 0; band < 3; ++band) {
-            boards.candidates[4 * digit + band] = cells[band];
-        }
-    }
-    const std::array<std::uint32_t, 3> empty = cells_holding(placed, 0);
-    for (int band = 0; band < 3; ++band) {
-        boards.unsolved[band] = empty[band];
-    }
+    sort_placed_cells(placed, boards);
     return boards;
 }
 
@@ -316,14 +307,7 @@ bool fill_forced_cells(DigitBoards& boards) {
 }
 
 void write_solution(const DigitBoards& boards, PlacedGrid& solution) {
-    for (int digit = 0; digit < 9; ++digit) {
-        for (int band = 0; band < 3; ++band) {
-            for (std::uint32_t cells = boards.candidates[4 * digit + band]; cells != 0;
-                 cells &= cells - 1) {
-                solution[27 * band + std::countr_zero(cells)] = DIGIT_MASKS[digit + 1];
-            }
-        }
-    }
+    write_cell_masks(boards, solution);
 }
 
 }  // namespace cellwright

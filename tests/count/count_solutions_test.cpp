@@ -261,6 +261,35 @@ TEST(CountSolutions, AgreesWithPlainEnumerationOnCutGrids) {
     }
 }
 
+// The board of a grid's filled cells: each filled cell holds its own digit and no other, each
+// empty cell is unsolved with no candidate. Digit 9 and the last cell are the odd ones out when
+// cells are sorted sixteen to a vector, so both must have been seen.
+TEST(DigitBoards, FilledCellsHoldTheirOwnDigits) {
+    std::mt19937 engine(5);
+    int last_empty = 0;
+    int last_nine = 0;
+    for (int trial = 0; trial < 300; ++trial) {
+        const DigitGrid solution = shuffled_solution(engine);
+        const DigitGrid grid = cut_grid(engine, solution, trial % 82, false);
+        const std::string name = "trial " + std::to_string(trial) + ": " + text_of(grid);
+        const DigitBoards boards = filled_cells_of(check::masks_of(grid));
+        for (int cell = 0; cell < CELL_COUNT; ++cell) {
+            const int bit = cell % 27;
+            const std::uint32_t unsolved = boards.unsolved[cell / 27] >> bit & 1;
+            EXPECT_EQ(unsolved, grid[cell] == 0 ? 1u : 0u) << name << ": cell " << cell;
+            for (int digit = 0; digit < 9; ++digit) {
+                const std::uint32_t has = boards.candidates[4 * digit + cell / 27] >> bit & 1;
+                EXPECT_EQ(has, grid[cell] == digit + 1 ? 1u : 0u)
+                    << name << ": cell " << cell << ", digit " << digit + 1;
+            }
+        }
+        last_empty += grid[80] == 0 ? 1 : 0;
+        last_nine += grid[80] == 9 ? 1 : 0;
+    }
+    EXPECT_GT(last_empty, 0) << "grids with the last cell empty";
+    EXPECT_GT(last_nine, 0) << "grids with a 9 in the last cell";
+}
+
 // A grid cut from a shuffled solution with `holes` empty cells, after propagation.
 struct PropagatedGrid {
     DigitGrid solution;
