@@ -51,8 +51,21 @@ unsigned point_from_box(PlacedGrid& placed, ExclusionGrid& excluded, int box, in
     // The call never writes to its own box, so these sets stay exact for all nine digits,
     // and the eliminations of different digits are independent: all digits go at once.
     const DigitMask absent = static_cast<DigitMask>(ALL_DIGITS & ~present);
+    // A box called only because a partner wrote to it often confines nothing: such a call
+    // ends before it looks at a partner.
+    std::array<DigitMask, 3> row_confined{};
+    std::array<DigitMask, 3> column_confined{};
+    DigitMask any = 0;
     for (int t = 0; t < 3; ++t) {
-        const DigitMask row_digits = confined_to(closed_rows, t) & absent;
+        row_confined[t] = confined_to(closed_rows, t) & absent;
+        column_confined[t] = confined_to(closed_columns, t) & absent;
+        any |= row_confined[t] | column_confined[t];
+    }
+    if (any == 0) {
+        return 0;
+    }
+    for (int t = 0; t < 3; ++t) {
+        const DigitMask row_digits = row_confined[t];
         if (row_digits != 0) {
             for (const int partner : {band_partner_a, band_partner_b}) {
                 const int row_start = BOX_ORIGINS[partner] + 9 * t;
@@ -64,7 +77,7 @@ unsigned point_from_box(PlacedGrid& placed, ExclusionGrid& excluded, int box, in
                 excluded[row_start + 2] |= row_digits;
             }
         }
-        const DigitMask column_digits = confined_to(closed_columns, t) & absent;
+        const DigitMask column_digits = column_confined[t];
         if (column_digits != 0) {
             for (const int partner : {stack_partner_a, stack_partner_b}) {
                 const int column_top = BOX_ORIGINS[partner] + t;
