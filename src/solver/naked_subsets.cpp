@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "grid/sse2.hpp"
-
 #include "solver/locked_candidates.hpp"
 #include "solver/singles.hpp"
 
@@ -69,8 +68,8 @@ bool exclude_outside(ExclusionGrid& excluded, int first_cell, const UnitOffsets&
     return lost != 0;
 }
 
-// Cells whose candidate count lies in a range, one 27-bit word per band of three rows:
-// cell (row, column) is bit 9 * (row % 3) + column of word row / 3.
+// A set of cells, one 27-bit word per band of three rows: cell (row, column) is bit
+// 9 * (row % 3) + column of word row / 3.
 //
 //   band word:  row 3b+2: bits 18..26 | row 3b+1: bits 9..17 | row 3b: bits 0..8
 //
@@ -284,8 +283,9 @@ constexpr SubsetShape NAKED_TRIPLES{naked_triples_in_unit, 2, 3, 3};
 // listed cells than the subset size could write nothing, so it is skipped. With `quiet`, a unit
 // none of whose listed cells changed since the last quiet sweep is skipped as well (see
 // QuietSweep), and a sweep that sets no bit becomes the new quiet sweep. `few_changed` says
-// that the grid moved on from the quiet sweep by a single placement (a handful of words);
-// otherwise a cascade may have changed many.
+// that the grid moved on from the quiet sweep by a single placement (a handful of words), so
+// the units of the changed listed cells are looked up cell by cell; after a cascade many words
+// may have changed, and all units are found at once.
 //
 // A template on the shape, so that its counts and unit technique are constants of each sweep.
 template <const SubsetShape& shape>
