@@ -8,6 +8,7 @@
 
 #include "count/digit_boards.hpp"
 #include "count/lanes.hpp"
+#include "grid/band_words.hpp"
 
 namespace cellwright {
 
@@ -57,13 +58,6 @@ inline DigitPlanes digit_planes(const DigitBoards& boards) {
     store_lanes(words[4] | words[5] | words[6] | words[7], planes.planes[2].data());
     store_lanes(words[8], planes.planes[3].data());
     return planes;
-}
-
-// An 81-bit set of cells (cells 0..63 in `low`, 64..80 in `high`) as one word per band.
-inline std::array<std::uint32_t, 3> band_words(std::uint64_t low, std::uint64_t high) {
-    constexpr std::uint64_t BAND = (std::uint64_t{1} << 27) - 1;
-    return {static_cast<std::uint32_t>(low & BAND), static_cast<std::uint32_t>(low >> 27 & BAND),
-            static_cast<std::uint32_t>((low >> 54 | high << 10) & BAND)};
 }
 
 // Writes the filled cells of `placed` into the words of their digits and the empty ones into

@@ -12,8 +12,6 @@
 
 namespace cellwright {
 
-using UnitMasks = std::array<DigitMask, 9>;
-
 // Room for the forced placements of a search path as unit indices, kept for the interface of
 // `count_solutions_from`. The search no longer uses it: each branching copies its board, so
 // nothing is undone, and `depth` is never changed.

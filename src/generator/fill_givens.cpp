@@ -12,7 +12,7 @@ bool fill_digits(RandomState& random, const GivenCellList& list, int count, Plac
     placed.fill(0);
     ExclusionGrid excluded{};
     TechniqueCounters counters{};  // the filling's own; never read
-    SweepMemory quiet;             // lets each sweep skip the units the last digit left alone
+    SweepMemory memory;            // lets each sweep skip what the last digit left alone
 
     // Spreading: each digit once on a random listed cell; an occupied cell is redrawn.
     for (int digit = 1; digit <= 9; ++digit) {
@@ -22,7 +22,7 @@ bool fill_digits(RandomState& random, const GivenCellList& list, int count, Plac
         } while (placed[cell] != 0);
         place_digit(placed, excluded, cell, DIGIT_MASKS[digit]);
     }
-    apply_naked_triples(placed, excluded, counters, quiet);
+    apply_naked_triples(placed, excluded, counters, memory);
 
     // Completion: a cell already filled (by the spreading or a conclusion) draws nothing.
     for (int i = 0; i < count; ++i) {
@@ -41,7 +41,7 @@ bool fill_digits(RandomState& random, const GivenCellList& list, int count, Plac
         if (placed[cell] == 0) {
             return false;
         }
-        apply_naked_triples(placed, excluded, counters, quiet);
+        apply_naked_triples(placed, excluded, counters, memory);
     }
     return true;
 }

@@ -26,6 +26,7 @@ using PlacedGrid = std::array<DigitMask, CELL_COUNT>;     // 0 or the mask of th
 using ExclusionGrid = std::array<DigitMask, CELL_COUNT>;  // set bit: digit ruled out
 using DigitGrid = std::array<std::uint8_t, CELL_COUNT>;   // 0 for empty, else 1..9
 using UnitOffsets = std::array<std::uint16_t, 9>;
+using UnitMasks = std::array<DigitMask, 9>;  // one mask per row, column or box, index 0..8
 
 inline constexpr UnitOffsets ROW_OFFSETS{0, 1, 2, 3, 4, 5, 6, 7, 8};
 inline constexpr UnitOffsets COLUMN_OFFSETS{0, 9, 18, 27, 36, 45, 54, 63, 72};

@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdint>
 
+#include "grid/band_words.hpp"
 #include "grid/sse2.hpp"
 #include "solver/locked_candidates.hpp"
 #include "solver/singles.hpp"
@@ -79,13 +80,6 @@ using BandBits = std::array<std::uint32_t, 3>;
 constexpr std::uint32_t COLUMN_IN_BAND = 1u | 1u << 9 | 1u << 18;
 
 constexpr BandBits EVERY_CELL{0x7FFFFFFu, 0x7FFFFFFu, 0x7FFFFFFu};
-
-// The cells of bits 0..63 of `low` and 64..80 of `high`, as band words.
-BandBits band_words(std::uint64_t low, std::uint64_t high) {
-    constexpr std::uint64_t BAND = 0x7FFFFFF;
-    return {static_cast<std::uint32_t>(low & BAND), static_cast<std::uint32_t>(low >> 27 & BAND),
-            static_cast<std::uint32_t>((low >> 54 | high << 10) & BAND)};
-}
 
 // What one look at the 81 words of a grid finds: the cells whose candidate count lies in
 // [fewest, most], and the cells whose word differs from an earlier grid's (every cell when
@@ -283,9 +277,10 @@ constexpr SubsetShape NAKED_TRIPLES{naked_triples_in_unit, 2, 3, 3};
 // listed cells than the subset size could write nothing, so it is skipped. With `quiet`, a unit
 // none of whose listed cells changed since the last quiet sweep is skipped as well (see
 // QuietSweep), and a sweep that sets no bit becomes the new quiet sweep. `few_changed` says
-// that the grid moved on from the quiet sweep by a single placement (a handful of words), so
-// the units of the changed listed cells are looked up cell by cell; after a cascade many words
-// may have changed, and all units are found at once.
+// that few listed cells are likely to have changed (the first sweep after a placement), so
+// their units are looked up cell by cell; after a cascade all units are found at once. Both
+// give the same units; on the first sweep of a grid, with no quiet sweep yet, looking up the
+// listed cells one by one still measured cheaper.
 //
 // A template on the shape, so that its counts and unit technique are constants of each sweep.
 template <const SubsetShape& shape>

@@ -7,9 +7,6 @@
 
 namespace cellwright {
 
-// One mask per unit (index 0..8 as in the unit tables).
-using UnitMasks = std::array<DigitMask, 9>;
-
 // For each box, the digits open in exactly one of its cells. A digit present in the box is
 // open nowhere in it, so it never appears. Returns bit b set for each box b with some.
 unsigned digits_open_once_in_boxes(const ExclusionGrid& excluded, UnitMasks& boxes);

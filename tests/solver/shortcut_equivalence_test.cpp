@@ -182,7 +182,7 @@ TEST(NakedTripleDriver, SkippingQuietOrBarrenUnitsChangesNothing) {
         PlacedGrid plain_placed{};
         ExclusionGrid plain_excluded{};
         TechniqueCounters plain_counters{};
-        SweepMemory quiet;
+        SweepMemory memory;
         for (int step = 0; place_random_candidate(random, plain_placed, plain_excluded); ++step) {
             // The same placement on the other two grids, which equal this one before it.
             for (int cell = 0; cell < CELL_COUNT; ++cell) {
@@ -191,7 +191,7 @@ TEST(NakedTripleDriver, SkippingQuietOrBarrenUnitsChangesNothing) {
                     place_digit(fresh_placed, fresh_excluded, cell, plain_placed[cell]);
                 }
             }
-            apply_naked_triples(placed, excluded, counters, quiet);
+            apply_naked_triples(placed, excluded, counters, memory);
             apply_naked_triples(fresh_placed, fresh_excluded, fresh_counters);
             test::reference_apply_naked_triples(plain_placed, plain_excluded, plain_counters);
             const std::string where =
