@@ -47,14 +47,14 @@ void FillingReplay::next() {
     fillings_left_ = fillings_per_pattern_[pattern_] - 1;
 }
 
-std::vector<PlacedGrid> record_counted_grids(std::uint32_t seed, int how_many) {
+std::vector<CountedGrid> record_counted_grids(std::uint32_t seed, int how_many) {
     FillingReplay replay(seed, record_fillings_per_pattern(seed, 4 * how_many));
-    std::vector<PlacedGrid> grids;
-    PlacedGrid placed;
+    std::vector<CountedGrid> grids;
+    CountedGrid grid;
     while (static_cast<int>(grids.size()) < how_many) {
         replay.next();
-        if (fill_digits(replay.random, replay.list, replay.count, placed)) {
-            grids.push_back(placed);
+        if (fill_digits(replay.random, replay.list, replay.count, grid.placed, grid.excluded)) {
+            grids.push_back(grid);
         }
     }
     return grids;

@@ -35,9 +35,15 @@ class FillingReplay {
     int fillings_left_ = 0;
 };
 
-// The grids that the fillings of the run seeded with `seed` hand to `count_solutions` (their
-// given cells and any digits concluded on the way), `how_many` of them.
-std::vector<PlacedGrid> record_counted_grids(std::uint32_t seed, int how_many);
+// A grid pair as a filling hands it to `count_solutions`: its given cells and any digits
+// concluded on the way, and the digits it ruled out.
+struct CountedGrid {
+    PlacedGrid placed;
+    ExclusionGrid excluded;
+};
+
+// The grid pairs that the fillings of the run seeded with `seed` count, `how_many` of them.
+std::vector<CountedGrid> record_counted_grids(std::uint32_t seed, int how_many);
 
 // Problems with a unique solution as `make_problem` keeps them: only the 24 or 25 given
 // digits, `how_many` of them.

@@ -29,13 +29,15 @@ const std::vector<int>& stream_patterns() {
     return patterns;
 }
 
-void count_over(benchmark::State& state, const std::vector<PlacedGrid>& grids) {
+// `count` is called as count(grid, solution) on each grid in turn.
+template <typename Grid, typename Count>
+void count_over(benchmark::State& state, const std::vector<Grid>& grids, Count count) {
     PlacedGrid solution;
     std::size_t next = 0;
     std::int64_t unique = 0;
     for (auto _ : state) {
-        PlacedGrid placed = grids[next];
-        const std::int32_t result = count_solutions(placed, solution);
+        Grid grid = grids[next];
+        const std::int32_t result = count(grid, solution);
         benchmark::DoNotOptimize(result);
         unique += result == 1 ? 1 : 0;
         next = next + 1 == grids.size() ? 0 : next + 1;
@@ -44,17 +46,21 @@ void count_over(benchmark::State& state, const std::vector<PlacedGrid>& grids) {
         benchmark::Counter(static_cast<double>(unique), benchmark::Counter::kAvgIterations);
 }
 
-// The grids `fill_givens` hands to the counter: mostly 0 or 2+ solutions.
+// The grid pairs `fill_givens` counts, as it counts them: mostly 0 or 2+ solutions.
 void BM_CountSolutions_Filled(benchmark::State& state) {
-    static const std::vector<PlacedGrid> grids = record_counted_grids(STREAM_SEED, CORPUS_GRIDS);
-    count_over(state, grids);
+    static const std::vector<CountedGrid> grids = record_counted_grids(STREAM_SEED, CORPUS_GRIDS);
+    count_over(state, grids, [](CountedGrid& grid, PlacedGrid& solution) {
+        return count_solutions(grid.placed, grid.excluded, solution);
+    });
 }
 BENCHMARK(BM_CountSolutions_Filled);
 
 // Finished problems: 24 or 25 givens, exactly one solution.
 void BM_CountSolutions_Unique(benchmark::State& state) {
     static const std::vector<PlacedGrid> grids = record_unique_problems(STREAM_SEED, 200);
-    count_over(state, grids);
+    count_over(state, grids, [](PlacedGrid& placed, PlacedGrid& solution) {
+        return count_solutions(placed, solution);
+    });
 }
 BENCHMARK(BM_CountSolutions_Unique);
 
@@ -72,10 +78,11 @@ BENCHMARK(BM_FillGivens);
 void BM_FillDigits(benchmark::State& state) {
     FillingReplay replay(STREAM_SEED, stream_patterns());
     PlacedGrid placed;
+    ExclusionGrid excluded;
     std::int64_t counted = 0;
     for (auto _ : state) {
         replay.next();
-        const bool filled = fill_digits(replay.random, replay.list, replay.count, placed);
+        const bool filled = fill_digits(replay.random, replay.list, replay.count, placed, excluded);
         benchmark::DoNotOptimize(placed);
         counted += filled ? 1 : 0;
     }

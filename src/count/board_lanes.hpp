@@ -117,6 +117,60 @@ inline void sort_placed_cells(const PlacedGrid& placed, DigitBoards& boards) {
 #endif
 }
 
+// Gives every empty cell of a board from `filled_cells_of` the digits its word of `excluded`
+// leaves open. Those are at most the digits its row, column and box lack, as the grid pair
+// excludes every filled peer's digit from an empty cell.
+inline void open_unexcluded_cells(const ExclusionGrid& excluded, DigitBoards& boards) {
+#if CELLWRIGHT_SSE2
+    // Bits 0..7 of each cell's word packed to a byte (the digit's bit is each byte's top bit
+    // after doubling, as in `sort_placed_cells`), bit 8 to the top bit of a second byte.
+    const auto* cells = reinterpret_cast<const __m128i*>(excluded.data());
+    const __m128i low_byte = _mm_set1_epi16(0xFF);
+    __m128i low[5];    // NOLINT: a std::array would drop the vector type's attributes
+    __m128i nines[5];  // NOLINT
+    for (int part = 0; part < 5; ++part) {
+        const __m128i first = _mm_loadu_si128(cells + 2 * part);
+        const __m128i second = _mm_loadu_si128(cells + 2 * part + 1);
+        low[part] =
+            _mm_packus_epi16(_mm_and_si128(first, low_byte), _mm_and_si128(second, low_byte));
+        // Each byte 0 or 1, so the 16-bit shift moves every byte's bit to its own top.
+        nines[part] = _mm_slli_epi16(
+            _mm_packus_epi16(_mm_srli_epi16(first, 8), _mm_srli_epi16(second, 8)), 7);
+    }
+    const DigitMask last = excluded[80];
+    auto open = [&](const std::array<std::uint64_t, 5>& parts, int digit) {
+        const std::uint64_t high = parts[4] | std::uint64_t{(last >> digit & 1u) != 0} << 16;
+        const std::array<std::uint32_t, 3> closed =
+            band_words(parts[0] | parts[1] << 16 | parts[2] << 32 | parts[3] << 48, high);
+        for (int band = 0; band < 3; ++band) {
+            boards.candidates[4 * digit + band] |= boards.unsolved[band] & ~closed[band];
+        }
+    };
+    std::array<std::uint64_t, 5> parts;
+    for (int part = 0; part < 5; ++part) {
+        parts[part] = static_cast<std::uint32_t>(_mm_movemask_epi8(nines[part]));
+    }
+    open(parts, 8);
+    for (int digit = 7; digit >= 0; --digit) {
+        for (int part = 0; part < 5; ++part) {
+            parts[part] = static_cast<std::uint32_t>(_mm_movemask_epi8(low[part]));
+            low[part] = _mm_add_epi8(low[part], low[part]);
+        }
+        open(parts, digit);
+    }
+#else
+    for (int band = 0; band < 3; ++band) {
+        for (std::uint32_t cells = boards.unsolved[band]; cells != 0; cells &= cells - 1) {
+            const int bit = std::countr_zero(cells);
+            for (std::uint32_t open = ALL_DIGITS & ~excluded[27 * band + bit]; open != 0;
+                 open &= open - 1) {
+                boards.candidates[4 * std::countr_zero(open) + band] |= 1u << bit;
+            }
+        }
+    }
+#endif
+}
+
 // Writes the digit mask of every cell of a complete board (each cell one digit) into
 // `solution`.
 inline void write_cell_masks(const DigitBoards& boards, PlacedGrid& solution) {

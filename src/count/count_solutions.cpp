@@ -2,6 +2,7 @@
 
 #include <bit>
 
+#include "count/board_lanes.hpp"
 #include "count/digit_boards.hpp"
 
 namespace cellwright {
@@ -68,6 +69,15 @@ void search_and_report(DigitBoards& boards, PlacedGrid& solution, std::int32_t& 
 std::int32_t count_solutions(PlacedGrid& placed, PlacedGrid& solution) {
     DigitBoards boards = filled_cells_of(placed);
     open_empty_cells(boards);
+    std::int32_t count = 0;
+    search_and_report(boards, solution, count);
+    return count;
+}
+
+std::int32_t count_solutions(PlacedGrid& placed, const ExclusionGrid& excluded,
+                             PlacedGrid& solution) {
+    DigitBoards boards = filled_cells_of(placed);
+    open_unexcluded_cells(excluded, boards);
     std::int32_t count = 0;
     search_and_report(boards, solution, count);
     return count;

@@ -27,6 +27,14 @@ struct UndoStack {
 // Precondition: no digit of `placed` clashes with another in a unit.
 std::int32_t count_solutions(PlacedGrid& placed, PlacedGrid& solution);
 
+// The same count, starting from the candidates `excluded` leaves open instead of those the
+// filled cells alone leave. For a grid pair whose exclusions are conclusions every completion
+// obeys (as the techniques draw them): then they rule out no completion, the search meets the
+// same completions in the same order, and result and `solution` are those of the other form;
+// the search only starts closer to the answer.
+std::int32_t count_solutions(PlacedGrid& placed, const ExclusionGrid& excluded,
+                             PlacedGrid& solution);
+
 // Counts the completions of `placed`, whose used digits per row, column and box the three
 // mask arrays hold, and adds them to `count` (stopping once it exceeds 1); `solution` as for
 // `count_solutions`. Every cell below `start` is filled on entry, which the search needs no

@@ -5,12 +5,13 @@
 
 namespace cellwright {
 
-bool fill_digits(RandomState& random, const GivenCellList& list, int count, PlacedGrid& placed) {
+bool fill_digits(RandomState& random, const GivenCellList& list, int count, PlacedGrid& placed,
+                 ExclusionGrid& excluded) {
     if (count < 9) {
         return false;
     }
     placed.fill(0);
-    ExclusionGrid excluded{};
+    excluded.fill(0);
     TechniqueCounters counters{};  // the filling's own; never read
     SweepMemory memory;            // lets each sweep skip what the last digit left alone
 
@@ -48,7 +49,10 @@ bool fill_digits(RandomState& random, const GivenCellList& list, int count, Plac
 
 bool fill_givens(RandomState& random, const GivenCellList& list, int count, PlacedGrid& solution) {
     PlacedGrid placed;
-    return fill_digits(random, list, count, placed) && count_solutions(placed, solution) == 1;
+    ExclusionGrid excluded;
+    // The exclusions are the filling's own sound conclusions; the count starts from them.
+    return fill_digits(random, list, count, placed, excluded) &&
+           count_solutions(placed, excluded, solution) == 1;
 }
 
 }  // namespace cellwright

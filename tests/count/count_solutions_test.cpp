@@ -2,6 +2,7 @@
 // plain backtracking enumeration on grids cut from shuffled complete grids.
 
 #include "count/count_solutions.hpp"
+#include "count/board_lanes.hpp"
 #include "count/digit_boards.hpp"
 
 #include <algorithm>
@@ -288,6 +289,34 @@ TEST(DigitBoards, FilledCellsHoldTheirOwnDigits) {
     }
     EXPECT_GT(last_empty, 0) << "grids with the last cell empty";
     EXPECT_GT(last_nine, 0) << "grids with a 9 in the last cell";
+}
+
+// An empty cell opens exactly the digits its exclusion word leaves; a filled cell keeps its own
+// digit alone whatever its word says. Random words reach every digit in every cell, digit 9
+// and the last cell included (the odd ones out of the vector transposition).
+TEST(DigitBoards, UnexcludedCellsOpenExactlyTheirDigits) {
+    std::mt19937 engine(13);
+    for (int trial = 0; trial < 200; ++trial) {
+        const DigitGrid solution = shuffled_solution(engine);
+        const DigitGrid grid = cut_grid(engine, solution, trial % 82, false);
+        ExclusionGrid excluded;
+        for (DigitMask& word : excluded) {
+            word = static_cast<DigitMask>(engine() & ALL_DIGITS);
+        }
+        const std::string name = "trial " + std::to_string(trial) + ": " + text_of(grid);
+        DigitBoards boards = filled_cells_of(check::masks_of(grid));
+        open_unexcluded_cells(excluded, boards);
+        for (int cell = 0; cell < CELL_COUNT; ++cell) {
+            for (int digit = 0; digit < 9; ++digit) {
+                const std::uint32_t has =
+                    boards.candidates[4 * digit + cell / 27] >> (cell % 27) & 1;
+                const bool open =
+                    grid[cell] == 0 ? (excluded[cell] >> digit & 1) == 0 : grid[cell] == digit + 1;
+                EXPECT_EQ(has, open ? 1u : 0u)
+                    << name << ": cell " << cell << ", digit " << digit + 1;
+            }
+        }
+    }
 }
 
 // A grid cut from a shuffled solution with `holes` empty cells, after propagation.

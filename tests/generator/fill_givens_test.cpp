@@ -185,5 +185,35 @@ TEST(FillGivens, SuccessMeansTheGivensAloneHaveThatOneSolution) {
     EXPECT_EQ(successes, 10) << "too few patterns filled to check the contract";
 }
 
+// The filling counts from its own conclusions. They rule out no completion, so on the grid
+// pairs of a real stream of fillings the count from them gives the result and the solution
+// (the only one, or the second in lexicographic order) of the count from the digits alone.
+TEST(FillGivens, CountFromConclusionsAgreesWithCountFromDigits) {
+    RandomState random;
+    random_seed(random, 20261209);
+    std::array<int, 3> seen{};
+    for (int filling = 0; filling < 3000; ++filling) {
+        GivenCellList list{};
+        const int count = choose_given_cells(random, list);
+        PlacedGrid placed;
+        ExclusionGrid excluded;
+        if (!fill_digits(random, list, count, placed, excluded)) {
+            continue;
+        }
+        const std::string name = "filling " + std::to_string(filling);
+        PlacedGrid from_conclusions;
+        PlacedGrid from_digits;
+        from_conclusions.fill(SENTINEL);
+        from_digits.fill(SENTINEL);
+        const std::int32_t result = count_solutions(placed, excluded, from_conclusions);
+        EXPECT_EQ(result, count_solutions(placed, from_digits)) << name;
+        EXPECT_EQ(from_conclusions, from_digits) << name;
+        ++seen[result];
+    }
+    for (int result = 0; result < 3; ++result) {
+        EXPECT_GE(seen[result], result == 1 ? 5 : 300) << "fillings with result " << result;
+    }
+}
+
 }  // namespace
 }  // namespace cellwright
