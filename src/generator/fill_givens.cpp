@@ -1,5 +1,7 @@
 #include "generator/fill_givens.hpp"
 
+#include <bit>
+
 #include "count/count_solutions.hpp"
 #include "solver/naked_subsets.hpp"
 
@@ -31,17 +33,16 @@ bool fill_digits(RandomState& random, const GivenCellList& list, int count, Plac
         if (placed[cell] != 0) {
             continue;
         }
-        const int start_digit = 1 + random_below(random, 9);
-        for (int step = 0; step < 9; ++step) {
-            const int digit = (start_digit - 1 + step) % 9 + 1;
-            if ((excluded[cell] & DIGIT_MASKS[digit]) == 0) {
-                place_digit(placed, excluded, cell, DIGIT_MASKS[digit]);
-                break;
-            }
-        }
-        if (placed[cell] == 0) {
+        // The first open digit from the drawn one upwards, 9 wrapping to 1: the lowest open
+        // bit at or above the start, else the lowest open bit of all.
+        const int start_bit = random_below(random, 9);
+        const unsigned open = ALL_DIGITS & ~static_cast<unsigned>(excluded[cell]);
+        if (open == 0) {
             return false;
         }
+        const unsigned from_start = open >> start_bit << start_bit;
+        const int bit = std::countr_zero(from_start != 0 ? from_start : open);
+        place_digit(placed, excluded, cell, static_cast<DigitMask>(1u << bit));
         apply_naked_triples(placed, excluded, counters, memory);
     }
     return true;
