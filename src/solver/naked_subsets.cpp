@@ -211,6 +211,48 @@ std::uint32_t units_holding(const BandBits& cells) {
     return EVERY_THIRD_BIT[rows] | EVERY_THIRD_BIT[columns] << 1 | EVERY_THIRD_BIT[boxes] << 2;
 }
 
+// The units holding at least `least` (2 or 3) of `cells`, one bit each in sweep order. Counted
+// for all units at once without branches: rows by the digit-count table, columns and boxes by
+// counters one bit per column that saturate ("one or more", "two or more", "three or more").
+template <int least>
+std::uint32_t units_holding_at_least(const BandBits& cells) {
+    std::uint32_t rows = 0;
+    std::uint32_t boxes = 0;
+    std::uint32_t one = 0;  // columns, over the bands so far
+    std::uint32_t two = 0;
+    std::uint32_t three = 0;
+    for (int band = 0; band < 3; ++band) {
+        const std::uint32_t word = cells[band];
+        std::uint32_t band_one = 0;  // columns, over this band's rows
+        std::uint32_t band_two = 0;
+        std::uint32_t band_three = 0;
+        for (int k = 0; k < 3; ++k) {
+            const std::uint32_t row = word >> (9 * k) & ALL_DIGITS;
+            rows |= static_cast<std::uint32_t>(DIGIT_COUNTS[row] >= least) << (3 * band + k);
+            band_three |= band_two & row;
+            band_two |= band_one & row;
+            band_one |= row;
+        }
+        three |= band_three | (two & band_one) | (one & band_two);
+        two |= band_two | (one & band_one);
+        one |= band_one;
+        // A box's three columns sit at bits 3k, 3k + 1, 3k + 2; its count lands at bit 3k.
+        const std::uint32_t o = band_one;
+        const std::uint32_t t = band_two;
+        std::uint32_t box_bits = 0;
+        if constexpr (least == 2) {
+            box_bits = t | t >> 1 | t >> 2 | (o & (o >> 1 | o >> 2)) | (o >> 1 & o >> 2);
+        } else {
+            const std::uint32_t h = band_three;
+            box_bits = h | h >> 1 | h >> 2 | (t & (o >> 1 | o >> 2)) | (t >> 1 & (o | o >> 2)) |
+                       (t >> 2 & (o | o >> 1)) | (o & o >> 1 & o >> 2);
+        }
+        boxes |= ((box_bits & 1u) | (box_bits >> 2 & 2u) | (box_bits >> 4 & 4u)) << (3 * band);
+    }
+    const std::uint32_t columns = least == 2 ? two : three;
+    return EVERY_THIRD_BIT[rows] | EVERY_THIRD_BIT[columns] << 1 | EVERY_THIRD_BIT[boxes] << 2;
+}
+
 // The units of each cell, one bit each in the order of a sweep, as `units_holding` gives them.
 constexpr std::array<std::uint32_t, CELL_COUNT> UNITS_OF_CELL = [] {
     std::array<std::uint32_t, CELL_COUNT> units{};
@@ -293,7 +335,10 @@ bool sweep_units(ExclusionGrid& excluded, QuietSweep* quiet, bool few_changed) {
         // Only a listed cell that changed can make a subset write something new (see
         // QuietSweep); after a digit is placed most units have none.
         const BandBits fresh = both(bands, changed_cells);
-        return few_changed ? units_holding_few(fresh) : units_holding(fresh);
+        const std::uint32_t holding_fresh =
+            few_changed ? units_holding_few(fresh) : units_holding(fresh);
+        // A unit with fewer listed cells than the subset size has no subset to look at.
+        return holding_fresh == 0 ? 0 : holding_fresh & units_holding_at_least<shape.cells>(bands);
     };
     BandBits bands{};
     std::uint32_t due = units_due(bands);
