@@ -15,7 +15,8 @@ namespace cellwright {
 // Per band (word 3 is padding): the empty cells with one candidate and those with none.
 struct NakedTally {
     std::array<std::uint32_t, 4> singles;
-    std::uint32_t dead;  // nonzero when some empty cell has no candidate left
+    std::uint32_t dead;          // nonzero when some empty cell has no candidate left
+    std::uint32_t single_bands;  // bit b set when band b has a single
 };
 
 // Which empty cells of `boards` have exactly one candidate, and whether any has none.
@@ -30,7 +31,9 @@ inline NakedTally tally_naked_cells(const DigitBoards& boards) {
     }
     const Lanes unsolved = load_lanes(boards.unsolved.data());
     tally.dead = any_bit(and_not(unsolved, once)) ? 1 : 0;
-    store_lanes(and_not(unsolved, twice), tally.singles.data());
+    const Lanes singles = and_not(unsolved, twice);
+    tally.single_bands = nonzero_lanes(singles);
+    store_lanes(singles, tally.singles.data());
     return tally;
 }
 

@@ -155,12 +155,13 @@ bool fill_naked_singles(DigitBoards& boards, bool& placed) {
     if (tally.dead != 0) {
         return false;
     }
-    if ((tally.singles[0] | tally.singles[1] | tally.singles[2]) == 0) {
+    if (tally.single_bands == 0) {
         return true;  // about four passes in ten: spare them the walk over the bands
     }
     placed = true;
     const DigitPlanes planes = digit_planes(boards);
-    for (int band = 0; band < 3; ++band) {
+    for (std::uint32_t bands = tally.single_bands; bands != 0; bands &= bands - 1) {
+        const int band = std::countr_zero(bands);
         for (std::uint32_t cells = tally.singles[band]; cells != 0; cells &= cells - 1) {
             const int bit = std::countr_zero(cells);
             const int digit = planes.digit_at(band, bit);
@@ -251,25 +252,19 @@ bool fill_forced_cells(DigitBoards& boards) {
             return true;
         }
         // Up to four digits of those with changed bands are checked together, one a lane; all
-        // checks read the same board, and every single any finds is forced.
+        // checks read the same board, and every single any finds is forced. The lanes are
+        // taken without branches: once no digit is left, a lane repeats the first lane's check
+        // and its singles are dropped. A digit already placed in all nine units may take a
+        // lane; its only singles are its filled cells, which are left out below.
         std::array<int, 4> digits{};
         int taken = 0;
         std::uint32_t bands = 0;
-        while (taken < 4 && boards.changed_bands != 0) {
-            const int digit = std::countr_zero(boards.changed_bands) / 3;
-            const std::uint32_t* words = &boards.candidates[4 * digit];
+        for (int lane = 0; lane < 4; ++lane) {
+            const int digit = std::countr_zero(boards.changed_bands | 1u << 27) / 3;  // 9: none
             bands |= boards.changed_bands >> (3 * digit) & 7;
             boards.changed_bands &= ~(7u << (3 * digit));
-            if (((words[0] & boards.unsolved[0]) | (words[1] & boards.unsolved[1]) |
-                 (words[2] & boards.unsolved[2])) != 0) {
-                digits[taken++] = digit;  // else placed in all nine units: nothing to find
-            }
-        }
-        if (taken == 0) {
-            continue;
-        }
-        for (int lane = taken; lane < 4; ++lane) {
-            digits[lane] = digits[0];  // repeats the first lane's check; its singles are dropped
+            taken += digit < 9 ? 1 : 0;
+            digits[lane] = digit < 9 ? digit : digits[0];
         }
         const std::uint32_t* rows = boards.candidates.data();
         const std::array<Lanes, 3> words = transpose_bands(
@@ -282,24 +277,27 @@ bool fill_forced_cells(DigitBoards& boards) {
         // end, which placing the second finds. A filled cell is the only one of its digit in
         // its units too; those are left out.
         const Lanes taken_lanes = load_lanes(TAKEN_LANES[taken].data());
-        std::array<std::array<std::uint32_t, 4>, 3> left{};
-        Lanes any_left = splat(0);
+        std::array<std::uint32_t, 12> left{};  // word 4 * band + lane
+        std::uint32_t words_left = 0;          // bit 4 * band + lane: that word has cells
         for (int band = 0; band < 3; ++band) {
             const Lanes cells = singles[band] & splat(boards.unsolved[band]) & taken_lanes;
-            any_left = any_left | cells;
-            store_lanes(cells, left[band].data());
+            words_left |= nonzero_lanes(cells) << (4 * band);
+            store_lanes(cells, &left[4 * static_cast<std::size_t>(band)]);
         }
-        if (!any_bit(any_left)) {
+        if (words_left == 0) {
             continue;  // most checks find nothing to place
         }
         naked_due = true;
-        for (int lane = 0; lane < taken; ++lane) {
-            for (int band = 0; band < 3; ++band) {
-                for (std::uint32_t cells = left[band][lane]; cells != 0; cells &= cells - 1) {
-                    if (!place_on_boards(boards, digits[lane],
-                                         27 * band + std::countr_zero(cells))) {
-                        return false;
-                    }
+        // Band by band, lane by lane; placing them in any order finds the same board or a
+        // dead end. Only the words with cells are visited.
+        for (std::uint32_t due = words_left; due != 0; due &= due - 1) {
+            const int word = std::countr_zero(due);
+            const int band = word / 4;
+            const int digit = digits[static_cast<std::size_t>(word % 4)];
+            for (std::uint32_t cells = left[static_cast<std::size_t>(word)]; cells != 0;
+                 cells &= cells - 1) {
+                if (!place_on_boards(boards, digit, 27 * band + std::countr_zero(cells))) {
+                    return false;
                 }
             }
         }

@@ -57,6 +57,11 @@ Lanes shift_up(Lanes a) {
 inline bool any_bit(Lanes a) {
     return _mm_movemask_epi8(_mm_cmpeq_epi32(a.words, _mm_setzero_si128())) != 0xFFFF;
 }
+// Bit i set for each lane i that is not 0.
+inline std::uint32_t nonzero_lanes(Lanes a) {
+    const __m128i zero = _mm_cmpeq_epi32(a.words, _mm_setzero_si128());
+    return static_cast<std::uint32_t>(_mm_movemask_ps(_mm_castsi128_ps(zero))) ^ 0xFu;
+}
 
 // The three band words of four digits, one digit a lane: a 4 x 4 transpose of their rows of
 // candidates (the fourth row word, padding, is dropped).
@@ -129,6 +134,13 @@ Lanes shift_up(Lanes a) {
 }
 inline bool any_bit(Lanes a) {
     return (a.words[0] | a.words[1] | a.words[2] | a.words[3]) != 0;
+}
+inline std::uint32_t nonzero_lanes(Lanes a) {
+    std::uint32_t lanes = 0;
+    for (int lane = 0; lane < 4; ++lane) {
+        lanes |= (a.words[lane] != 0 ? 1u : 0u) << lane;
+    }
+    return lanes;
 }
 
 inline std::array<Lanes, 3> transpose_bands(const std::uint32_t* first, const std::uint32_t* second,
