@@ -263,8 +263,10 @@ bool fill_forced_cells(DigitBoards& boards) {
             const int digit = std::countr_zero(boards.changed_bands | 1u << 27) / 3;  // 9: none
             bands |= boards.changed_bands >> (3 * digit) & 7;
             boards.changed_bands &= ~(7u << (3 * digit));
-            taken += digit < 9 ? 1 : 0;
-            digits[lane] = digit < 9 ? digit : digits[0];
+            // Arithmetic, not a conditional, so that no branch depends on the digits left.
+            const int none = digit / 9;
+            taken += 1 - none;
+            digits[lane] = (digits[0] & -none) | (digit & (none - 1));
         }
         const std::uint32_t* rows = boards.candidates.data();
         const std::array<Lanes, 3> words = transpose_bands(
