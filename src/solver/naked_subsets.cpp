@@ -153,10 +153,51 @@ CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier)
 }
 #endif
 
-// The listed cells of a unit as bit p for its position p (the order of its offset table).
-std::uint32_t row_bits(const BandBits& bands, int row) {
-    return bands[row / 3] >> (9 * (row % 3)) & ALL_DIGITS;
-}
+// Where a sweep finds a unit: its cells in the grid, and its cells in the band words. A row
+// or a box lies in one band word; shifted down by `shift` and masked, its cells sit at bits
+// 0-8 (row) or in three 3-bit groups at bits 0, 9 and 18 (box), and multiplying by
+// `multiplier` puts them in the order of the offset table at bits 12-20. A column takes one
+// bit triple from each band word, `shift` being the column.
+//
+//   box: groups at 0, 9, 18 times (1 << 12 | 1 << 6 | 1) land at 12, 15, 18; the other six
+//   copies land at 0, 6, 9, 21, 24 and 30, apart from them and from each other, so nothing
+//   carries into bits 12-20.
+struct SweepUnit {
+    const UnitOffsets* offsets;
+    std::uint8_t first_cell;
+    std::uint8_t band;
+    std::uint8_t shift;
+    bool column;
+    std::uint32_t mask;
+    std::uint32_t multiplier;
+};
+
+// The 27 units in the order of a sweep: row u, column u, box u for u = 0..8.
+constexpr std::array<SweepUnit, 27> SWEEP_UNITS = [] {
+    std::array<SweepUnit, 27> units{};
+    for (int u = 0; u < 9; ++u) {
+        const auto band = static_cast<std::uint8_t>(u / 3);
+        units[3 * u] = {&ROW_OFFSETS, static_cast<std::uint8_t>(9 * u),
+                        band,         static_cast<std::uint8_t>(9 * (u % 3)),
+                        false,        ALL_DIGITS,
+                        1u << 12};
+        units[3 * u + 1] = {&COLUMN_OFFSETS,
+                            static_cast<std::uint8_t>(u),
+                            0,
+                            static_cast<std::uint8_t>(u),
+                            true,
+                            0,
+                            0};
+        units[3 * u + 2] = {&BOX_OFFSETS,
+                            static_cast<std::uint8_t>(BOX_ORIGINS[u]),
+                            band,
+                            static_cast<std::uint8_t>(3 * (u % 3)),
+                            false,
+                            0x1C0E07u,
+                            1u << 12 | 1u << 6 | 1u};
+    }
+    return units;
+}();
 
 // Rows 3b, 3b + 1, 3b + 2 sit at bits 0, 9, 18 of a band word shifted down by the column. The
 // multiplier adds copies of them shifted up by 29, 21 and 13, which puts the three at bits 29,
@@ -168,9 +209,12 @@ std::uint32_t column_bits(const BandBits& bands, int column) {
     return gather(bands[0]) | gather(bands[1]) << 3 | gather(bands[2]) << 6;
 }
 
-std::uint32_t box_bits(const BandBits& bands, int box) {
-    const std::uint32_t bits = bands[box / 3] >> (3 * (box % 3));
-    return (bits & 0x7u) | (bits >> 6 & 0x38u) | (bits >> 12 & 0x1C0u);
+// The listed cells of a unit as bit p for its position p (the order of its offset table).
+std::uint32_t unit_bits(const BandBits& bands, const SweepUnit& unit) {
+    if (unit.column) {
+        return column_bits(bands, unit.shift);
+    }
+    return ((bands[unit.band] >> unit.shift & unit.mask) * unit.multiplier) >> 12 & ALL_DIGITS;
 }
 
 // Bit i of a 9-bit mask moved to bit 3i.
@@ -301,35 +345,17 @@ bool sweep_units(ExclusionGrid& excluded, QuietSweep* quiet, bool few_changed) {
     while (due != 0) {
         const int unit = std::countr_zero(due);
         due &= due - 1;
-        const int u = unit / 3;
-        std::uint32_t listed_cells = 0;
-        int first_cell = 0;
-        const UnitOffsets* offsets = nullptr;
-        switch (unit % 3) {
-            case 0:
-                listed_cells = row_bits(bands, u);
-                first_cell = 9 * u;
-                offsets = &ROW_OFFSETS;
-                break;
-            case 1:
-                listed_cells = column_bits(bands, u);
-                first_cell = u;
-                offsets = &COLUMN_OFFSETS;
-                break;
-            default:
-                listed_cells = box_bits(bands, u);
-                first_cell = BOX_ORIGINS[u];
-                offsets = &BOX_OFFSETS;
-                break;
-        }
+        const SweepUnit& where = SWEEP_UNITS[unit];
+        const std::uint32_t listed_cells = unit_bits(bands, where);
         // Listed cells are at most nine bits, so the digit-count table counts them. With
         // exactly as many listed cells as the subset size (the commonest case by far) there is
         // one subset to look at.
         const int listed_count = DIGIT_COUNTS[listed_cells];
         if (listed_count >= shape.cells &&
             (listed_count == shape.cells
-                 ? only_subset_in_unit(excluded, first_cell, *offsets, listed_cells, shape.cells)
-                 : shape.technique(excluded, first_cell, *offsets, listed_cells))) {
+                 ? only_subset_in_unit(excluded, where.first_cell, *where.offsets, listed_cells,
+                                       shape.cells)
+                 : shape.technique(excluded, where.first_cell, *where.offsets, listed_cells))) {
             changed = true;
             few_changed = false;
             // Units up to this one are done for this sweep.
