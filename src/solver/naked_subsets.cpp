@@ -13,22 +13,26 @@ namespace {
 
 // The unit's listed cells, ascending by position, with their exclusion words. The loops over
 // pairs and triples read the words here instead of going through the offset table each time;
-// `reload` brings them up to date after a subset has written to the unit.
+// `reload` brings them up to date after a subset has written to the unit. Each cell's
+// position is kept as its bit (1 << position), so that a subset's cells are ORed together.
 struct ListedCells {
-    std::array<std::uint8_t, 9> positions{};
-    std::array<int, 9> cells{};
-    std::array<DigitMask, 9> words{};
+    std::array<unsigned, 9> bits;
+    std::array<int, 9> cells;
+    std::array<DigitMask, 9> words;
     int size = 0;
 
     ListedCells(const ExclusionGrid& excluded, int first_cell, const UnitOffsets& offsets,
                 unsigned listed) {
+        // Counted in a local: the arrays' stores then need not be read back for the count.
+        int count = 0;
         for (; listed != 0; listed &= listed - 1) {
-            const int position = std::countr_zero(listed);
-            positions[size] = static_cast<std::uint8_t>(position);
-            cells[size] = first_cell + offsets[position];
-            words[size] = excluded[cells[size]];
-            ++size;
+            const int cell = first_cell + offsets[std::countr_zero(listed)];
+            bits[count] = listed & (0u - listed);
+            cells[count] = cell;
+            words[count] = excluded[cell];
+            ++count;
         }
+        size = count;
     }
 
     void reload(const ExclusionGrid& excluded) {
@@ -379,7 +383,7 @@ bool naked_pairs_in_unit(ExclusionGrid& excluded, int first_cell, const UnitOffs
         for (int j = i + 1; j < list.size; ++j) {
             const DigitMask pair_union = candidates_of(list.words[i] & list.words[j]);
             if (digit_count(pair_union) == 2) {
-                const unsigned keep = 1u << list.positions[i] | 1u << list.positions[j];
+                const unsigned keep = list.bits[i] | list.bits[j];
                 if (exclude_outside(excluded, first_cell, offsets, keep, pair_union)) {
                     // Later pairs read the narrowed cells afresh.
                     list.reload(excluded);
@@ -426,8 +430,7 @@ bool naked_triples_in_unit(ExclusionGrid& excluded, int first_cell, const UnitOf
             for (int k = j + 1; k < list.size; ++k) {
                 const DigitMask triple_union = candidates_of(pair_excluded & list.words[k]);
                 if (digit_count(triple_union) == 3) {
-                    const unsigned keep =
-                        1u << list.positions[i] | 1u << list.positions[j] | 1u << list.positions[k];
+                    const unsigned keep = list.bits[i] | list.bits[j] | list.bits[k];
                     if (exclude_outside(excluded, first_cell, offsets, keep, triple_union)) {
                         list.reload(excluded);
                         changed = true;
