@@ -98,20 +98,20 @@ struct CellScan {
 // lane, and one movemask takes sixteen results as bits.
 template <int fewest, int most>
 CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier) {
-    const __m128i zero = _mm_setzero_si128();
+    // Setting the lowest clear bit of an exclusion word (w | (w + 1)) rules out the cell's
+    // lowest candidate. After `most` such steps a cell with c <= most candidates has bits
+    // 0..(8 + most - c) all set and nothing above them, and a cell with more than `most`
+    // still has a clear bit among 0..8. So c lies in [fewest, most] exactly when setting
+    // bits 9..(8 + most - fewest) as well gives bits 0..(8 + most - fewest) and nothing else.
+    constexpr int SPREAD = most - fewest;
     const __m128i one = _mm_set1_epi16(1);
-    // Clearing the lowest set bit `fewest - 1` times leaves something only with `fewest` or
-    // more candidates; clearing it `most` times leaves nothing only with `most` or fewer.
+    const __m128i top = _mm_set1_epi16(static_cast<short>(((1 << SPREAD) - 1) << 9));
+    const __m128i in_range = _mm_set1_epi16(static_cast<short>((1 << (9 + SPREAD)) - 1));
     const auto listed = [&](__m128i words) {
-        __m128i rest = _mm_andnot_si128(words, _mm_set1_epi16(ALL_DIGITS));
-        __m128i too_few = zero;
-        for (int cleared = 0; cleared < most; ++cleared) {
-            if (cleared == fewest - 1) {
-                too_few = _mm_cmpeq_epi16(rest, zero);
-            }
-            rest = _mm_and_si128(rest, _mm_sub_epi16(rest, one));
+        for (int step = 0; step < most; ++step) {
+            words = _mm_or_si128(words, _mm_add_epi16(words, one));
         }
-        return _mm_andnot_si128(too_few, _mm_cmpeq_epi16(rest, zero));
+        return _mm_cmpeq_epi16(_mm_or_si128(words, top), in_range);
     };
     const auto load = [](const DigitMask* at) {
         return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
