@@ -83,14 +83,16 @@ using BandBits = std::array<std::uint32_t, 3>;
 
 constexpr std::uint32_t COLUMN_IN_BAND = 1u | 1u << 9 | 1u << 18;
 
-constexpr BandBits EVERY_CELL{0x7FFFFFFu, 0x7FFFFFFu, 0x7FFFFFFu};
+// The 81 cells as bits 0..63 of the first word and 64..80 of the second, cell i at bit i.
+using CellBits = std::array<std::uint64_t, 2>;
 
 // What one look at the 81 words of a grid finds: the cells whose candidate count lies in
-// [fewest, most], and the cells whose word differs from an earlier grid's (every cell when
-// there is none).
+// [fewest, most], and those of them whose word differs from an earlier grid's (all of them
+// when there is none). The listed cells are wanted by unit, so as band words; the fresh ones
+// are wanted cell by cell, so in cell order.
 struct CellScan {
     BandBits listed;
-    BandBits changed;
+    CellBits fresh;
 };
 
 #if CELLWRIGHT_SSE2
@@ -135,25 +137,26 @@ CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier)
     }
     const int last_count = digit_count(candidates_of(excluded[80]));
     listed_bits[1] |= std::uint64_t{last_count >= fewest && last_count <= most} << 16;
+    const BandBits listed_bands = band_words(listed_bits[0], listed_bits[1]);
     if (earlier == nullptr) {
-        return {band_words(listed_bits[0], listed_bits[1]), EVERY_CELL};
+        return {listed_bands, {listed_bits[0], listed_bits[1]}};
     }
     same_bits[1] |= std::uint64_t{excluded[80] == (*earlier)[80]} << 16;
-    return {band_words(listed_bits[0], listed_bits[1]), band_words(~same_bits[0], ~same_bits[1])};
+    return {listed_bands, {listed_bits[0] & ~same_bits[0], listed_bits[1] & ~same_bits[1]}};
 }
 #else
 template <int fewest, int most>
 CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier) {
     std::uint64_t listed_bits[2] = {0, 0};
-    std::uint64_t changed_bits[2] = {0, 0};
+    CellBits fresh{};
     for (int cell = 0; cell < CELL_COUNT; ++cell) {
         const int count = digit_count(candidates_of(excluded[cell]));
+        const bool listed = count >= fewest && count <= most;
         const bool changed = earlier == nullptr || excluded[cell] != (*earlier)[cell];
-        listed_bits[cell / 64] |= std::uint64_t{count >= fewest && count <= most} << (cell & 63);
-        changed_bits[cell / 64] |= std::uint64_t{changed} << (cell & 63);
+        listed_bits[cell / 64] |= std::uint64_t{listed} << (cell & 63);
+        fresh[cell / 64] |= std::uint64_t{listed && changed} << (cell & 63);
     }
-    return {band_words(listed_bits[0], listed_bits[1]),
-            band_words(changed_bits[0], changed_bits[1])};
+    return {band_words(listed_bits[0], listed_bits[1]), fresh};
 }
 #endif
 
@@ -221,45 +224,8 @@ std::uint32_t unit_bits(const BandBits& bands, const SweepUnit& unit) {
     return ((bands[unit.band] >> unit.shift & unit.mask) * unit.multiplier) >> 12 & ALL_DIGITS;
 }
 
-// Bit i of a 9-bit mask moved to bit 3i.
-constexpr std::array<std::uint32_t, 512> EVERY_THIRD_BIT = [] {
-    std::array<std::uint32_t, 512> spread{};
-    for (unsigned mask = 0; mask < 512; ++mask) {
-        for (unsigned bit = 0; bit < 9; ++bit) {
-            spread[mask] |= (mask >> bit & 1u) << (3 * bit);
-        }
-    }
-    return spread;
-}();
-
-// 1, 2 and 4 for the three 3-bit groups of a 9-bit mask that hold a set bit.
-std::uint32_t groups_holding(std::uint32_t nine_bits) {
-    return ((nine_bits & 0x7u) != 0 ? 1u : 0u) | ((nine_bits & 0x38u) != 0 ? 2u : 0u) |
-           ((nine_bits & 0x1C0u) != 0 ? 4u : 0u);
-}
-
-// The units holding at least one of `cells`, one bit each in the order of a sweep: bit 3u for
-// row u, 3u + 1 for column u, 3u + 2 for box u. Found for all units at once, so that a sweep
-// visits only these instead of testing all 27.
-std::uint32_t units_holding(const BandBits& cells) {
-    std::uint32_t rows = 0;
-    std::uint32_t columns = 0;
-    std::uint32_t boxes = 0;
-    for (int band = 0; band < 3; ++band) {
-        const std::uint32_t word = cells[band];
-        // Which of the band's rows, and which of its columns, hold a cell.
-        const std::uint32_t row_of_band = ((word & ALL_DIGITS) != 0 ? 1u : 0u) |
-                                          ((word >> 9 & ALL_DIGITS) != 0 ? 2u : 0u) |
-                                          ((word >> 18 & ALL_DIGITS) != 0 ? 4u : 0u);
-        const std::uint32_t column_of_band = (word | word >> 9 | word >> 18) & ALL_DIGITS;
-        rows |= row_of_band << (3 * band);
-        columns |= column_of_band;
-        boxes |= groups_holding(column_of_band) << (3 * band);
-    }
-    return EVERY_THIRD_BIT[rows] | EVERY_THIRD_BIT[columns] << 1 | EVERY_THIRD_BIT[boxes] << 2;
-}
-
-// The units of each cell, one bit each in the order of a sweep, as `units_holding` gives them.
+// The units of each cell, one bit each in the order of a sweep: bit 3u for row u, 3u + 1 for
+// column u, 3u + 2 for box u.
 constexpr std::array<std::uint32_t, CELL_COUNT> UNITS_OF_CELL = [] {
     std::array<std::uint32_t, CELL_COUNT> units{};
     for (int cell = 0; cell < CELL_COUNT; ++cell) {
@@ -269,19 +235,19 @@ constexpr std::array<std::uint32_t, CELL_COUNT> UNITS_OF_CELL = [] {
     return units;
 }();
 
-// `units_holding` for a few cells: their units looked up one cell at a time.
-std::uint32_t units_holding_few(const BandBits& cells) {
+// The units holding at least one of `cells`, in the order of a sweep, so that a sweep visits
+// only these instead of testing all 27. Looked up cell by cell: the fresh cells a sweep asks
+// about are few (about two after a placement), and even after a cascade this measured cheaper
+// than finding the units of all three bands at once.
+std::uint32_t units_holding(const CellBits& cells) {
     std::uint32_t units = 0;
-    for (int band = 0; band < 3; ++band) {
-        for (std::uint32_t bits = cells[band]; bits != 0; bits &= bits - 1) {
-            units |= UNITS_OF_CELL[27 * band + std::countr_zero(bits)];
-        }
+    for (std::uint64_t bits = cells[0]; bits != 0; bits &= bits - 1) {
+        units |= UNITS_OF_CELL[std::countr_zero(bits)];
+    }
+    for (std::uint64_t bits = cells[1]; bits != 0; bits &= bits - 1) {
+        units |= UNITS_OF_CELL[64 + std::countr_zero(bits)];
     }
     return units;
-}
-
-BandBits both(const BandBits& a, const BandBits& b) {
-    return {a[0] & b[0], a[1] & b[1], a[2] & b[2]};
 }
 
 using UnitTechnique = bool (*)(ExclusionGrid&, int, const UnitOffsets&, unsigned listed);
@@ -324,46 +290,40 @@ constexpr SubsetShape NAKED_TRIPLES{naked_triples_in_unit, 2, 3, 3};
 // nothing), and the unit is handed them instead of listing its cells again. A unit with fewer
 // listed cells than the subset size could write nothing, so it is skipped. With `quiet`, a unit
 // none of whose listed cells changed since the last quiet sweep is skipped as well (see
-// QuietSweep), and a sweep that sets no bit becomes the new quiet sweep. `few_changed` says
-// that few listed cells are likely to have changed (the first sweep after a placement), so
-// their units are looked up cell by cell; after a cascade all units are found at once. Both
-// give the same units; on the first sweep of a grid, with no quiet sweep yet, looking up the
-// listed cells one by one still measured cheaper.
+// QuietSweep), and a sweep that sets no bit becomes the new quiet sweep.
 //
 // A template on the shape, so that its counts and unit technique are constants of each sweep.
 template <const SubsetShape& shape>
-bool sweep_units(ExclusionGrid& excluded, QuietSweep* quiet, bool few_changed) {
-    const auto units_due = [&](BandBits& bands) {
-        const CellScan scan = scan_cells<shape.fewest_candidates, shape.most_candidates>(
-            excluded, quiet != nullptr && quiet->known ? &quiet->excluded : nullptr);
-        const BandBits& changed_cells = scan.changed;
-        bands = scan.listed;
+bool sweep_units(ExclusionGrid& excluded, QuietSweep* quiet) {
+    const ExclusionGrid* earlier = quiet != nullptr && quiet->known ? &quiet->excluded : nullptr;
+    bool changed = false;
+    // Units below bit `next` are done for this sweep. Each pass of the outer loop looks at the
+    // grid afresh and visits the due units from `next` on until one of them writes.
+    for (std::uint32_t next = 0; next < 27;) {
+        const CellScan scan =
+            scan_cells<shape.fewest_candidates, shape.most_candidates>(excluded, earlier);
         // Only a listed cell that changed can make a subset write something new (see
         // QuietSweep); after a digit is placed most units have none.
-        const BandBits fresh = both(bands, changed_cells);
-        return few_changed ? units_holding_few(fresh) : units_holding(fresh);
-    };
-    BandBits bands{};
-    std::uint32_t due = units_due(bands);
-    bool changed = false;
-    while (due != 0) {
-        const int unit = std::countr_zero(due);
-        due &= due - 1;
-        const SweepUnit& where = SWEEP_UNITS[unit];
-        const std::uint32_t listed_cells = unit_bits(bands, where);
-        // Listed cells are at most nine bits, so the digit-count table counts them. With
-        // exactly as many listed cells as the subset size (the commonest case by far) there is
-        // one subset to look at.
-        const int listed_count = DIGIT_COUNTS[listed_cells];
-        if (listed_count >= shape.cells &&
-            (listed_count == shape.cells
-                 ? only_subset_in_unit(excluded, where.first_cell, *where.offsets, listed_cells,
-                                       shape.cells)
-                 : shape.technique(excluded, where.first_cell, *where.offsets, listed_cells))) {
-            changed = true;
-            few_changed = false;
-            // Units up to this one are done for this sweep.
-            due = units_due(bands) & ~((2u << unit) - 1u);
+        std::uint32_t due = units_holding(scan.fresh) >> next << next;
+        next = 27;
+        while (due != 0) {
+            const int unit = std::countr_zero(due);
+            due &= due - 1;
+            const SweepUnit& where = SWEEP_UNITS[unit];
+            const std::uint32_t listed_cells = unit_bits(scan.listed, where);
+            // Listed cells are at most nine bits, so the digit-count table counts them. With
+            // exactly as many listed cells as the subset size (the commonest case by far) there
+            // is one subset to look at.
+            const int listed_count = DIGIT_COUNTS[listed_cells];
+            if (listed_count >= shape.cells &&
+                (listed_count == shape.cells
+                     ? only_subset_in_unit(excluded, where.first_cell, *where.offsets, listed_cells,
+                                           shape.cells)
+                     : shape.technique(excluded, where.first_cell, *where.offsets, listed_cells))) {
+                changed = true;
+                next = static_cast<std::uint32_t>(unit) + 1;
+                break;
+            }
         }
     }
     if (!changed && quiet != nullptr) {
@@ -462,7 +422,7 @@ namespace {
 // the grid with a snapshot taken before the sweep, without the copy.
 void apply_pairs(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters,
                  QuietSweep* quiet) {
-    while (sweep_units<NAKED_PAIRS>(excluded, quiet, false)) {
+    while (sweep_units<NAKED_PAIRS>(excluded, quiet)) {
         ++counters.naked_pair_sweeps;
         repeat_box_singles(placed, excluded, counters);
         apply_locked_candidates(placed, excluded, counters);
@@ -493,8 +453,7 @@ void run_drivers_below_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded
 
 void apply_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters,
                          SweepMemory& memory) {
-    for (bool first = true; sweep_units<NAKED_TRIPLES>(excluded, &memory.triples, first);
-         first = false) {
+    while (sweep_units<NAKED_TRIPLES>(excluded, &memory.triples)) {
         ++counters.naked_triple_sweeps;
         run_drivers_below_triples(placed, excluded, counters, &memory.pairs);
     }
