@@ -13,22 +13,26 @@ namespace {
 
 // The unit's listed cells, ascending by position, with their exclusion words. The loops over
 // pairs and triples read the words here instead of going through the offset table each time;
-// `reload` brings them up to date after a subset has written to the unit.
+// `reload` brings them up to date after a subset has written to the unit. Each cell's
+// position is kept as its bit (1 << position), so that a subset's cells are ORed together.
 struct ListedCells {
-    std::array<std::uint8_t, 9> positions{};
-    std::array<int, 9> cells{};
-    std::array<DigitMask, 9> words{};
+    std::array<unsigned, 9> bits;
+    std::array<int, 9> cells;
+    std::array<DigitMask, 9> words;
     int size = 0;
 
     ListedCells(const ExclusionGrid& excluded, int first_cell, const UnitOffsets& offsets,
                 unsigned listed) {
+        // Counted in a local: the arrays' stores then need not be read back for the count.
+        int count = 0;
         for (; listed != 0; listed &= listed - 1) {
-            const int position = std::countr_zero(listed);
-            positions[size] = static_cast<std::uint8_t>(position);
-            cells[size] = first_cell + offsets[position];
-            words[size] = excluded[cells[size]];
-            ++size;
+            const int cell = first_cell + offsets[std::countr_zero(listed)];
+            bits[count] = listed & (0u - listed);
+            cells[count] = cell;
+            words[count] = excluded[cell];
+            ++count;
         }
+        size = count;
     }
 
     void reload(const ExclusionGrid& excluded) {
@@ -79,14 +83,16 @@ using BandBits = std::array<std::uint32_t, 3>;
 
 constexpr std::uint32_t COLUMN_IN_BAND = 1u | 1u << 9 | 1u << 18;
 
-constexpr BandBits EVERY_CELL{0x7FFFFFFu, 0x7FFFFFFu, 0x7FFFFFFu};
+// The 81 cells as bits 0..63 of the first word and 64..80 of the second, cell i at bit i.
+using CellBits = std::array<std::uint64_t, 2>;
 
 // What one look at the 81 words of a grid finds: the cells whose candidate count lies in
-// [fewest, most], and the cells whose word differs from an earlier grid's (every cell when
-// there is none).
+// [fewest, most], and those of them whose word differs from an earlier grid's (all of them
+// when there is none). The listed cells are wanted by unit, so as band words; the fresh ones
+// are wanted cell by cell, so in cell order.
 struct CellScan {
     BandBits listed;
-    BandBits changed;
+    CellBits fresh;
 };
 
 #if CELLWRIGHT_SSE2
@@ -94,20 +100,20 @@ struct CellScan {
 // lane, and one movemask takes sixteen results as bits.
 template <int fewest, int most>
 CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier) {
-    const __m128i zero = _mm_setzero_si128();
+    // Setting the lowest clear bit of an exclusion word (w | (w + 1)) rules out the cell's
+    // lowest candidate. After `most` such steps a cell with c <= most candidates has bits
+    // 0..(8 + most - c) all set and nothing above them, and a cell with more than `most`
+    // still has a clear bit among 0..8. So c lies in [fewest, most] exactly when setting
+    // bits 9..(8 + most - fewest) as well gives bits 0..(8 + most - fewest) and nothing else.
+    constexpr int SPREAD = most - fewest;
     const __m128i one = _mm_set1_epi16(1);
-    // Clearing the lowest set bit `fewest - 1` times leaves something only with `fewest` or
-    // more candidates; clearing it `most` times leaves nothing only with `most` or fewer.
+    const __m128i top = _mm_set1_epi16(static_cast<short>(((1 << SPREAD) - 1) << 9));
+    const __m128i in_range = _mm_set1_epi16(static_cast<short>((1 << (9 + SPREAD)) - 1));
     const auto listed = [&](__m128i words) {
-        __m128i rest = _mm_andnot_si128(words, _mm_set1_epi16(ALL_DIGITS));
-        __m128i too_few = zero;
-        for (int cleared = 0; cleared < most; ++cleared) {
-            if (cleared == fewest - 1) {
-                too_few = _mm_cmpeq_epi16(rest, zero);
-            }
-            rest = _mm_and_si128(rest, _mm_sub_epi16(rest, one));
+        for (int step = 0; step < most; ++step) {
+            words = _mm_or_si128(words, _mm_add_epi16(words, one));
         }
-        return _mm_andnot_si128(too_few, _mm_cmpeq_epi16(rest, zero));
+        return _mm_cmpeq_epi16(_mm_or_si128(words, top), in_range);
     };
     const auto load = [](const DigitMask* at) {
         return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
@@ -131,32 +137,74 @@ CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier)
     }
     const int last_count = digit_count(candidates_of(excluded[80]));
     listed_bits[1] |= std::uint64_t{last_count >= fewest && last_count <= most} << 16;
+    const BandBits listed_bands = band_words(listed_bits[0], listed_bits[1]);
     if (earlier == nullptr) {
-        return {band_words(listed_bits[0], listed_bits[1]), EVERY_CELL};
+        return {listed_bands, {listed_bits[0], listed_bits[1]}};
     }
     same_bits[1] |= std::uint64_t{excluded[80] == (*earlier)[80]} << 16;
-    return {band_words(listed_bits[0], listed_bits[1]), band_words(~same_bits[0], ~same_bits[1])};
+    return {listed_bands, {listed_bits[0] & ~same_bits[0], listed_bits[1] & ~same_bits[1]}};
 }
 #else
 template <int fewest, int most>
 CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier) {
     std::uint64_t listed_bits[2] = {0, 0};
-    std::uint64_t changed_bits[2] = {0, 0};
+    CellBits fresh{};
     for (int cell = 0; cell < CELL_COUNT; ++cell) {
         const int count = digit_count(candidates_of(excluded[cell]));
+        const bool listed = count >= fewest && count <= most;
         const bool changed = earlier == nullptr || excluded[cell] != (*earlier)[cell];
-        listed_bits[cell / 64] |= std::uint64_t{count >= fewest && count <= most} << (cell & 63);
-        changed_bits[cell / 64] |= std::uint64_t{changed} << (cell & 63);
+        listed_bits[cell / 64] |= std::uint64_t{listed} << (cell & 63);
+        fresh[cell / 64] |= std::uint64_t{listed && changed} << (cell & 63);
     }
-    return {band_words(listed_bits[0], listed_bits[1]),
-            band_words(changed_bits[0], changed_bits[1])};
+    return {band_words(listed_bits[0], listed_bits[1]), fresh};
 }
 #endif
 
-// The listed cells of a unit as bit p for its position p (the order of its offset table).
-std::uint32_t row_bits(const BandBits& bands, int row) {
-    return bands[row / 3] >> (9 * (row % 3)) & ALL_DIGITS;
-}
+// Where a sweep finds a unit: its cells in the grid, and its cells in the band words. A row
+// or a box lies in one band word; shifted down by `shift` and masked, its cells sit at bits
+// 0-8 (row) or in three 3-bit groups at bits 0, 9 and 18 (box), and multiplying by
+// `multiplier` puts them in the order of the offset table at bits 12-20. A column takes one
+// bit triple from each band word, `shift` being the column.
+//
+//   box: groups at 0, 9, 18 times (1 << 12 | 1 << 6 | 1) land at 12, 15, 18; the other six
+//   copies land at 0, 6, 9, 21, 24 and 30, apart from them and from each other, so nothing
+//   carries into bits 12-20.
+struct SweepUnit {
+    const UnitOffsets* offsets;
+    std::uint8_t first_cell;
+    std::uint8_t band;
+    std::uint8_t shift;
+    bool column;
+    std::uint32_t mask;
+    std::uint32_t multiplier;
+};
+
+// The 27 units in the order of a sweep: row u, column u, box u for u = 0..8.
+constexpr std::array<SweepUnit, 27> SWEEP_UNITS = [] {
+    std::array<SweepUnit, 27> units{};
+    for (int u = 0; u < 9; ++u) {
+        const auto band = static_cast<std::uint8_t>(u / 3);
+        units[3 * u] = {&ROW_OFFSETS, static_cast<std::uint8_t>(9 * u),
+                        band,         static_cast<std::uint8_t>(9 * (u % 3)),
+                        false,        ALL_DIGITS,
+                        1u << 12};
+        units[3 * u + 1] = {&COLUMN_OFFSETS,
+                            static_cast<std::uint8_t>(u),
+                            0,
+                            static_cast<std::uint8_t>(u),
+                            true,
+                            0,
+                            0};
+        units[3 * u + 2] = {&BOX_OFFSETS,
+                            static_cast<std::uint8_t>(BOX_ORIGINS[u]),
+                            band,
+                            static_cast<std::uint8_t>(3 * (u % 3)),
+                            false,
+                            0x1C0E07u,
+                            1u << 12 | 1u << 6 | 1u};
+    }
+    return units;
+}();
 
 // Rows 3b, 3b + 1, 3b + 2 sit at bits 0, 9, 18 of a band word shifted down by the column. The
 // multiplier adds copies of them shifted up by 29, 21 and 13, which puts the three at bits 29,
@@ -168,9 +216,12 @@ std::uint32_t column_bits(const BandBits& bands, int column) {
     return gather(bands[0]) | gather(bands[1]) << 3 | gather(bands[2]) << 6;
 }
 
-std::uint32_t box_bits(const BandBits& bands, int box) {
-    const std::uint32_t bits = bands[box / 3] >> (3 * (box % 3));
-    return (bits & 0x7u) | (bits >> 6 & 0x38u) | (bits >> 12 & 0x1C0u);
+// The listed cells of a unit as bit p for its position p (the order of its offset table).
+std::uint32_t unit_bits(const BandBits& bands, const SweepUnit& unit) {
+    if (unit.column) {
+        return column_bits(bands, unit.shift);
+    }
+    return ((bands[unit.band] >> unit.shift & unit.mask) * unit.multiplier) >> 12 & ALL_DIGITS;
 }
 
 // Bit i of a 9-bit mask moved to bit 3i.
@@ -183,33 +234,6 @@ constexpr std::array<std::uint32_t, 512> EVERY_THIRD_BIT = [] {
     }
     return spread;
 }();
-
-// 1, 2 and 4 for the three 3-bit groups of a 9-bit mask that hold a set bit.
-std::uint32_t groups_holding(std::uint32_t nine_bits) {
-    return ((nine_bits & 0x7u) != 0 ? 1u : 0u) | ((nine_bits & 0x38u) != 0 ? 2u : 0u) |
-           ((nine_bits & 0x1C0u) != 0 ? 4u : 0u);
-}
-
-// The units holding at least one of `cells`, one bit each in the order of a sweep: bit 3u for
-// row u, 3u + 1 for column u, 3u + 2 for box u. Found for all units at once, so that a sweep
-// visits only these instead of testing all 27.
-std::uint32_t units_holding(const BandBits& cells) {
-    std::uint32_t rows = 0;
-    std::uint32_t columns = 0;
-    std::uint32_t boxes = 0;
-    for (int band = 0; band < 3; ++band) {
-        const std::uint32_t word = cells[band];
-        // Which of the band's rows, and which of its columns, hold a cell.
-        const std::uint32_t row_of_band = ((word & ALL_DIGITS) != 0 ? 1u : 0u) |
-                                          ((word >> 9 & ALL_DIGITS) != 0 ? 2u : 0u) |
-                                          ((word >> 18 & ALL_DIGITS) != 0 ? 4u : 0u);
-        const std::uint32_t column_of_band = (word | word >> 9 | word >> 18) & ALL_DIGITS;
-        rows |= row_of_band << (3 * band);
-        columns |= column_of_band;
-        boxes |= groups_holding(column_of_band) << (3 * band);
-    }
-    return EVERY_THIRD_BIT[rows] | EVERY_THIRD_BIT[columns] << 1 | EVERY_THIRD_BIT[boxes] << 2;
-}
 
 // The units holding at least `least` (2 or 3) of `cells`, one bit each in sweep order. Counted
 // for all units at once without branches: rows by the digit-count table, columns and boxes by
@@ -253,7 +277,8 @@ std::uint32_t units_holding_at_least(const BandBits& cells) {
     return EVERY_THIRD_BIT[rows] | EVERY_THIRD_BIT[columns] << 1 | EVERY_THIRD_BIT[boxes] << 2;
 }
 
-// The units of each cell, one bit each in the order of a sweep, as `units_holding` gives them.
+// The units of each cell, one bit each in the order of a sweep: bit 3u for row u, 3u + 1 for
+// column u, 3u + 2 for box u.
 constexpr std::array<std::uint32_t, CELL_COUNT> UNITS_OF_CELL = [] {
     std::array<std::uint32_t, CELL_COUNT> units{};
     for (int cell = 0; cell < CELL_COUNT; ++cell) {
@@ -263,19 +288,19 @@ constexpr std::array<std::uint32_t, CELL_COUNT> UNITS_OF_CELL = [] {
     return units;
 }();
 
-// `units_holding` for a few cells: their units looked up one cell at a time.
-std::uint32_t units_holding_few(const BandBits& cells) {
+// The units holding at least one of `cells`, in the order of a sweep, so that a sweep visits
+// only these instead of testing all 27. Looked up cell by cell: the fresh cells a sweep asks
+// about are few (about two after a placement), and even after a cascade this measured cheaper
+// than finding the units of all three bands at once.
+std::uint32_t units_holding(const CellBits& cells) {
     std::uint32_t units = 0;
-    for (int band = 0; band < 3; ++band) {
-        for (std::uint32_t bits = cells[band]; bits != 0; bits &= bits - 1) {
-            units |= UNITS_OF_CELL[27 * band + std::countr_zero(bits)];
-        }
+    for (std::uint64_t bits = cells[0]; bits != 0; bits &= bits - 1) {
+        units |= UNITS_OF_CELL[std::countr_zero(bits)];
+    }
+    for (std::uint64_t bits = cells[1]; bits != 0; bits &= bits - 1) {
+        units |= UNITS_OF_CELL[64 + std::countr_zero(bits)];
     }
     return units;
-}
-
-BandBits both(const BandBits& a, const BandBits& b) {
-    return {a[0] & b[0], a[1] & b[1], a[2] & b[2]};
 }
 
 using UnitTechnique = bool (*)(ExclusionGrid&, int, const UnitOffsets&, unsigned listed);
@@ -318,67 +343,46 @@ constexpr SubsetShape NAKED_TRIPLES{naked_triples_in_unit, 2, 3, 3};
 // nothing), and the unit is handed them instead of listing its cells again. A unit with fewer
 // listed cells than the subset size could write nothing, so it is skipped. With `quiet`, a unit
 // none of whose listed cells changed since the last quiet sweep is skipped as well (see
-// QuietSweep), and a sweep that sets no bit becomes the new quiet sweep. `few_changed` says
-// that few listed cells are likely to have changed (the first sweep after a placement), so
-// their units are looked up cell by cell; after a cascade all units are found at once. Both
-// give the same units; on the first sweep of a grid, with no quiet sweep yet, looking up the
-// listed cells one by one still measured cheaper.
+// QuietSweep), and a sweep that sets no bit becomes the new quiet sweep.
 //
 // A template on the shape, so that its counts and unit technique are constants of each sweep.
 template <const SubsetShape& shape>
-bool sweep_units(ExclusionGrid& excluded, QuietSweep* quiet, bool few_changed) {
-    const auto units_due = [&](BandBits& bands) {
-        const CellScan scan = scan_cells<shape.fewest_candidates, shape.most_candidates>(
-            excluded, quiet != nullptr && quiet->known ? &quiet->excluded : nullptr);
-        const BandBits& changed_cells = scan.changed;
-        bands = scan.listed;
+bool sweep_units(ExclusionGrid& excluded, QuietSweep* quiet) {
+    const ExclusionGrid* earlier = quiet != nullptr && quiet->known ? &quiet->excluded : nullptr;
+    bool changed = false;
+    // Units below bit `next` are done for this sweep. Each pass of the outer loop looks at the
+    // grid afresh and visits the due units from `next` on until one of them writes.
+    for (std::uint32_t next = 0; next < 27;) {
+        const CellScan scan =
+            scan_cells<shape.fewest_candidates, shape.most_candidates>(excluded, earlier);
         // Only a listed cell that changed can make a subset write something new (see
         // QuietSweep); after a digit is placed most units have none.
-        const BandBits fresh = both(bands, changed_cells);
-        const std::uint32_t holding_fresh =
-            few_changed ? units_holding_few(fresh) : units_holding(fresh);
-        // A unit with fewer listed cells than the subset size has no subset to look at.
-        return holding_fresh == 0 ? 0 : holding_fresh & units_holding_at_least<shape.cells>(bands);
-    };
-    BandBits bands{};
-    std::uint32_t due = units_due(bands);
-    bool changed = false;
-    while (due != 0) {
-        const int unit = std::countr_zero(due);
-        due &= due - 1;
-        const int u = unit / 3;
-        std::uint32_t listed_cells = 0;
-        int first_cell = 0;
-        const UnitOffsets* offsets = nullptr;
-        switch (unit % 3) {
-            case 0:
-                listed_cells = row_bits(bands, u);
-                first_cell = 9 * u;
-                offsets = &ROW_OFFSETS;
-                break;
-            case 1:
-                listed_cells = column_bits(bands, u);
-                first_cell = u;
-                offsets = &COLUMN_OFFSETS;
-                break;
-            default:
-                listed_cells = box_bits(bands, u);
-                first_cell = BOX_ORIGINS[u];
-                offsets = &BOX_OFFSETS;
-                break;
+        std::uint32_t due = units_holding(scan.fresh) >> next << next;
+        // A unit with fewer listed cells than the subset size has no subset to look at. Most
+        // due units are such; leaving them out at once spares the loop below its hardest to
+        // predict branches.
+        if (due != 0) {
+            due &= units_holding_at_least<shape.cells>(scan.listed);
         }
-        // Listed cells are at most nine bits, so the digit-count table counts them. With
-        // exactly as many listed cells as the subset size (the commonest case by far) there is
-        // one subset to look at.
-        const int listed_count = DIGIT_COUNTS[listed_cells];
-        if (listed_count >= shape.cells &&
-            (listed_count == shape.cells
-                 ? only_subset_in_unit(excluded, first_cell, *offsets, listed_cells, shape.cells)
-                 : shape.technique(excluded, first_cell, *offsets, listed_cells))) {
-            changed = true;
-            few_changed = false;
-            // Units up to this one are done for this sweep.
-            due = units_due(bands) & ~((2u << unit) - 1u);
+        next = 27;
+        while (due != 0) {
+            const int unit = std::countr_zero(due);
+            due &= due - 1;
+            const SweepUnit& where = SWEEP_UNITS[unit];
+            const std::uint32_t listed_cells = unit_bits(scan.listed, where);
+            // Listed cells are at most nine bits, so the digit-count table counts them. With
+            // exactly as many listed cells as the subset size (the commonest case by far) there
+            // is one subset to look at.
+            const int listed_count = DIGIT_COUNTS[listed_cells];
+            if (listed_count >= shape.cells &&
+                (listed_count == shape.cells
+                     ? only_subset_in_unit(excluded, where.first_cell, *where.offsets, listed_cells,
+                                           shape.cells)
+                     : shape.technique(excluded, where.first_cell, *where.offsets, listed_cells))) {
+                changed = true;
+                next = static_cast<std::uint32_t>(unit) + 1;
+                break;
+            }
         }
     }
     if (!changed && quiet != nullptr) {
@@ -398,7 +402,7 @@ bool naked_pairs_in_unit(ExclusionGrid& excluded, int first_cell, const UnitOffs
         for (int j = i + 1; j < list.size; ++j) {
             const DigitMask pair_union = candidates_of(list.words[i] & list.words[j]);
             if (digit_count(pair_union) == 2) {
-                const unsigned keep = 1u << list.positions[i] | 1u << list.positions[j];
+                const unsigned keep = list.bits[i] | list.bits[j];
                 if (exclude_outside(excluded, first_cell, offsets, keep, pair_union)) {
                     // Later pairs read the narrowed cells afresh.
                     list.reload(excluded);
@@ -445,8 +449,7 @@ bool naked_triples_in_unit(ExclusionGrid& excluded, int first_cell, const UnitOf
             for (int k = j + 1; k < list.size; ++k) {
                 const DigitMask triple_union = candidates_of(pair_excluded & list.words[k]);
                 if (digit_count(triple_union) == 3) {
-                    const unsigned keep =
-                        1u << list.positions[i] | 1u << list.positions[j] | 1u << list.positions[k];
+                    const unsigned keep = list.bits[i] | list.bits[j] | list.bits[k];
                     if (exclude_outside(excluded, first_cell, offsets, keep, triple_union)) {
                         list.reload(excluded);
                         changed = true;
@@ -478,7 +481,7 @@ namespace {
 // the grid with a snapshot taken before the sweep, without the copy.
 void apply_pairs(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters,
                  QuietSweep* quiet) {
-    while (sweep_units<NAKED_PAIRS>(excluded, quiet, false)) {
+    while (sweep_units<NAKED_PAIRS>(excluded, quiet)) {
         ++counters.naked_pair_sweeps;
         repeat_box_singles(placed, excluded, counters);
         apply_locked_candidates(placed, excluded, counters);
@@ -509,8 +512,7 @@ void run_drivers_below_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded
 
 void apply_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters,
                          SweepMemory& memory) {
-    for (bool first = true; sweep_units<NAKED_TRIPLES>(excluded, &memory.triples, first);
-         first = false) {
+    while (sweep_units<NAKED_TRIPLES>(excluded, &memory.triples)) {
         ++counters.naked_triple_sweeps;
         run_drivers_below_triples(placed, excluded, counters, &memory.pairs);
     }

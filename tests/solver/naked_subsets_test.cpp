@@ -144,16 +144,29 @@ TEST(NakedSubsets, UnitCallsExcludeTheSubsetDigitsFromTheRestOfTheUnit) {
     }
 }
 
+// A driver run on a board with forced candidate sets: the sweeps it counts and the digits
+// each cell loses.
+struct DriverCase {
+    const char* name;
+    void (*driver)(PlacedGrid&, ExclusionGrid&, TechniqueCounters&);
+    std::vector<Forced> forced;
+    TechniqueCounters counters;
+    std::vector<Loss> losses;
+};
+
+void expect_driver_run(const DriverCase& c) {
+    GridPair grid = board_with_candidates(c.forced);
+    const GridPair before = grid;
+    TechniqueCounters counters;
+    c.driver(grid.placed, grid.excluded, counters);
+    EXPECT_EQ(counters, c.counters) << c.name << ": pairs " << counters.naked_pair_sweeps
+                                    << ", triples " << counters.naked_triple_sweeps;
+    expect_losses(before, grid, c.losses, c.name);
+}
+
 TEST(NakedSubsets, DriversCountSweepsAndVisitRowColumnBoxPerIndex) {
-    struct Case {
-        const char* name;
-        void (*driver)(PlacedGrid&, ExclusionGrid&, TechniqueCounters&);
-        std::vector<Forced> forced;
-        TechniqueCounters counters;
-        std::vector<Loss> losses;
-    };
     const DigitMask five_six = digit_mask({5, 6});
-    const Case cases[] = {
+    const DriverCase cases[] = {
         {"a pair in row 0 and box 0 acts in both units in one sweep",
          apply_naked_pairs,
          {{0, {5, 6}}, {1, {5, 6}}},
@@ -172,14 +185,54 @@ TEST(NakedSubsets, DriversCountSweepsAndVisitRowColumnBoxPerIndex) {
          TechniqueCounters{0, 0, 0, 0, 0, 1},
          {{{3, 4, 5, 6, 7, 8, 9, 10, 11, 18, 19, 20}, digit_mask({1, 2, 3})}}},
     };
-    for (const Case& c : cases) {
-        GridPair grid = board_with_candidates(c.forced);
-        const GridPair before = grid;
-        TechniqueCounters counters;
-        c.driver(grid.placed, grid.excluded, counters);
-        EXPECT_EQ(counters, c.counters) << c.name << ": pairs " << counters.naked_pair_sweeps
-                                        << ", triples " << counters.naked_triple_sweeps;
-        expect_losses(before, grid, c.losses, c.name);
+    for (const DriverCase& c : cases) {
+        expect_driver_run(c);
+    }
+}
+
+// The drivers list a grid's cells sixteen at a time; the cases sit on the edges of those
+// groups (cells 15 and 16, 63 and 64, the last cell 80) and on the counts next to the ones
+// asked for: a cell with one candidate, or none, would complete a subset if it were listed.
+TEST(NakedSubsets, DriversListOnlyCellsWithTheAskedCandidateCounts) {
+    const DriverCase cases[] = {
+        {"a triple of two-candidate cells across cells 15 and 16 acts in row 1 and box 2",
+         apply_naked_triples,
+         {{15, {4, 5}}, {16, {5, 6}}, {17, {4, 6}}},
+         TechniqueCounters{0, 0, 0, 0, 0, 1},
+         {{{9, 10, 11, 12, 13, 14, 6, 7, 8, 24, 25, 26}, digit_mask({4, 5, 6})}}},
+        {"a triple holding the last cell acts in row 8",
+         apply_naked_triples,
+         {{72, {1, 3}}, {76, {2, 3}}, {80, {1, 2, 3}}},
+         TechniqueCounters{0, 0, 0, 0, 0, 1},
+         {{{73, 74, 75, 77, 78, 79}, digit_mask({1, 2, 3})}}},
+        {"a one-candidate cell completes no triple",
+         apply_naked_triples,
+         {{63, {1}}, {64, {1, 2}}, {71, {2, 3}}},
+         TechniqueCounters{},
+         {}},
+        {"a cell without candidates completes no triple",
+         apply_naked_triples,
+         {{47, {}}, {48, {1, 2}}, {53, {1, 3}}},
+         TechniqueCounters{},
+         {}},
+        {"a pair across cells 63 and 64 acts in row 7 and box 6",
+         apply_naked_pairs,
+         {{63, {7, 8}}, {64, {7, 8}}},
+         TechniqueCounters{0, 0, 0, 0, 1, 0},
+         {{{65, 66, 67, 68, 69, 70, 71, 54, 55, 56, 72, 73, 74}, digit_mask({7, 8})}}},
+        {"a one-candidate cell completes no pair",
+         apply_naked_pairs,
+         {{79, {7}}, {80, {7, 8}}},
+         TechniqueCounters{},
+         {}},
+        {"a three-candidate cell completes no pair",
+         apply_naked_pairs,
+         {{31, {7, 8, 9}}, {32, {7, 8}}},
+         TechniqueCounters{},
+         {}},
+    };
+    for (const DriverCase& c : cases) {
+        expect_driver_run(c);
     }
 }
 
