@@ -162,68 +162,78 @@ CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier)
 }
 #endif
 
-// Where a sweep finds a unit: its cells in the grid, and its cells in the band words. A row
-// or a box lies in one band word; shifted down by `shift` and masked, its cells sit at bits
-// 0-8 (row) or in three 3-bit groups at bits 0, 9 and 18 (box), and multiplying by
-// `multiplier` puts them in the order of the offset table at bits 12-20. A column takes one
-// bit triple from each band word, `shift` being the column.
+// Where a sweep finds a unit: its cells in the grid, and its cells in the band words. Each
+// band word, shifted down by `shift` and masked, keeps the unit's cells in it, and multiplying
+// by `multiplier` and shifting down by `down` puts them in the order of the offset table;
+// `outs` keeps those bits alone. A row or a box lies in one band word (the others' masks are
+// 0); a column takes one bit triple from each. The same steps for every kind of unit: a
+// branch on the kind would be mispredicted about every other visit.
 //
-//   box: groups at 0, 9, 18 times (1 << 12 | 1 << 6 | 1) land at 12, 15, 18; the other six
-//   copies land at 0, 6, 9, 21, 24 and 30, apart from them and from each other, so nothing
-//   carries into bits 12-20.
+//   row:    its nine bits, times 1 << 12, down by 12.
+//   box:    groups at 0, 9, 18 times (1 << 12 | 1 << 6 | 1) land at 12, 15, 18; the other six
+//           copies land at 0, 6, 9, 21, 24 and 30, apart from them and from each other, so
+//           nothing carries into bits 12-20; down by 12.
+//   column: rows 3b, 3b + 1, 3b + 2 at bits 0, 9, 18 times 0x20202000 gain copies shifted up
+//           by 29, 21 and 13, which puts the three at bits 29, 30, 31, every other copy on a
+//           bit of its own below them; down by 29 - 3b puts them at 3b.
 struct SweepUnit {
     const UnitOffsets* offsets;
     std::uint8_t first_cell;
-    std::uint8_t band;
     std::uint8_t shift;
-    bool column;
-    std::uint32_t mask;
+    std::array<std::uint8_t, 3> down;
     std::uint32_t multiplier;
+    std::array<std::uint32_t, 3> masks;
+    std::array<std::uint16_t, 3> outs;
 };
+
+constexpr std::uint32_t COLUMN_GATHER = 0x20202000u;
 
 // The 27 units in the order of a sweep: row u, column u, box u for u = 0..8.
 constexpr std::array<SweepUnit, 27> SWEEP_UNITS = [] {
     std::array<SweepUnit, 27> units{};
     for (int u = 0; u < 9; ++u) {
-        const auto band = static_cast<std::uint8_t>(u / 3);
-        units[3 * u] = {&ROW_OFFSETS, static_cast<std::uint8_t>(9 * u),
-                        band,         static_cast<std::uint8_t>(9 * (u % 3)),
-                        false,        ALL_DIGITS,
-                        1u << 12};
-        units[3 * u + 1] = {&COLUMN_OFFSETS,
-                            static_cast<std::uint8_t>(u),
-                            0,
-                            static_cast<std::uint8_t>(u),
-                            true,
-                            0,
-                            0};
-        units[3 * u + 2] = {&BOX_OFFSETS,
-                            static_cast<std::uint8_t>(BOX_ORIGINS[u]),
-                            band,
-                            static_cast<std::uint8_t>(3 * (u % 3)),
-                            false,
-                            0x1C0E07u,
-                            1u << 12 | 1u << 6 | 1u};
+        const int band = u / 3;
+        SweepUnit row{&ROW_OFFSETS,
+                      static_cast<std::uint8_t>(9 * u),
+                      static_cast<std::uint8_t>(9 * (u % 3)),
+                      {12, 12, 12},
+                      1u << 12,
+                      {},
+                      {}};
+        row.masks[band] = ALL_DIGITS;
+        row.outs[band] = ALL_DIGITS;
+        SweepUnit column{&COLUMN_OFFSETS,
+                         static_cast<std::uint8_t>(u),
+                         static_cast<std::uint8_t>(u),
+                         {29, 26, 23},
+                         COLUMN_GATHER,
+                         {COLUMN_IN_BAND, COLUMN_IN_BAND, COLUMN_IN_BAND},
+                         {7, 7 << 3, 7 << 6}};
+        SweepUnit box{&BOX_OFFSETS,
+                      static_cast<std::uint8_t>(BOX_ORIGINS[u]),
+                      static_cast<std::uint8_t>(3 * (u % 3)),
+                      {12, 12, 12},
+                      1u << 12 | 1u << 6 | 1u,
+                      {},
+                      {}};
+        box.masks[band] = 0x1C0E07u;
+        box.outs[band] = ALL_DIGITS;
+        units[3 * u] = row;
+        units[3 * u + 1] = column;
+        units[3 * u + 2] = box;
     }
     return units;
 }();
 
-// Rows 3b, 3b + 1, 3b + 2 sit at bits 0, 9, 18 of a band word shifted down by the column. The
-// multiplier adds copies of them shifted up by 29, 21 and 13, which puts the three at bits 29,
-// 30, 31; every other copy lands on a bit of its own, so nothing carries into them.
-std::uint32_t column_bits(const BandBits& bands, int column) {
-    const auto gather = [column](std::uint32_t band) {
-        return ((band >> column & COLUMN_IN_BAND) * 0x20202000u) >> 29;
-    };
-    return gather(bands[0]) | gather(bands[1]) << 3 | gather(bands[2]) << 6;
-}
-
 // The listed cells of a unit as bit p for its position p (the order of its offset table).
 std::uint32_t unit_bits(const BandBits& bands, const SweepUnit& unit) {
-    if (unit.column) {
-        return column_bits(bands, unit.shift);
+    std::uint32_t bits = 0;
+    for (int band = 0; band < 3; ++band) {
+        bits |=
+            ((bands[band] >> unit.shift & unit.masks[band]) * unit.multiplier) >> unit.down[band] &
+            unit.outs[band];
     }
-    return ((bands[unit.band] >> unit.shift & unit.mask) * unit.multiplier) >> 12 & ALL_DIGITS;
+    return bits;
 }
 
 // Bit i of a 9-bit mask moved to bit 3i.
