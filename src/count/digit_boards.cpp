@@ -38,21 +38,30 @@ constexpr std::array<std::uint32_t, 8> BAND_BOXES = [] {
     return boxes;
 }();
 
-// What a digit placed at each bit of a band word takes away from the same digit: its row and
-// box inside the band, and its column (in every band; the cell's own bit is put back).
-struct BandPeers {
-    std::uint32_t row_and_box;
-    std::uint32_t column;
+// What a digit placed in a cell takes away from the same digit, as the four lanes of the
+// digit's words (the fourth, padding, untouched): its column in every band, its row and box in
+// its own band; and the cell's own bit, which it then keeps. Whole lanes are written at once:
+// the passes read the words four lanes at a time, and a wide read of words just written one
+// by one would have to wait for the writes to reach the cache.
+struct CellLanes {
+    std::array<std::uint32_t, 4> peers;
+    std::array<std::uint32_t, 4> own;
 };
 
-constexpr std::array<BandPeers, 27> BAND_PEERS = [] {
-    std::array<BandPeers, 27> peers{};
-    for (int bit = 0; bit < 27; ++bit) {
+constexpr std::array<CellLanes, CELL_COUNT> CELL_LANES = [] {
+    std::array<CellLanes, CELL_COUNT> lanes{};
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        const int band = cell / 27;
+        const int bit = cell % 27;
         const int column = bit % 9;
         const std::uint32_t box = (7u << (column / 3 * 3)) * ROW_STARTS;
-        peers[bit] = {(ROW_CELLS << (bit / 9 * 9)) | box, ROW_STARTS << column};
+        for (int other = 0; other < 3; ++other) {
+            lanes[cell].peers[other] = ROW_STARTS << column;
+        }
+        lanes[cell].peers[band] |= (ROW_CELLS << (bit / 9 * 9)) | box;
+        lanes[cell].own[band] = 1u << bit;
     }
-    return peers;
+    return lanes;
 }();
 
 // For each 9-bit field of a band word with bit 8 standing for the field: bit 8 set where the
@@ -137,15 +146,12 @@ bool find_hidden_singles(const std::array<Lanes, 3>& words, std::uint32_t bands,
 
 // Fills a cell with a digit it alone may hold there: the digit leaves the cell's peers. The
 // other digits' words do not have the cell, so they need no change.
-void take_from_peers(DigitBoards& boards, int digit, int band, int bit) {
-    const std::uint32_t mask = 1u << bit;
-    const BandPeers peers = BAND_PEERS[bit];
-    for (int other_band = 0; other_band < 3; ++other_band) {
-        boards.candidates[4 * digit + other_band] &= ~peers.column;
-    }
-    std::uint32_t& own = boards.candidates[4 * digit + band];
-    own = (own & ~peers.row_and_box) | mask;
-    boards.unsolved[band] &= ~mask;
+void take_from_peers(DigitBoards& boards, int digit, int cell) {
+    const CellLanes& lanes = CELL_LANES[static_cast<std::size_t>(cell)];
+    const Lanes own = load_lanes(lanes.own.data());
+    std::uint32_t* const words = &boards.candidates[4 * static_cast<std::size_t>(digit)];
+    store_lanes(and_not(load_lanes(words), load_lanes(lanes.peers.data())) | own, words);
+    store_lanes(and_not(load_lanes(boards.unsolved.data()), own), boards.unsolved.data());
     boards.changed_bands |= 7u << (3 * digit);
 }
 
@@ -169,7 +175,7 @@ bool fill_naked_singles(DigitBoards& boards, bool& placed) {
             if ((boards.candidates[4 * digit + band] >> bit & 1) == 0) {
                 return false;
             }
-            take_from_peers(boards, digit, band, bit);
+            take_from_peers(boards, digit, 27 * band + bit);
         }
     }
     return true;
@@ -224,13 +230,14 @@ bool place_on_boards(DigitBoards& boards, int digit, int cell) {
     // hidden singles. The cell's bit of digit d goes to bit 3 * d + `bit`; one shift at the end
     // brings all nine down to `changed_bands` order.
     std::uint64_t had = 0;
+    const Lanes own = load_lanes(CELL_LANES[static_cast<std::size_t>(cell)].own.data());
     for (int other = 0; other < 9; ++other) {
-        std::uint32_t& word = boards.candidates[4 * other + band];
-        had |= static_cast<std::uint64_t>(word & mask) << (3 * other);
-        word &= ~mask;
+        std::uint32_t* const words = &boards.candidates[4 * static_cast<std::size_t>(other)];
+        had |= static_cast<std::uint64_t>(words[band] & mask) << (3 * other);
+        store_lanes(and_not(load_lanes(words), own), words);
     }
     boards.changed_bands |= static_cast<std::uint32_t>(had >> bit) << band;
-    take_from_peers(boards, digit, band, bit);
+    take_from_peers(boards, digit, cell);
     return true;
 }
 

@@ -20,7 +20,7 @@
 
 namespace cellwright {
 
-struct DigitBoards {
+struct alignas(16) DigitBoards {
     // Digit d (0..8), band b: word 4 * d + b. The fourth word of each digit and of `unsolved`
     // stays 0: a digit's words, like `unsolved`, load as one group of four lanes
     // (count/lanes.hpp), whose fourth lane then adds nothing.
