@@ -36,20 +36,40 @@ DigitMask digits_open_once(const ExclusionGrid& excluded, int first_cell,
     return static_cast<DigitMask>(once & ~twice);
 }
 
-// `digits_open_once` for box `box`. On x86-64 the three box-rows are read as four 16-bit lanes
-// each (the third stack from one word earlier, so as to stay inside the grid), the lane
-// outside the box closed for every digit; the lanes are counted down, then across.
+#if CELLWRIGHT_SSE2
+// 1 for boxes 2, 5 and 8 (bits of 0x124), the third stack, whose box-rows are read from one
+// word earlier so as to stay inside the grid; 0 for the others.
+unsigned third_stack(int box) {
+    return 0x124u >> box & 1u;
+}
+
+// The three box-rows of a box as four 16-bit lanes each, read from `first_read`; one lane of
+// each lies outside the box (lane 3, or lane 0 for the third stack).
+struct BoxRows {
+    int first_read;
+    __m128i row[3];
+};
+
+BoxRows box_rows(const ExclusionGrid& excluded, int box) {
+    BoxRows rows;
+    rows.first_read = BOX_ORIGINS[box] - static_cast<int>(third_stack(box));
+    for (int t = 0; t < 3; ++t) {
+        rows.row[t] = _mm_loadl_epi64(
+            reinterpret_cast<const __m128i*>(excluded.data() + rows.first_read + 9 * t));
+    }
+    return rows;
+}
+#endif
+
+// `digits_open_once` for box `box`. On x86-64 the box-rows are read as in `box_rows`, the
+// lane outside the box closed for every digit; the lanes are counted down, then across.
 DigitMask box_digits_open_once(const ExclusionGrid& excluded, int box) {
 #if CELLWRIGHT_SSE2
-    const bool last_stack = box % 3 == 2;
-    const DigitMask* const first = excluded.data() + BOX_ORIGINS[box] - (last_stack ? 1 : 0);
-    const __m128i outside = last_stack ? _mm_setr_epi16(-1, 0, 0, 0, 0, 0, 0, 0)
-                                       : _mm_setr_epi16(0, 0, 0, -1, 0, 0, 0, 0);
+    const BoxRows rows = box_rows(excluded, box);
+    const __m128i outside = third_stack(box) != 0 ? _mm_setr_epi16(-1, 0, 0, 0, 0, 0, 0, 0)
+                                                  : _mm_setr_epi16(0, 0, 0, -1, 0, 0, 0, 0);
     const __m128i all = _mm_set1_epi16(-1);
-    const auto open = [&](int t) {
-        const __m128i words = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(first + 9 * t));
-        return _mm_xor_si128(_mm_or_si128(words, outside), all);
-    };
+    const auto open = [&](int t) { return _mm_xor_si128(_mm_or_si128(rows.row[t], outside), all); };
     const __m128i row0 = open(0);
     const __m128i row1 = open(1);
     const __m128i row2 = open(2);
@@ -79,6 +99,36 @@ void place_in_open_cell(PlacedGrid& placed, ExclusionGrid& excluded, int first_c
             return;
         }
     }
+}
+
+// The only cell of box `box` open for the one-bit `mask`, which a box single has.
+int open_cell_of_box(const ExclusionGrid& excluded, int box, DigitMask mask) {
+#if CELLWRIGHT_SSE2
+    // Taken from flag bits, not found by a loop whose exit depends on the grid and is
+    // mispredicted about once per placement. Flag bits 8t..8t+7 are box-row t (two per lane);
+    // those of the lane outside the box are dropped.
+    const BoxRows rows = box_rows(excluded, box);
+    const __m128i digit = _mm_set1_epi16(static_cast<short>(mask));
+    const __m128i zero = _mm_setzero_si128();
+    const auto open_flags = [&](__m128i words) {
+        return static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(words, digit), zero)));
+    };
+    const unsigned flags = (open_flags(_mm_unpacklo_epi64(rows.row[0], rows.row[1])) |
+                            (open_flags(rows.row[2]) & 0xFFu) << 16) &
+                           0x3F3F3Fu << 2 * third_stack(box);
+    const int lane = std::countr_zero(flags) / 2;
+    return rows.first_read + 9 * (lane / 4) + lane % 4;
+#else
+    // The last cell is the one left when the eight before it are closed.
+    for (int k = 0; k < 8; ++k) {
+        const int cell = BOX_ORIGINS[box] + BOX_OFFSETS[k];
+        if ((excluded[cell] & mask) == 0) {
+            return cell;
+        }
+    }
+    return BOX_ORIGINS[box] + BOX_OFFSETS[8];
+#endif
 }
 
 DigitMask lowest_digit(DigitMask mask) {
@@ -124,11 +174,12 @@ bool box_hidden_singles(PlacedGrid& placed, ExclusionGrid& excluded) {
     if (due == 0) {
         return false;
     }
-    bool progress = false;
     // Boxes whose words a placement of this pass changed; the others still have what was found.
+    // Only boxes found with a single or changed since can have one, and they are walked as a
+    // bit set, so that a box without one costs no branch.
     unsigned changed_boxes = 0;
-    for (int box = std::countr_zero(due); box < 9; ++box) {
-        const int origin = BOX_ORIGINS[box];
+    for (unsigned to_look = due; to_look != 0;) {
+        const int box = std::countr_zero(to_look);
         // A digit present in the box is open in none of its cells (its own cell is full and
         // the others have it excluded), so it is never found open once: the box's present
         // digits need not be taken out first.
@@ -137,14 +188,15 @@ bool box_hidden_singles(PlacedGrid& placed, ExclusionGrid& excluded) {
         auto to_test = ALL_DIGITS;
         while (singles != 0) {
             const DigitMask digit = lowest_digit(singles);
-            place_in_open_cell(placed, excluded, origin, BOX_OFFSETS, digit);
-            progress = true;
+            place_digit(placed, excluded, open_cell_of_box(excluded, box, digit), digit);
             changed_boxes |= BOXES_REACHED[box];
             to_test &= static_cast<DigitMask>(~up_to(digit));
             singles = box_digits_open_once(excluded, box) & to_test;
         }
+        to_look = (due | changed_boxes) & ~0u << (box + 1);
     }
-    return progress;
+    // The first box found has a single on the grid as given, so the pass placed something.
+    return true;
 }
 
 bool line_hidden_singles(PlacedGrid& placed, ExclusionGrid& excluded) {
