@@ -64,30 +64,23 @@ unsigned point_from_box(PlacedGrid& placed, ExclusionGrid& excluded, int box, in
     if (any == 0) {
         return 0;
     }
+    // Every box-row and box-column of the partners is written, most of them with no digit:
+    // or-ing nothing changes nothing, and a test of each would depend on the grid.
+    const auto confine = [&](DigitMask digits, int partner, int first, int step) {
+        DigitMask* const words = excluded.data() + first;
+        const DigitMask closed = words[0] & words[step] & words[2 * step];
+        // 1 when `digits` takes a bit the three cells do not all have yet (9-bit masks).
+        written |= (static_cast<unsigned>(digits & ~closed) + ALL_DIGITS) >> 9 << partner;
+        words[0] |= digits;
+        words[step] |= digits;
+        words[2 * step] |= digits;
+    };
     for (int t = 0; t < 3; ++t) {
-        const DigitMask row_digits = row_confined[t];
-        if (row_digits != 0) {
-            for (const int partner : {band_partner_a, band_partner_b}) {
-                const int row_start = BOX_ORIGINS[partner] + 9 * t;
-                const DigitMask closed =
-                    excluded[row_start] & excluded[row_start + 1] & excluded[row_start + 2];
-                written |= (row_digits & ~closed) != 0 ? 1u << partner : 0u;
-                excluded[row_start] |= row_digits;
-                excluded[row_start + 1] |= row_digits;
-                excluded[row_start + 2] |= row_digits;
-            }
+        for (const int partner : {band_partner_a, band_partner_b}) {
+            confine(row_confined[t], partner, BOX_ORIGINS[partner] + 9 * t, 1);
         }
-        const DigitMask column_digits = column_confined[t];
-        if (column_digits != 0) {
-            for (const int partner : {stack_partner_a, stack_partner_b}) {
-                const int column_top = BOX_ORIGINS[partner] + t;
-                const DigitMask closed =
-                    excluded[column_top] & excluded[column_top + 9] & excluded[column_top + 18];
-                written |= (column_digits & ~closed) != 0 ? 1u << partner : 0u;
-                excluded[column_top] |= column_digits;
-                excluded[column_top + 9] |= column_digits;
-                excluded[column_top + 18] |= column_digits;
-            }
+        for (const int partner : {stack_partner_a, stack_partner_b}) {
+            confine(column_confined[t], partner, BOX_ORIGINS[partner] + t, 9);
         }
     }
     return written;
@@ -122,14 +115,15 @@ void apply_locked_candidates(PlacedGrid& placed, ExclusionGrid& excluded,
         // Boxes that may set a new bit: those found by the look at the grid and those whose
         // cells a call has given a new bit since (only a partner's call writes a box's cells).
         unsigned may_act = due;
-        for (int box = std::countr_zero(due); box < 9; ++box) {
-            if ((may_act >> box & 1u) == 0) {
-                continue;
-            }
+        // The boxes still to come in this sweep are walked as a bit set: a box skipped costs no
+        // branch. A call may set bits of earlier boxes; those wait for the next sweep.
+        for (unsigned to_come = due; to_come != 0;) {
+            const int box = std::countr_zero(to_come);
             const BoxPartners& p = BOX_PARTNERS[box];
             const unsigned written =
                 point_from_box(placed, excluded, box, p.band_a, p.band_b, p.stack_a, p.stack_b);
             may_act = (may_act & ~(1u << box)) | written;
+            to_come = may_act & ~0u << (box + 1);
         }
         ++counters.locked_candidate_sweeps;
         const int box_passes = counters.box_single_passes;
