@@ -65,24 +65,28 @@ unsigned point_from_box(PlacedGrid& placed, ExclusionGrid& excluded, int box, in
         return 0;
     }
     // Every box-row and box-column of the partners is written, most of them with no digit:
-    // or-ing nothing changes nothing, and a test of each would depend on the grid.
-    const auto confine = [&](DigitMask digits, int partner, int first, int step) {
-        DigitMask* const words = excluded.data() + first;
-        const DigitMask closed = words[0] & words[step] & words[2 * step];
-        // 1 when `digits` takes a bit the three cells do not all have yet (9-bit masks).
-        written |= (static_cast<unsigned>(digits & ~closed) + ALL_DIGITS) >> 9 << partner;
-        words[0] |= digits;
-        words[step] |= digits;
-        words[2 * step] |= digits;
+    // or-ing nothing changes nothing, and a test of each would depend on the grid. The twelve
+    // parts written are distinct cells, each written once, so their order does not matter.
+    // `across` steps from one part of a partner to the next, `along` from cell to cell.
+    const auto confine = [&](const std::array<DigitMask, 3>& confined, int partner, int across,
+                             int along) {
+        DigitMask* const first = excluded.data() + BOX_ORIGINS[partner];
+        DigitMask fresh = 0;
+        for (int t = 0; t < 3; ++t) {
+            DigitMask* const words = first + across * t;
+            const DigitMask digits = confined[t];
+            fresh |= digits & ~(words[0] & words[along] & words[2 * along]);
+            words[0] |= digits;
+            words[along] |= digits;
+            words[2 * along] |= digits;
+        }
+        // 1 when some digit took a bit not all three cells of its part had (9-bit masks).
+        written |= (static_cast<unsigned>(fresh) + ALL_DIGITS) >> 9 << partner;
     };
-    for (int t = 0; t < 3; ++t) {
-        for (const int partner : {band_partner_a, band_partner_b}) {
-            confine(row_confined[t], partner, BOX_ORIGINS[partner] + 9 * t, 1);
-        }
-        for (const int partner : {stack_partner_a, stack_partner_b}) {
-            confine(column_confined[t], partner, BOX_ORIGINS[partner] + t, 9);
-        }
-    }
+    confine(row_confined, band_partner_a, 9, 1);
+    confine(row_confined, band_partner_b, 9, 1);
+    confine(column_confined, stack_partner_a, 1, 9);
+    confine(column_confined, stack_partner_b, 1, 9);
     return written;
 }
 
