@@ -266,7 +266,10 @@ int first_single_candidate_cell(const ExclusionGrid& excluded, int from) {
     // Shifts by 64 or more are undefined: `from` is 0..81.
     low &= from < 64 ? ~std::uint64_t{0} << from : 0;
     high &= from < 64 ? ~std::uint64_t{0} : ~std::uint64_t{0} << (from - 64);
-    return low != 0 ? std::countr_zero(low) : 64 + std::countr_zero(high);
+    // `high` is taken when `low` is empty, chosen by a mask rather than a branch.
+    const std::uint64_t take_high = std::uint64_t{0} - static_cast<std::uint64_t>(low == 0);
+    return std::countr_zero((low & ~take_high) | (high & take_high)) +
+           static_cast<int>(take_high & 64);
 #else
     for (int cell = from; cell < CELL_COUNT; ++cell) {
         if (is_single(candidates_of(excluded[cell]))) {
