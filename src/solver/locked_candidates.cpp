@@ -64,32 +64,29 @@ unsigned point_from_box(PlacedGrid& placed, ExclusionGrid& excluded, int box, in
     if (any == 0) {
         return 0;
     }
-    for (int t = 0; t < 3; ++t) {
-        const DigitMask row_digits = row_confined[t];
-        if (row_digits != 0) {
-            for (const int partner : {band_partner_a, band_partner_b}) {
-                const int row_start = BOX_ORIGINS[partner] + 9 * t;
-                const DigitMask closed =
-                    excluded[row_start] & excluded[row_start + 1] & excluded[row_start + 2];
-                written |= (row_digits & ~closed) != 0 ? 1u << partner : 0u;
-                excluded[row_start] |= row_digits;
-                excluded[row_start + 1] |= row_digits;
-                excluded[row_start + 2] |= row_digits;
-            }
+    // Every box-row and box-column of the partners is written, most of them with no digit:
+    // or-ing nothing changes nothing, and a test of each would depend on the grid. The twelve
+    // parts written are distinct cells, each written once, so their order does not matter.
+    // `across` steps from one part of a partner to the next, `along` from cell to cell.
+    const auto confine = [&](const std::array<DigitMask, 3>& confined, int partner, int across,
+                             int along) {
+        DigitMask* const first = excluded.data() + BOX_ORIGINS[partner];
+        DigitMask fresh = 0;
+        for (int t = 0; t < 3; ++t) {
+            DigitMask* const words = first + across * t;
+            const DigitMask digits = confined[t];
+            fresh |= digits & ~(words[0] & words[along] & words[2 * along]);
+            words[0] |= digits;
+            words[along] |= digits;
+            words[2 * along] |= digits;
         }
-        const DigitMask column_digits = column_confined[t];
-        if (column_digits != 0) {
-            for (const int partner : {stack_partner_a, stack_partner_b}) {
-                const int column_top = BOX_ORIGINS[partner] + t;
-                const DigitMask closed =
-                    excluded[column_top] & excluded[column_top + 9] & excluded[column_top + 18];
-                written |= (column_digits & ~closed) != 0 ? 1u << partner : 0u;
-                excluded[column_top] |= column_digits;
-                excluded[column_top + 9] |= column_digits;
-                excluded[column_top + 18] |= column_digits;
-            }
-        }
-    }
+        // 1 when some digit took a bit not all three cells of its part had (9-bit masks).
+        written |= (static_cast<unsigned>(fresh) + ALL_DIGITS) >> 9 << partner;
+    };
+    confine(row_confined, band_partner_a, 9, 1);
+    confine(row_confined, band_partner_b, 9, 1);
+    confine(column_confined, stack_partner_a, 1, 9);
+    confine(column_confined, stack_partner_b, 1, 9);
     return written;
 }
 
@@ -122,14 +119,15 @@ void apply_locked_candidates(PlacedGrid& placed, ExclusionGrid& excluded,
         // Boxes that may set a new bit: those found by the look at the grid and those whose
         // cells a call has given a new bit since (only a partner's call writes a box's cells).
         unsigned may_act = due;
-        for (int box = std::countr_zero(due); box < 9; ++box) {
-            if ((may_act >> box & 1u) == 0) {
-                continue;
-            }
+        // The boxes still to come in this sweep are walked as a bit set: a box skipped costs no
+        // branch. A call may set bits of earlier boxes; those wait for the next sweep.
+        for (unsigned to_come = due; to_come != 0;) {
+            const int box = std::countr_zero(to_come);
             const BoxPartners& p = BOX_PARTNERS[box];
             const unsigned written =
                 point_from_box(placed, excluded, box, p.band_a, p.band_b, p.stack_a, p.stack_b);
             may_act = (may_act & ~(1u << box)) | written;
+            to_come = may_act & ~0u << (box + 1);
         }
         ++counters.locked_candidate_sweeps;
         const int box_passes = counters.box_single_passes;

@@ -1,6 +1,7 @@
 #include "solver/singles.hpp"
 
 #include <bit>
+#include <cstdint>
 
 #include "solver/locked_candidates.hpp"
 #include "solver/unit_scans.hpp"
@@ -36,39 +37,6 @@ DigitMask digits_open_once(const ExclusionGrid& excluded, int first_cell,
     return static_cast<DigitMask>(once & ~twice);
 }
 
-// `digits_open_once` for box `box`. On x86-64 the three box-rows are read as four 16-bit lanes
-// each (the third stack from one word earlier, so as to stay inside the grid), the lane
-// outside the box closed for every digit; the lanes are counted down, then across.
-DigitMask box_digits_open_once(const ExclusionGrid& excluded, int box) {
-#if CELLWRIGHT_SSE2
-    const bool last_stack = box % 3 == 2;
-    const DigitMask* const first = excluded.data() + BOX_ORIGINS[box] - (last_stack ? 1 : 0);
-    const __m128i outside = last_stack ? _mm_setr_epi16(-1, 0, 0, 0, 0, 0, 0, 0)
-                                       : _mm_setr_epi16(0, 0, 0, -1, 0, 0, 0, 0);
-    const __m128i all = _mm_set1_epi16(-1);
-    const auto open = [&](int t) {
-        const __m128i words = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(first + 9 * t));
-        return _mm_xor_si128(_mm_or_si128(words, outside), all);
-    };
-    const __m128i row0 = open(0);
-    const __m128i row1 = open(1);
-    const __m128i row2 = open(2);
-    __m128i once = _mm_or_si128(_mm_or_si128(row0, row1), row2);
-    __m128i twice =
-        _mm_or_si128(_mm_and_si128(row0, row1), _mm_and_si128(row2, _mm_or_si128(row0, row1)));
-    // Lane 0 gathers lanes 0..3 in two halvings (lanes 4..7 never reach it).
-    const auto gather = [&](__m128i other_once, __m128i other_twice) {
-        twice = _mm_or_si128(_mm_or_si128(twice, other_twice), _mm_and_si128(once, other_once));
-        once = _mm_or_si128(once, other_once);
-    };
-    gather(_mm_srli_si128(once, 2), _mm_srli_si128(twice, 2));
-    gather(_mm_srli_si128(once, 4), _mm_srli_si128(twice, 4));
-    return static_cast<DigitMask>(_mm_cvtsi128_si32(once) & ~_mm_cvtsi128_si32(twice) & ALL_DIGITS);
-#else
-    return digits_open_once(excluded, BOX_ORIGINS[box], BOX_OFFSETS);
-#endif
-}
-
 // Places `mask` in the unit's only cell open for it.
 void place_in_open_cell(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
                         const UnitOffsets& offsets, DigitMask mask) {
@@ -80,6 +48,105 @@ void place_in_open_cell(PlacedGrid& placed, ExclusionGrid& excluded, int first_c
         }
     }
 }
+
+#if CELLWRIGHT_SSE2
+// 1 for boxes 2, 5 and 8 (bits of 0x124), the third stack, whose box-rows are read from one
+// word earlier so as to stay inside the grid; 0 for the others.
+unsigned third_stack(int box) {
+    return 0x124u >> box & 1u;
+}
+
+// The lane of four read that lies outside the box: lane 3, or lane 0 for the third stack.
+alignas(16) constexpr std::int16_t OUTSIDE_LANE[2][8] = {{0, 0, 0, -1, 0, 0, 0, 0},
+                                                         {-1, 0, 0, 0, 0, 0, 0, 0}};
+
+// A box's exclusion words as a box singles pass sees them, kept in registers while the pass
+// places in the box: the three box-rows as four 16-bit lanes each, read from `first_read`,
+// the lane outside the box closed for every digit. Reading them back from the grid right after
+// a placement's narrow writes would stall the load until the writes reach the cache.
+struct BoxView {
+    int box;
+    int first_read;
+    __m128i row[3];
+};
+
+BoxView view_box(const ExclusionGrid& excluded, int box) {
+    BoxView view;
+    view.box = box;
+    const unsigned third = third_stack(box);
+    view.first_read = BOX_ORIGINS[box] - static_cast<int>(third);
+    // From a table, not chosen by a branch, which the order of the boxes makes hard to predict.
+    const __m128i outside = _mm_load_si128(reinterpret_cast<const __m128i*>(OUTSIDE_LANE[third]));
+    for (int t = 0; t < 3; ++t) {
+        view.row[t] = _mm_or_si128(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(
+                                       excluded.data() + view.first_read + 9 * t)),
+                                   outside);
+    }
+    return view;
+}
+
+// `digits_open_once` for the box: the lanes are counted down, then across.
+DigitMask open_once(const BoxView& view) {
+    const __m128i all = _mm_set1_epi16(-1);
+    const __m128i row0 = _mm_xor_si128(view.row[0], all);
+    const __m128i row1 = _mm_xor_si128(view.row[1], all);
+    const __m128i row2 = _mm_xor_si128(view.row[2], all);
+    __m128i once = _mm_or_si128(_mm_or_si128(row0, row1), row2);
+    __m128i twice =
+        _mm_or_si128(_mm_and_si128(row0, row1), _mm_and_si128(row2, _mm_or_si128(row0, row1)));
+    // Lane 0 gathers lanes 0..3 in two halvings (lanes 4..7 never reach it).
+    const auto gather = [&](__m128i other_once, __m128i other_twice) {
+        twice = _mm_or_si128(_mm_or_si128(twice, other_twice), _mm_and_si128(once, other_once));
+        once = _mm_or_si128(once, other_once);
+    };
+    gather(_mm_srli_si128(once, 2), _mm_srli_si128(twice, 2));
+    gather(_mm_srli_si128(once, 4), _mm_srli_si128(twice, 4));
+    return static_cast<DigitMask>(_mm_cvtsi128_si32(once) & ~_mm_cvtsi128_si32(twice) & ALL_DIGITS);
+}
+
+// Places the one-bit `digit` in the box's only cell open for it (a box single has one) and
+// brings the view up to date: every cell of the box has the digit excluded, and the filled
+// cell has all digits.
+void place_box_single(PlacedGrid& placed, ExclusionGrid& excluded, BoxView& view, DigitMask digit) {
+    // The cell comes from flag bits, not from a loop whose exit depends on the grid and is
+    // mispredicted about once per placement. Flag bits 8t..8t+7 are box-row t, two per lane;
+    // the lane outside the box is closed, so its flags are clear.
+    const __m128i bit = _mm_set1_epi16(static_cast<short>(digit));
+    const __m128i zero = _mm_setzero_si128();
+    __m128i open[3];
+    for (int t = 0; t < 3; ++t) {
+        open[t] = _mm_cmpeq_epi16(_mm_and_si128(view.row[t], bit), zero);
+    }
+    const unsigned flags =
+        static_cast<unsigned>(_mm_movemask_epi8(_mm_unpacklo_epi64(open[0], open[1]))) |
+        (static_cast<unsigned>(_mm_movemask_epi8(open[2])) & 0xFFu) << 16;
+    const int lane = std::countr_zero(flags) / 2;
+    place_digit(placed, excluded, view.first_read + 9 * (lane / 4) + lane % 4, digit);
+    const __m128i filled = _mm_set1_epi16(ALL_DIGITS);
+    for (int t = 0; t < 3; ++t) {
+        view.row[t] = _mm_or_si128(view.row[t], _mm_or_si128(bit, _mm_and_si128(open[t], filled)));
+    }
+}
+#else
+// Without SSE2 the box is read from the grid itself, which is always up to date.
+struct BoxView {
+    int box;
+    const ExclusionGrid* excluded;
+};
+
+BoxView view_box(const ExclusionGrid& excluded, int box) {
+    return {box, &excluded};
+}
+
+DigitMask open_once(const BoxView& view) {
+    return digits_open_once(*view.excluded, BOX_ORIGINS[view.box], BOX_OFFSETS);
+}
+
+void place_box_single(PlacedGrid& placed, ExclusionGrid& excluded, const BoxView& view,
+                      DigitMask digit) {
+    place_in_open_cell(placed, excluded, BOX_ORIGINS[view.box], BOX_OFFSETS, digit);
+}
+#endif
 
 DigitMask lowest_digit(DigitMask mask) {
     return static_cast<DigitMask>(mask & -mask);
@@ -124,27 +191,29 @@ bool box_hidden_singles(PlacedGrid& placed, ExclusionGrid& excluded) {
     if (due == 0) {
         return false;
     }
-    bool progress = false;
     // Boxes whose words a placement of this pass changed; the others still have what was found.
+    // Only boxes found with a single or changed since can have one, and they are walked as a
+    // bit set, so that a box without one costs no branch.
     unsigned changed_boxes = 0;
-    for (int box = std::countr_zero(due); box < 9; ++box) {
-        const int origin = BOX_ORIGINS[box];
+    for (unsigned to_look = due; to_look != 0;) {
+        const int box = std::countr_zero(to_look);
         // A digit present in the box is open in none of its cells (its own cell is full and
         // the others have it excluded), so it is never found open once: the box's present
         // digits need not be taken out first.
-        DigitMask singles =
-            (changed_boxes >> box & 1u) != 0 ? box_digits_open_once(excluded, box) : found[box];
+        BoxView view = view_box(excluded, box);
+        DigitMask singles = (changed_boxes >> box & 1u) != 0 ? open_once(view) : found[box];
         auto to_test = ALL_DIGITS;
         while (singles != 0) {
             const DigitMask digit = lowest_digit(singles);
-            place_in_open_cell(placed, excluded, origin, BOX_OFFSETS, digit);
-            progress = true;
+            place_box_single(placed, excluded, view, digit);
             changed_boxes |= BOXES_REACHED[box];
             to_test &= static_cast<DigitMask>(~up_to(digit));
-            singles = box_digits_open_once(excluded, box) & to_test;
+            singles = open_once(view) & to_test;
         }
+        to_look = (due | changed_boxes) & ~0u << (box + 1);
     }
-    return progress;
+    // The first box found has a single on the grid as given, so the pass placed something.
+    return true;
 }
 
 bool line_hidden_singles(PlacedGrid& placed, ExclusionGrid& excluded) {

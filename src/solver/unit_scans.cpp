@@ -1,6 +1,7 @@
 #include "solver/unit_scans.hpp"
 
 #include <bit>
+#include <cstdint>
 
 #include "grid/sse2.hpp"
 
@@ -235,26 +236,40 @@ unsigned digits_open_once_in_lines(const ExclusionGrid& excluded, UnitMasks& col
 
 int first_single_candidate_cell(const ExclusionGrid& excluded, int from) {
     // A single candidate is a non-zero mask that shares no bit with itself minus one.
-    const auto is_single = [](DigitMask open) { return open != 0 && (open & (open - 1)) == 0; };
+    const auto is_single = [](DigitMask open) { return (open != 0) & ((open & (open - 1)) == 0); };
 #if CELLWRIGHT_SSE2
     const Lanes all_digits = _mm_set1_epi16(ALL_DIGITS);
+    const Lanes one = _mm_set1_epi16(1);
     const Lanes zero = _mm_setzero_si128();
-    // Groups of eight cells from a multiple of 8; the lanes before `from` are dropped.
-    for (int first = from - from % 8; first + 8 <= CELL_COUNT; first += 8) {
+    const auto single_lanes = [&](int first) {
         const Lanes words =
             _mm_loadu_si128(reinterpret_cast<const Lanes*>(excluded.data() + first));
         const Lanes open = _mm_andnot_si128(words, all_digits);
-        const Lanes lower = _mm_sub_epi16(open, _mm_set1_epi16(1));
-        const Lanes single = _mm_andnot_si128(_mm_cmpeq_epi16(open, zero),
-                                              _mm_cmpeq_epi16(_mm_and_si128(open, lower), zero));
-        // Two mask bits per lane.
-        const unsigned before = first < from ? 2 * static_cast<unsigned>(from - first) : 0;
-        const unsigned flags = static_cast<unsigned>(_mm_movemask_epi8(single)) >> before << before;
-        if (flags != 0) {
-            return first + std::countr_zero(flags) / 2;
-        }
+        return _mm_andnot_si128(
+            _mm_cmpeq_epi16(open, zero),
+            _mm_cmpeq_epi16(_mm_and_si128(open, _mm_sub_epi16(open, one)), zero));
+    };
+    // One flag bit per cell for the whole grid, sixteen cells a step: a fixed number of steps,
+    // where stopping at the first group with a flag would branch on the grid. Cells 0..63 go to
+    // `low`, 64..79 and 80 to `high`; the cells before `from` are dropped.
+    std::uint64_t low = 0;
+    for (int first = 0; first < 64; first += 16) {
+        low |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(
+                   _mm_packs_epi16(single_lanes(first), single_lanes(first + 8)))))
+               << first;
     }
-    return from <= 80 && is_single(candidates_of(excluded[80])) ? 80 : CELL_COUNT;
+    // Bit 17 of `high` stands for CELL_COUNT, the answer when no flag is left.
+    std::uint64_t high =
+        static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_packs_epi16(single_lanes(64), single_lanes(72)))) |
+        static_cast<unsigned>(is_single(candidates_of(excluded[80]))) << 16 | 1u << 17;
+    // Shifts by 64 or more are undefined: `from` is 0..81.
+    low &= from < 64 ? ~std::uint64_t{0} << from : 0;
+    high &= from < 64 ? ~std::uint64_t{0} : ~std::uint64_t{0} << (from - 64);
+    // `high` is taken when `low` is empty, chosen by a mask rather than a branch.
+    const std::uint64_t take_high = std::uint64_t{0} - static_cast<std::uint64_t>(low == 0);
+    return std::countr_zero((low & ~take_high) | (high & take_high)) +
+           static_cast<int>(take_high & 64);
 #else
     for (int cell = from; cell < CELL_COUNT; ++cell) {
         if (is_single(candidates_of(excluded[cell]))) {

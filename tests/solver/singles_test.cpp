@@ -88,6 +88,26 @@ TEST(BoxHiddenSingles, PlacementsChainForwardWithinOnePass) {
     }
 }
 
+// Every cell of every box: the pass must place a single in the one cell open for it (boxes
+// of the third stack are read from one word before the box), and see at once that the filled
+// cell is closed, which leaves digit 6 a single of the same box in the same pass.
+TEST(BoxHiddenSingles, PlaceInWhicheverCellIsOpen) {
+    for (int box = 0; box < 9; ++box) {
+        for (int k = 0; k < 9; ++k) {
+            const int cell = box_cells(box)[k];
+            const int next = box_cells(box)[(k + 1) % 9];
+            GridPair grid;
+            keep_digit_open_only(grid, 4, box_cells(box), {cell});
+            keep_digit_open_only(grid, 6, box_cells(box), {cell, next});
+            const std::string where =
+                "box " + std::to_string(box) + ", cell " + std::to_string(cell);
+            EXPECT_TRUE(box_hidden_singles(grid.placed, grid.excluded)) << where;
+            EXPECT_EQ(test::format_placed(grid.placed), test::board_text({{cell, 4}, {next, 6}}))
+                << where;
+        }
+    }
+}
+
 TEST(LineHiddenSingles, ColumnBeforeRowDigitByDigit) {
     const PassCase cases[] = {
         // Digit 6 at cell 9 closes cell 1 (box 0), leaving row 0 only cell 4 for 6.
