@@ -106,7 +106,8 @@ DigitMask open_once(const BoxView& view) {
 
 // Places the one-bit `digit` in the box's only cell open for it (a box single has one) and
 // brings the view up to date: every cell of the box has the digit excluded, and the filled
-// cell has all digits.
+// cell has all digits. A digit open nowhere in the box places nothing and leaves the view as
+// it is, as the plain version does; no caller asks for one.
 void place_box_single(PlacedGrid& placed, ExclusionGrid& excluded, BoxView& view, DigitMask digit) {
     // The cell comes from flag bits, not from a loop whose exit depends on the grid and is
     // mispredicted about once per placement. Flag bits 8t..8t+7 are box-row t, two per lane;
@@ -120,6 +121,9 @@ void place_box_single(PlacedGrid& placed, ExclusionGrid& excluded, BoxView& view
     const unsigned flags =
         static_cast<unsigned>(_mm_movemask_epi8(_mm_unpacklo_epi64(open[0], open[1]))) |
         (static_cast<unsigned>(_mm_movemask_epi8(open[2])) & 0xFFu) << 16;
+    if (flags == 0) {
+        return;  // not open in the box: nothing to place, as in the plain version
+    }
     const int lane = std::countr_zero(flags) / 2;
     place_digit(placed, excluded, view.first_read + 9 * (lane / 4) + lane % 4, digit);
     const __m128i filled = _mm_set1_epi16(ALL_DIGITS);
