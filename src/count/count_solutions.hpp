@@ -31,7 +31,9 @@ std::int32_t count_solutions(PlacedGrid& placed, PlacedGrid& solution);
 // filled cells alone leave. For a grid pair whose exclusions are conclusions every completion
 // obeys (as the techniques draw them): then they rule out no completion, the search meets the
 // same completions in the same order, and result and `solution` are those of the other form;
-// the search only starts closer to the answer.
+// the search only starts closer to the answer. The pair must also keep the grid pair's rule
+// that an empty cell has the digits of its filled peers excluded: they are not worked out
+// again from the filled cells.
 std::int32_t count_solutions(PlacedGrid& placed, const ExclusionGrid& excluded,
                              PlacedGrid& solution);
 

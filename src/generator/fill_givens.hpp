@@ -19,8 +19,9 @@ bool fill_givens(RandomState& random, const GivenCellList& list, int count, Plac
 
 // The filling part of `fill_givens`, without the solution count: starts from an empty board
 // and leaves in `placed` every digit placed or concluded, and in `excluded` every digit ruled
-// out. False (with the pair partly filled) when a listed cell has every digit excluded at its
-// turn, or the list is shorter than nine. Makes exactly the draws `fill_givens` makes.
+// out. False when a listed cell has every digit excluded at its turn (the pair is then partly
+// filled), or when the list is shorter than nine (the pair is left as it was). Makes exactly
+// the draws `fill_givens` makes.
 bool fill_digits(RandomState& random, const GivenCellList& list, int count, PlacedGrid& placed,
                  ExclusionGrid& excluded);
 

@@ -65,14 +65,12 @@ alignas(16) constexpr std::int16_t OUTSIDE_LANE[2][8] = {{0, 0, 0, -1, 0, 0, 0, 
 // the lane outside the box closed for every digit. Reading them back from the grid right after
 // a placement's narrow writes would stall the load until the writes reach the cache.
 struct BoxView {
-    int box;
     int first_read;
     __m128i row[3];
 };
 
 BoxView view_box(const ExclusionGrid& excluded, int box) {
     BoxView view;
-    view.box = box;
     const unsigned third = third_stack(box);
     view.first_read = BOX_ORIGINS[box] - static_cast<int>(third);
     // From a table, not chosen by a branch, which the order of the boxes makes hard to predict.
@@ -107,7 +105,8 @@ DigitMask open_once(const BoxView& view) {
 // Places the one-bit `digit` in the box's only cell open for it (a box single has one) and
 // brings the view up to date: every cell of the box has the digit excluded, and the filled
 // cell has all digits. A digit open nowhere in the box places nothing and leaves the view as
-// it is, as the plain version does; no caller asks for one.
+// it is, as the plain version does: its flags would be empty, and the lane taken from them
+// would lie past the box (for box 8, past the grid). No caller asks for one.
 void place_box_single(PlacedGrid& placed, ExclusionGrid& excluded, BoxView& view, DigitMask digit) {
     // The cell comes from flag bits, not from a loop whose exit depends on the grid and is
     // mispredicted about once per placement. Flag bits 8t..8t+7 are box-row t, two per lane;
