@@ -2,6 +2,7 @@
 #include "app/run_batch.hpp"
 
 int main(int argc, char** argv) {
+    cellwright::prepare_process();
     const int difficulty_class = cellwright::class_from_arguments(argc, argv);
     if (difficulty_class == 0) {
         cellwright::print_usage(stdout);
