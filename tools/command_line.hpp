@@ -8,7 +8,7 @@ namespace cellwright::tool {
 
 // Builds the whole command line, parses `argv` and runs the chosen subcommand. Returns the
 // exit status: the subcommand's, 0 for --help, 2 for a command line it cannot accept (with
-// the error and a usage line on standard error).
+// the error and a usage line on standard error), 1 when the system ran out of a resource.
 int run_tool(int argc, const char* const* argv);
 
 }  // namespace cellwright::tool

@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -89,11 +90,26 @@ bool generate_in_order(std::uint64_t seed, std::uint64_t first, std::uint64_t co
     std::vector<std::jthread> workers;
     workers.reserve(jobs);
     for (unsigned job = 0; job < jobs; ++job) {
-        workers.emplace_back([&] {
-            while (const std::optional<std::uint64_t> index = ring.claim()) {
-                ring.deliver(generate_problem(seed, *index, difficulty_class));
+        // A thread that cannot be started (too little memory, too many threads) is done
+        // without: the problems do not depend on how many threads make them.
+        try {
+            workers.emplace_back([&] {
+                while (const std::optional<std::uint64_t> index = ring.claim()) {
+                    ring.deliver(generate_problem(seed, *index, difficulty_class));
+                }
+            });
+        } catch (const std::system_error&) {
+            break;
+        }
+    }
+    if (workers.empty()) {
+        // Not even one: the calling thread makes each problem itself, in order.
+        for (std::uint64_t index = first; index != first + count; ++index) {
+            if (!consume(generate_problem(seed, index, difficulty_class))) {
+                return false;
             }
-        });
+        }
+        return true;
     }
     // Declared after the workers, so destroyed before them: whatever ends this function, a
     // return or an exception from `consume`, the workers are told to stop before they are
