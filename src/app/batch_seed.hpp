@@ -7,9 +7,10 @@
 
 namespace cellwright {
 
-// tick XOR a scrambling of `process` that is one-to-one: two processes alive at the same
-// tick never share a seed, and process ids that differ in one bit do not give seeds that
-// differ in one bit.
+// tick + process * 0x9E3779B9, wrapping. The multiples of the golden-ratio constant are spread
+// as evenly as numbers can be, so two processes whose ticks are less than 0.2 s apart never
+// share a seed (for any process ids below 2^22), nor ones less than 5 s apart whose ids are
+// less than 300,000 apart.
 std::uint32_t mix_seed(std::uint32_t tick, std::uint32_t process);
 
 // mix_seed of the current tick count and process id.
