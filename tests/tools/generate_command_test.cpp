@@ -4,10 +4,14 @@
 
 #include <unistd.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -65,6 +69,37 @@ TEST(GenerateCommand, OutputIsTheSameForAnyNumberOfJobs) {
     for (const unsigned jobs : {2u, 3u}) {
         const Generated many = generate(options_for(2, 9, 5, jobs, GenerateFormat::json));
         EXPECT_EQ(many.out, one.out) << jobs << " jobs";
+    }
+}
+
+// Problem i of seed S is the same in every version: files and shards made by any two versions
+// fit together. Stored outputs of a few seeds and starts, in every format.
+TEST(GenerateCommand, ReproducesStoredOutputs) {
+    struct Case {
+        std::uint64_t seed;
+        std::uint64_t start;
+        std::uint64_t count;
+        int difficulty_class;
+        const char* name;  // of the data files
+    };
+    const Case cases[] = {
+        {7, 0, 3, 2, "seed7_start0_class2"},
+        {0xDEADBEEFCAFE, 1000, 2, 3, "seed0xDEADBEEFCAFE_start1000_class3"},
+        {0, 0x10000000000, 2, 1, "seed0_start0x10000000000_class1"},
+    };
+    const std::pair<GenerateFormat, const char*> formats[] = {{GenerateFormat::dat, ".dat"},
+                                                              {GenerateFormat::line, ".line"},
+                                                              {GenerateFormat::json, ".jsonl"}};
+    for (const Case& c : cases) {
+        for (const auto& [format, extension] : formats) {
+            GenerateOptions options = options_for(c.difficulty_class, c.count, c.start, 2, format);
+            options.seed = c.seed;
+            const std::string name = std::string(c.name) + extension;
+            const std::string expected =
+                read_file(std::string(CELLWRIGHT_TEST_DATA) + "/generated/" + name);
+            ASSERT_FALSE(expected.empty()) << "missing " << name;
+            EXPECT_EQ(generate(options).out, expected) << name;
+        }
     }
 }
 
@@ -169,6 +204,48 @@ TEST(GenerateCommand, RefusesOptionsOutOfRange) {
             shown += std::string(" ") + word;
         }
         EXPECT_EQ(run_tool(static_cast<int>(argv.size()), argv.data()), 2) << shown;
+    }
+}
+
+// A consumer that blocks, like a slow pipe, lets the workers run a whole ring ahead of it:
+// every problem must still come out exactly once, in order, and the run must end, also when
+// the consumer stops it early.
+TEST(OrderedGeneration, BlockingConsumerGetsEveryProblemOnceInOrder) {
+    constexpr std::uint64_t FIRST = 5;
+    constexpr std::uint64_t COUNT = 120;  // more than two jobs' ring of 32 slots holds
+    struct Case {
+        const char* name;
+        std::uint64_t stop_at;  // the consumer says stop at this index; COUNT + FIRST for never
+    };
+    const Case cases[] = {{"to the end", FIRST + COUNT}, {"stopped", FIRST + 50}};
+    for (const Case& c : cases) {
+        std::vector<std::uint64_t> seen;
+        std::promise<bool> result;
+        std::future<bool> finished = result.get_future();
+        std::thread([&] {
+            result.set_value(
+                generate_in_order(3, FIRST, COUNT, 2, 2, [&](const GeneratedProblem& p) {
+                    if (seen.size() % 40 == 0) {
+                        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+                    }
+                    seen.push_back(p.index);
+                    if (p.index % 10 == 0) {
+                        EXPECT_EQ(p.record.givens, generate_problem(3, p.index, 2).record.givens)
+                            << c.name << ": problem " << p.index;
+                    }
+                    return p.index != c.stop_at;
+                }));
+        }).detach();
+        if (finished.wait_for(std::chrono::seconds(60)) != std::future_status::ready) {
+            ADD_FAILURE() << c.name << ": the run never ended";
+            std::_Exit(1);  // the generating thread still uses this frame
+        }
+        EXPECT_EQ(finished.get(), c.stop_at == FIRST + COUNT) << c.name;
+        const std::uint64_t last = std::min(c.stop_at, FIRST + COUNT - 1);
+        ASSERT_EQ(seen.size(), last - FIRST + 1) << c.name;
+        for (std::size_t i = 0; i < seen.size(); ++i) {
+            EXPECT_EQ(seen[i], FIRST + i) << c.name;
+        }
     }
 }
 
