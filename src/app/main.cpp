@@ -1,4 +1,5 @@
 // cellwright: makes a file of 30 Sudoku problems of the class named on the command line.
+#include "app/front_end.hpp"
 #include "app/run_batch.hpp"
 
 int main(int argc, char** argv) {
