@@ -1,5 +1,9 @@
 #include "app/front_end.hpp"
 
+#include <cstring>
+
+#include <cellwright/cellwright.hpp>
+
 namespace cellwright {
 
 int class_from_arguments(int argc, const char* const* argv) {
@@ -16,10 +20,18 @@ int class_from_arguments(int argc, const char* const* argv) {
     return argument[1] - '0';
 }
 
+bool asks_for_version(int argc, const char* const* argv) {
+    return argc == 2 && std::strcmp(argv[1], "--version") == 0;
+}
+
 void print_usage(std::FILE* console) {
     std::fprintf(console, "\ncellwright\n");
     std::fprintf(console, "  To create problem: cellwright.exe c[1-3]\n");
     std::fprintf(console, "    where 1-3 specifies difficulty.\n");
+}
+
+void print_version(std::FILE* console) {
+    std::fprintf(console, "cellwright %s\n", CELLWRIGHT_VERSION_STRING);
 }
 
 }  // namespace cellwright

@@ -1,4 +1,5 @@
-// The program's command line: which argument vectors start a batch or get the usage text.
+// The program's command line: which argument vectors start a batch, ask for the version, or
+// get the usage text.
 
 #include "app/front_end.hpp"
 
@@ -6,6 +7,7 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <cellwright/cellwright.hpp>
 
 #include "temp_directory.hpp"
 
@@ -15,7 +17,7 @@ namespace {
 TEST(CommandLine, ClassComesFromTheOneArgument) {
     struct Case {
         std::vector<const char*> arguments;  // after the program name
-        int expected;                        // 0: usage text
+        int expected;                        // 0: usage text, or the version
     };
     const Case cases[] = {
         {{"c2"}, 2}, {{"C3"}, 3}, {{"c1x"}, 1},      {{"c1"}, 1},      {{"c"}, 0},
@@ -42,6 +44,31 @@ TEST(CommandLine, UsageTextIsThreeLines) {
               "\ncellwright\n"
               "  To create problem: cellwright.exe c[1-3]\n"
               "    where 1-3 specifies difficulty.\n");
+    std::fclose(console);
+}
+
+TEST(CommandLine, OnlyTheLoneArgumentVersionAsksForTheVersion) {
+    struct Case {
+        std::vector<const char*> arguments;  // after the program name
+        bool expected;
+    };
+    const Case cases[] = {
+        {{"--version"}, true},        {{"--version", "c1"}, false},
+        {{"c1", "--version"}, false}, {{"-version"}, false},
+        {{"--versions"}, false},      {{"--VERSION"}, false},
+        {{"--version="}, false},      {{}, false},
+    };
+    for (const Case& c : cases) {
+        std::vector<const char*> argv{"cellwright"};
+        argv.insert(argv.end(), c.arguments.begin(), c.arguments.end());
+        const std::string label = c.arguments.empty() ? "none" : c.arguments[0];
+        EXPECT_EQ(asks_for_version(static_cast<int>(argv.size()), argv.data()), c.expected)
+            << label << " of " << c.arguments.size();
+    }
+    std::FILE* console = std::tmpfile();
+    ASSERT_NE(console, nullptr);
+    print_version(console);
+    EXPECT_EQ(stream_text(console), "cellwright " CELLWRIGHT_VERSION_STRING "\n");
     std::fclose(console);
 }
 
