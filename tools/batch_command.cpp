@@ -3,8 +3,6 @@
 #include <iostream>
 #include <memory>
 
-#include "app/accept_problem.hpp"
-#include "app/problem_line.hpp"
 #include "number_option.hpp"
 #include "output_file.hpp"
 
@@ -13,13 +11,14 @@ namespace cellwright::tool {
 int run_batch_lines(const BatchOptions& options, std::ostream& out, std::ostream& errors) {
     // The same stream of draws as a batch of the program: one seeding, then problem after
     // problem, each from where the last one left the random source.
-    RandomState random;
-    random_seed(random, options.seed);
-    TechniqueCounters counters;
-    ProblemRecord record;
+    Batch batch = start_batch(options.seed, options.difficulty_class);
     for (std::uint64_t i = 0; i < options.count && out; ++i) {
-        accept_next_problem(random, options.difficulty_class, record, counters);
-        out << format_problem_line(record).view() << '\n';
+        const std::optional<Problem> problem = next_batch_problem(batch);
+        if (!problem) {
+            errors << "cellwright-tool: no class " << options.difficulty_class << '\n';
+            return 2;
+        }
+        out << format_puzzle(problem->givens, PuzzleFormat::problem_line, problem->grade) << '\n';
     }
     return finish_output(out, errors) ? 0 : 1;
 }

@@ -7,9 +7,6 @@
 #include <thread>
 #include <vector>
 
-#include "app/accept_problem.hpp"
-#include "random/random_stream.hpp"
-
 namespace cellwright::tool {
 namespace {
 
@@ -72,21 +69,16 @@ class OrderedRing {
 
 }  // namespace
 
-GeneratedProblem generate_problem(std::uint64_t seed, std::uint64_t index, int difficulty_class) {
-    GeneratedProblem problem;
-    problem.index = index;
-    RandomState random;
-    random_seed_stream(random, seed, index);
-    accept_next_problem(random, difficulty_class, problem.record, problem.counters, &problem.tally);
-    return problem;
-}
-
 bool generate_in_order(std::uint64_t seed, std::uint64_t first, std::uint64_t count,
                        int difficulty_class, unsigned jobs,
                        const std::function<bool(const GeneratedProblem&)>& consume) {
     jobs = jobs == 0 ? 1 : jobs;
     constexpr std::size_t SLOTS_PER_JOB = 16;
     OrderedRing ring(first, count, SLOTS_PER_JOB * jobs);
+    const auto numbered_problem = [&](std::uint64_t index) {
+        return GeneratedProblem{
+            index, generate_problem(seed, index, difficulty_class).value_or(Problem{})};
+    };
     std::vector<std::jthread> workers;
     workers.reserve(jobs);
     for (unsigned job = 0; job < jobs; ++job) {
@@ -95,7 +87,7 @@ bool generate_in_order(std::uint64_t seed, std::uint64_t first, std::uint64_t co
         try {
             workers.emplace_back([&] {
                 while (const std::optional<std::uint64_t> index = ring.claim()) {
-                    ring.deliver(generate_problem(seed, *index, difficulty_class));
+                    ring.deliver(numbered_problem(*index));
                 }
             });
         } catch (const std::system_error&) {
@@ -105,7 +97,7 @@ bool generate_in_order(std::uint64_t seed, std::uint64_t first, std::uint64_t co
     if (workers.empty()) {
         // Not even one: the calling thread makes each problem itself, in order.
         for (std::uint64_t index = first; index != first + count; ++index) {
-            if (!consume(generate_problem(seed, index, difficulty_class))) {
+            if (!consume(numbered_problem(index))) {
                 return false;
             }
         }

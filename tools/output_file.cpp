@@ -4,7 +4,6 @@
 #include <cstring>
 #include <ostream>
 
-#include "app/batch_seed.hpp"
 #include "app/platform.hpp"
 #include "console_streams.hpp"
 
@@ -47,7 +46,8 @@ OutputFault OutputFile::open(const std::string& path, bool replace, const char* 
     }
     // Interrupts wait until the handler knows the name of the file just created.
     hold_interrupts();
-    const std::uint32_t salt = batch_seed();
+    // Only a start: a taken name is skipped.
+    const std::uint32_t salt = tick_count() ^ process_id();
     for (std::uint32_t attempt = 0; attempt < 100; ++attempt) {
         const std::string candidate = temporary_name(path, salt + attempt * 0x9E3779B9u);
         const NewFile created = create_new_file(candidate.c_str());

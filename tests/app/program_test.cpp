@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cellwright/cellwright.hpp>
+
 #include "app/platform.hpp"
 #include "app/problem_file.hpp"
 #include "support/child_process.hpp"
@@ -81,7 +83,7 @@ const std::string MARKS =
     "creating problems...\n+----------------------------+\n" + std::string(30, 'o') + "\n";
 
 TEST(Program, WrongCommandLinesPrintUsage) {
-    const std::vector<std::string> cases[] = {{}, {"c4"}, {"C"}, {"c2", "c2"}};
+    const std::vector<std::string> cases[] = {{}, {"c4"}, {"C"}, {"c2", "c2"}, {"--version", "c2"}};
     for (const auto& arguments : cases) {
         TempDirectory directory;
         Child child = start_child(program_in(directory.path(), arguments));
@@ -94,6 +96,15 @@ TEST(Program, WrongCommandLinesPrintUsage) {
             << label;
         EXPECT_TRUE(directory.names().empty()) << label << ": file created";
     }
+}
+
+TEST(Program, VersionIsTheOneAddedCommandLine) {
+    TempDirectory directory;
+    Child child = start_child(program_in(directory.path(), {"--version"}));
+    const Ended finished = finish_child(child);
+    EXPECT_EQ(finished.status, 0);
+    EXPECT_EQ(finished.output, "cellwright " CELLWRIGHT_VERSION_STRING "\n");
+    EXPECT_TRUE(directory.names().empty()) << "file created";
 }
 
 // Programs started at once in one directory race for the same first name; each must get a

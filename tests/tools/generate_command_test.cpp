@@ -16,7 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/grading.hpp"
 #include "command_line.hpp"
 #include "generate_command.hpp"
 #include "progress_bar.hpp"
@@ -130,11 +129,12 @@ TEST(GenerateCommand, EveryFormatCarriesAValidProblemOfTheClass) {
             PuzzleEntry problem;
             ASSERT_FALSE(parse_problem_line(text, problem).has_value()) << name << ": " << text;
             EXPECT_TRUE(problem_faults(problem).empty()) << name << ": " << text;
-            EXPECT_EQ(GRADE_CLASS[problem.grade], difficulty_class) << name << ": " << text;
+            EXPECT_EQ(class_of_grade(problem.grade), difficulty_class) << name << ": " << text;
 
             std::string plain;
             std::getline(plain_lines, plain);
-            EXPECT_EQ(plain, grid_text(problem.givens)) << name << ": line format";
+            EXPECT_EQ(plain, format_puzzle(problem.givens, PuzzleFormat::line))
+                << name << ": line format";
 
             std::string record;
             std::getline(json_lines, record);
@@ -230,7 +230,7 @@ TEST(OrderedGeneration, BlockingConsumerGetsEveryProblemOnceInOrder) {
                     }
                     seen.push_back(p.index);
                     if (p.index % 10 == 0) {
-                        EXPECT_EQ(p.record.givens, generate_problem(3, p.index, 2).record.givens)
+                        EXPECT_EQ(p.problem.givens, generate_problem(3, p.index, 2).value().givens)
                             << c.name << ": problem " << p.index;
                     }
                     return p.index != c.stop_at;
