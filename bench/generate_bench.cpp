@@ -15,8 +15,8 @@ void BM_GenerateClass3(benchmark::State& state) {
     // The same 24 problems every time, so that both job counts do the same work.
     constexpr std::uint64_t PROBLEMS = 24;
     for (auto _ : state) {
-        generate_in_order(1, 0, PROBLEMS, 3, jobs, [](const GeneratedProblem& problem) {
-            benchmark::DoNotOptimize(problem.record.grade);
+        generate_in_order(1, 0, PROBLEMS, 3, jobs, [](const GeneratedProblem& generated) {
+            benchmark::DoNotOptimize(generated.problem.grade);
             return true;
         });
     }

@@ -11,7 +11,6 @@
 #include <thread>
 
 #include "app/platform.hpp"
-#include "app/problem_line.hpp"
 #include "json_output.hpp"
 #include "progress_bar.hpp"
 #include "puzzle_input.hpp"
@@ -86,7 +85,13 @@ std::uint64_t clock_seed() {
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
-void print_stats(std::ostream& errors, std::uint64_t problems, const AttemptTally& tally,
+// The work that went into a run's problems.
+struct Effort {
+    std::uint64_t attempts = 0;
+    std::uint64_t fillings = 0;
+};
+
+void print_stats(std::ostream& errors, std::uint64_t problems, const Effort& tally,
                  double seconds) {
     char text[256];
     const double rate = tally.attempts == 0 ? 0.0
@@ -104,15 +109,16 @@ void print_stats(std::ostream& errors, std::uint64_t problems, const AttemptTall
 
 }  // namespace
 
-std::string format_generated(const GeneratedProblem& problem, std::uint64_t seed,
+std::string format_generated(const GeneratedProblem& generated, std::uint64_t seed,
                              GenerateFormat format) {
+    const Problem& problem = generated.problem;
     switch (format) {
         case GenerateFormat::dat:
-            return std::string(format_problem_line(problem.record).view()) + '\n';
+            return format_puzzle(problem.givens, PuzzleFormat::problem_line, problem.grade) + '\n';
         case GenerateFormat::line:
-            return grid_text(problem.record.givens) + '\n';
+            return format_puzzle(problem.givens, PuzzleFormat::line) + '\n';
         case GenerateFormat::json:
-            return generated_json(problem.index, seed, problem.record, problem.counters) + '\n';
+            return generated_json(generated.index, seed, problem) + '\n';
     }
     return {};
 }
@@ -141,18 +147,18 @@ int run_generate(const GenerateOptions& options, std::ostream& out, std::ostream
         bar.emplace(errors, options.count);
         bar->update(0);
     }
-    AttemptTally total;
+    Effort total;
     std::uint64_t done = 0;
     const bool completed =
         generate_in_order(seed, options.start, options.count, options.difficulty_class, jobs,
-                          [&](const GeneratedProblem& problem) {
-                              total.attempts += problem.tally.attempts;
-                              total.fillings += problem.tally.fillings;
+                          [&](const GeneratedProblem& generated) {
+                              total.attempts += generated.problem.attempts;
+                              total.fillings += generated.problem.fillings;
                               ++done;
                               if (bar) {
                                   bar->update(done);
                               }
-                              return sink.write(format_generated(problem, seed, options.format));
+                              return sink.write(format_generated(generated, seed, options.format));
                           });
     if (bar) {
         bar->finish();

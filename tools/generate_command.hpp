@@ -28,8 +28,8 @@ struct GenerateOptions {
     bool progress = false;  // progress bar on `errors`
 };
 
-// One output line of `problem`, with its line feed.
-std::string format_generated(const GeneratedProblem& problem, std::uint64_t seed,
+// One output line of `generated`, with its line feed.
+std::string format_generated(const GeneratedProblem& generated, std::uint64_t seed,
                              GenerateFormat format);
 
 // Runs a whole `generate`: problems to `out` or to the new file `options.output`; the clock

@@ -6,9 +6,6 @@
 #include <thread>
 #include <vector>
 
-#include "app/accept_problem.hpp"
-#include "random/random_stream.hpp"
-
 namespace cellwright::tool {
 namespace {
 
@@ -71,15 +68,6 @@ class OrderedRing {
 
 }  // namespace
 
-GeneratedProblem generate_problem(std::uint64_t seed, std::uint64_t index, int difficulty_class) {
-    GeneratedProblem problem;
-    problem.index = index;
-    RandomState random;
-    random_seed_stream(random, seed, index);
-    accept_next_problem(random, difficulty_class, problem.record, problem.counters, &problem.tally);
-    return problem;
-}
-
 bool generate_in_order(std::uint64_t seed, std::uint64_t first, std::uint64_t count,
                        int difficulty_class, unsigned jobs,
                        const std::function<bool(const GeneratedProblem&)>& consume) {
@@ -91,7 +79,8 @@ bool generate_in_order(std::uint64_t seed, std::uint64_t first, std::uint64_t co
     for (unsigned job = 0; job < jobs; ++job) {
         workers.emplace_back([&] {
             while (const std::optional<std::uint64_t> index = ring.claim()) {
-                ring.deliver(generate_problem(seed, *index, difficulty_class));
+                ring.deliver(
+                    {*index, generate_problem(seed, *index, difficulty_class).value_or(Problem{})});
             }
         });
     }

@@ -7,22 +7,17 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/problem_record.hpp"
-#include "generator/make_problem.hpp"
+#include <cellwright/cellwright.hpp>
 
 namespace cellwright::tool {
 
 struct GeneratedProblem {
     std::uint64_t index = 0;
-    ProblemRecord record;
-    TechniqueCounters counters;  // the ladder counts of the accepted problem
-    AttemptTally tally;          // attempts and fillings it took
+    Problem problem;  // cellwright::generate_problem's problem `index`
 };
 
-// Problem `index` of class `difficulty_class` (1..3) of the run seeded with `seed`.
-GeneratedProblem generate_problem(std::uint64_t seed, std::uint64_t index, int difficulty_class);
-
-// Generates problems first .. first + count - 1 on `jobs` threads (at least 1) and calls
+// Generates problems first .. first + count - 1 of class `difficulty_class`, which must be
+// 1..3 (the command line sees to it), on `jobs` threads (at least 1) and calls
 // `consume` with each on the calling thread, in index order. When `consume` returns false the
 // run stops: problems under way are finished and dropped. Returns false when it stopped so.
 bool generate_in_order(std::uint64_t seed, std::uint64_t first, std::uint64_t count,

@@ -5,7 +5,7 @@
 
 namespace cellwright {
 
-std::int32_t class_of_grade(std::int32_t grade) {
+std::int32_t rating_class(std::int32_t grade) {
     if (grade >= 1 && grade <= 10) {
         return GRADE_CLASS[grade];
     }
@@ -50,7 +50,7 @@ PuzzleRating rate_after_ladder(const DigitGrid& givens, const TechniqueCounters&
     } else if (rating.outcome == StepStatus::solved) {
         rating.grade = CLASS_5_GRADE;
     }
-    rating.difficulty_class = class_of_grade(rating.grade);
+    rating.difficulty_class = rating_class(rating.grade);
     return rating;
 }
 

@@ -23,7 +23,7 @@ inline constexpr std::int32_t CLASS_4_GRADE = 11;
 inline constexpr std::int32_t CLASS_5_GRADE = 12;
 
 // The class 1..5 of a grade 1..12; 0 for any other value.
-std::int32_t class_of_grade(std::int32_t grade);
+std::int32_t rating_class(std::int32_t grade);
 
 struct PuzzleRating {
     TechniqueCounters counters;                // the technique ladder's productive passes

@@ -1,14 +1,15 @@
 #pragma once
 // Whole-board folds of the solution counter, a digit's three band words and their padding
-// word in one group of four lanes (see count/lanes.hpp).
+// word in one group of four lanes (see grid/lanes.hpp).
 
 #include <array>
 #include <bit>
 #include <cstdint>
 
 #include "count/digit_boards.hpp"
-#include "count/lanes.hpp"
-#include "grid/band_words.hpp"
+#include "grid/bits.hpp"
+#include "grid/geometry.hpp"
+#include "grid/lanes.hpp"
 
 namespace cellwright {
 
@@ -22,16 +23,13 @@ struct NakedTally {
 // Which empty cells of `boards` have exactly one candidate, and whether any has none.
 inline NakedTally tally_naked_cells(const DigitBoards& boards) {
     NakedTally tally{};
-    Lanes once = splat(0);
-    Lanes twice = splat(0);
-    for (int digit = 0; digit < 9; ++digit) {
-        const Lanes words = load_lanes(&boards.candidates[4 * digit]);
-        twice = twice | (once & words);
-        once = once | words;
+    Tally<Lanes> candidates{splat(0), splat(0)};
+    for (int digit_index = 0; digit_index < 9; ++digit_index) {
+        candidates = tally_add(candidates, load_lanes(&boards.candidates[4 * digit_index]));
     }
     const Lanes unsolved = load_lanes(boards.unsolved.data());
-    tally.dead = any_bit(and_not(unsolved, once)) ? 1 : 0;
-    const Lanes singles = and_not(unsolved, twice);
+    tally.dead = any_bit(and_not(unsolved, candidates.once)) ? 1 : 0;
+    const Lanes singles = and_not(unsolved, candidates.twice);
     tally.single_bands = nonzero_lanes(singles);
     store_lanes(singles, tally.singles.data());
     return tally;
@@ -43,7 +41,7 @@ inline NakedTally tally_naked_cells(const DigitBoards& boards) {
 struct DigitPlanes {
     std::array<std::array<std::uint32_t, 4>, 4> planes;
 
-    int digit_at(int band, int bit) const {
+    int digit_index_at(int band, int bit) const {
         return static_cast<int>((planes[0][band] >> bit & 1) | (planes[1][band] >> bit & 1) << 1 |
                                 (planes[2][band] >> bit & 1) << 2 |
                                 (planes[3][band] >> bit & 1) << 3);
@@ -52,8 +50,8 @@ struct DigitPlanes {
 
 inline DigitPlanes digit_planes(const DigitBoards& boards) {
     std::array<Lanes, 9> words;
-    for (int digit = 0; digit < 9; ++digit) {
-        words[digit] = load_lanes(&boards.candidates[4 * digit]);
+    for (int digit_index = 0; digit_index < 9; ++digit_index) {
+        words[digit_index] = load_lanes(&boards.candidates[4 * digit_index]);
     }
     DigitPlanes planes;
     store_lanes(words[1] | words[3] | words[5] | words[7], planes.planes[0].data());
@@ -84,7 +82,7 @@ inline void sort_placed_cells(const PlacedGrid& placed, DigitBoards& boards) {
         bytes[part] = _mm_andnot_si128(nine, bytes[part]);  // now one bit per filled cell
     }
     auto put = [](const std::array<std::uint64_t, 5>& parts, std::uint32_t* words) {
-        const std::array<std::uint32_t, 3> bands =
+        const BandWords bands =
             band_words(parts[0] | parts[1] << 16 | parts[2] << 32 | parts[3] << 48, parts[4]);
         for (int band = 0; band < 3; ++band) {
             words[band] = bands[band];
@@ -94,13 +92,13 @@ inline void sort_placed_cells(const PlacedGrid& placed, DigitBoards& boards) {
     put(empties, boards.unsolved.data());
     // Digits 8 down to 1: the digit's bit is each byte's top bit, then doubling moves the
     // next lower one there (a byte-wise add carries nothing into its neighbour).
-    for (int digit = 7; digit >= 0; --digit) {
+    for (int digit_index = 7; digit_index >= 0; --digit_index) {
         std::array<std::uint64_t, 5> parts;
         for (int part = 0; part < 5; ++part) {
             parts[part] = static_cast<std::uint32_t>(_mm_movemask_epi8(bytes[part]));
             bytes[part] = _mm_add_epi8(bytes[part], bytes[part]);
         }
-        put(parts, &boards.candidates[4 * digit]);
+        put(parts, &boards.candidates[4 * digit_index]);
     }
     const DigitMask last = placed[80];
     if (last == 0) {
@@ -141,12 +139,12 @@ inline void open_unexcluded_cells(const ExclusionGrid& excluded, DigitBoards& bo
             _mm_packus_epi16(_mm_srli_epi16(first, 8), _mm_srli_epi16(second, 8)), 7);
     }
     const DigitMask last = excluded[80];
-    auto open = [&](const std::array<std::uint64_t, 5>& parts, int digit) {
-        const std::uint64_t high = parts[4] | std::uint64_t{(last >> digit & 1u) != 0} << 16;
-        const std::array<std::uint32_t, 3> closed =
+    auto open = [&](const std::array<std::uint64_t, 5>& parts, int digit_index) {
+        const std::uint64_t high = parts[4] | std::uint64_t{(last >> digit_index & 1u) != 0} << 16;
+        const BandWords closed =
             band_words(parts[0] | parts[1] << 16 | parts[2] << 32 | parts[3] << 48, high);
         for (int band = 0; band < 3; ++band) {
-            boards.candidates[4 * digit + band] |= boards.unsolved[band] & ~closed[band];
+            boards.candidates[4 * digit_index + band] |= boards.unsolved[band] & ~closed[band];
         }
     };
     std::array<std::uint64_t, 5> parts;
@@ -154,22 +152,21 @@ inline void open_unexcluded_cells(const ExclusionGrid& excluded, DigitBoards& bo
         parts[part] = static_cast<std::uint32_t>(_mm_movemask_epi8(nines[part]));
     }
     open(parts, 8);
-    for (int digit = 7; digit >= 0; --digit) {
+    for (int digit_index = 7; digit_index >= 0; --digit_index) {
         for (int part = 0; part < 5; ++part) {
             parts[part] = static_cast<std::uint32_t>(_mm_movemask_epi8(low[part]));
             low[part] = _mm_add_epi8(low[part], low[part]);
         }
-        open(parts, digit);
+        open(parts, digit_index);
     }
 #else
     for (int band = 0; band < 3; ++band) {
-        for (std::uint32_t cells = boards.unsolved[band]; cells != 0; cells &= cells - 1) {
-            const int bit = std::countr_zero(cells);
-            for (std::uint32_t open = ALL_DIGITS & ~excluded[27 * band + bit]; open != 0;
-                 open &= open - 1) {
-                boards.candidates[4 * std::countr_zero(open) + band] |= 1u << bit;
-            }
-        }
+        for_each_bit(boards.unsolved[band], [&](int bit) {
+            const unsigned open = candidates_of(excluded[27 * band + bit]);
+            for_each_bit(open, [&](int digit_index) {
+                boards.candidates[4 * digit_index + band] |= 1u << bit;
+            });
+        });
     }
 #endif
 }
@@ -215,14 +212,13 @@ inline void write_cell_masks(const DigitBoards& boards, PlacedGrid& solution) {
             _mm_mullo_epi16(factor(high, low_bits, 15), factor(high, high_bits, 255)));
         _mm_storeu_si128(cells + group, mask);
     }
-    solution[80] = DIGIT_MASKS[digits.digit_at(2, 26) + 1];
+    solution[80] = DIGIT_MASKS[digits.digit_index_at(2, 26) + 1];
 #else
-    for (int digit = 0; digit < 9; ++digit) {
+    for (int digit_index = 0; digit_index < 9; ++digit_index) {
         for (int band = 0; band < 3; ++band) {
-            for (std::uint32_t cells = boards.candidates[4 * digit + band]; cells != 0;
-                 cells &= cells - 1) {
-                solution[27 * band + std::countr_zero(cells)] = DIGIT_MASKS[digit + 1];
-            }
+            for_each_bit(boards.candidates[4 * digit_index + band], [&](int bit) {
+                solution[27 * band + bit] = DIGIT_MASKS[digit_index + 1];
+            });
         }
     }
 #endif

@@ -4,6 +4,7 @@
 
 #include "count/board_lanes.hpp"
 #include "count/digit_boards.hpp"
+#include "grid/bits.hpp"
 
 namespace cellwright {
 namespace {
@@ -36,20 +37,20 @@ void search_from(Search& search, DigitBoards& boards) {
     // left out are digits no completion puts there, so skipping them changes no order.
     const int bit = std::countr_zero(boards.unsolved[band]);
     const int cell = 27 * band + bit;
-    std::uint32_t digits = 0;
-    for (int digit = 0; digit < 9; ++digit) {
-        digits |= (boards.candidates[4 * digit + band] >> bit & 1) << digit;
+    std::uint32_t digit_bits = 0;
+    for (int digit_index = 0; digit_index < 9; ++digit_index) {
+        digit_bits |= (boards.candidates[4 * digit_index + band] >> bit & 1) << digit_index;
     }
-    while (digits != 0 && search.count <= 1) {
-        const int digit = std::countr_zero(digits);
-        digits &= digits - 1;
-        if (digits == 0) {
-            place_on_boards(boards, digit, cell);  // the last try may use the node's own board
+    while (digit_bits != 0 && search.count <= 1) {
+        const int digit_index = pop_lowest(digit_bits);
+        if (digit_bits == 0) {
+            // The last try may use the node's own board.
+            place_on_boards(boards, digit_index, cell);
             search_from(search, boards);
             return;
         }
         DigitBoards branch = boards;
-        place_on_boards(branch, digit, cell);
+        place_on_boards(branch, digit_index, cell);
         search_from(search, branch);
     }
 }
@@ -66,7 +67,7 @@ void search_and_report(DigitBoards& boards, PlacedGrid& solution, std::int32_t& 
 
 }  // namespace
 
-std::int32_t count_solutions(PlacedGrid& placed, PlacedGrid& solution) {
+std::int32_t count_solutions(const PlacedGrid& placed, PlacedGrid& solution) {
     DigitBoards boards = filled_cells_of(placed);
     open_empty_cells(boards);
     std::int32_t count = 0;
@@ -74,7 +75,7 @@ std::int32_t count_solutions(PlacedGrid& placed, PlacedGrid& solution) {
     return count;
 }
 
-std::int32_t count_solutions(PlacedGrid& placed, const ExclusionGrid& excluded,
+std::int32_t count_solutions(const PlacedGrid& placed, const ExclusionGrid& excluded,
                              PlacedGrid& solution) {
     DigitBoards boards = filled_cells_of(placed);
     open_unexcluded_cells(excluded, boards);
@@ -83,15 +84,15 @@ std::int32_t count_solutions(PlacedGrid& placed, const ExclusionGrid& excluded,
     return count;
 }
 
-void count_solutions_from(UndoStack& /*undo*/, PlacedGrid& placed, PlacedGrid& solution,
-                          UnitMasks& row_used, UnitMasks& column_used, UnitMasks& box_used,
-                          int /*start*/, std::int32_t& count) {
+void count_solutions_from(const PlacedGrid& placed, PlacedGrid& solution, const UnitMasks& row_used,
+                          const UnitMasks& column_used, const UnitMasks& box_used,
+                          std::int32_t& count) {
     DigitUnits units;
     for (int unit = 0; unit < 9; ++unit) {
-        for (int digit = 0; digit < 9; ++digit) {
-            units.rows[digit] |= (row_used[unit] >> digit & 1u) << unit;
-            units.columns[digit] |= (column_used[unit] >> digit & 1u) << unit;
-            units.boxes[digit] |= (box_used[unit] >> digit & 1u) << unit;
+        for (int digit_index = 0; digit_index < 9; ++digit_index) {
+            units.rows[digit_index] |= (row_used[unit] >> digit_index & 1u) << unit;
+            units.columns[digit_index] |= (column_used[unit] >> digit_index & 1u) << unit;
+            units.boxes[digit_index] |= (box_used[unit] >> digit_index & 1u) << unit;
         }
     }
     DigitBoards boards = filled_cells_of(placed);

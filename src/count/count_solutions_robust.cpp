@@ -3,7 +3,7 @@
 #include <array>
 #include <bit>
 
-#include "count/count_solutions.hpp"
+#include "grid/bits.hpp"
 
 namespace cellwright {
 namespace {
@@ -47,10 +47,6 @@ void place(SearchGrid& grid, int cell, DigitMask mask) {
     grid.boxes[box_of(cell)] |= mask;
 }
 
-bool is_single(DigitMask mask) {
-    return (mask & (mask - 1)) == 0;
-}
-
 // Places every naked single (a cell with one free digit); a cell with none is a
 // contradiction.
 enum class Fill { contradiction, placed, nothing };
@@ -64,7 +60,7 @@ Fill fill_naked_singles(SearchGrid& grid) {
         if (free == 0) {
             return Fill::contradiction;
         }
-        if (is_single(free)) {
+        if (!more_than_one(free)) {  // one free digit: free is not 0 here
             place(grid, cell, free);
             result = Fill::placed;
         }
@@ -76,21 +72,18 @@ Fill fill_naked_singles(SearchGrid& grid) {
 // that fits none of them, or a cell that is the only place of two digits, is a contradiction.
 Fill fill_hidden_singles(SearchGrid& grid, const std::array<std::uint8_t, 9>& unit) {
     DigitMask present = 0;
-    DigitMask once = 0;
-    DigitMask twice = 0;
+    Tally<DigitMask> free{};
     for (const int cell : unit) {
         if (grid.placed[cell] != 0) {
             present |= grid.placed[cell];
             continue;
         }
-        const DigitMask free = free_digits(grid, cell);
-        twice |= static_cast<DigitMask>(once & free);
-        once |= free;
+        free = tally_add(free, free_digits(grid, cell));
     }
-    if ((present | once) != ALL_DIGITS) {
+    if ((present | free.once) != ALL_DIGITS) {
         return Fill::contradiction;
     }
-    const DigitMask singles = static_cast<DigitMask>(once & ~twice);
+    const DigitMask singles = exactly_once(free);
     if (singles == 0) {
         return Fill::nothing;
     }
@@ -102,7 +95,7 @@ Fill fill_hidden_singles(SearchGrid& grid, const std::array<std::uint8_t, 9>& un
         if (mine == 0) {
             continue;
         }
-        if (!is_single(mine)) {
+        if (more_than_one(mine)) {
             return Fill::contradiction;
         }
         place(grid, cell, mine);
@@ -146,7 +139,7 @@ void search(SearchGrid grid, PlacedGrid& solution, std::int32_t& count) {
         if (grid.placed[cell] != 0) {
             continue;
         }
-        const int candidates = std::popcount(static_cast<unsigned>(free_digits(grid, cell)));
+        const int candidates = digit_count(free_digits(grid, cell));
         if (candidates < fewest) {
             fewest = candidates;
             branch_cell = cell;
@@ -159,7 +152,7 @@ void search(SearchGrid grid, PlacedGrid& solution, std::int32_t& count) {
     }
     DigitMask remaining = free_digits(grid, branch_cell);
     while (remaining != 0 && count < 2) {
-        const DigitMask mask = static_cast<DigitMask>(remaining & -remaining);
+        const DigitMask mask = lowest_bit(remaining);
         remaining = static_cast<DigitMask>(remaining & ~mask);
         SearchGrid child = grid;
         place(child, branch_cell, mask);
@@ -180,7 +173,7 @@ std::int32_t count_solutions_robust(const PlacedGrid& placed, PlacedGrid& soluti
         // completion can exist.
         const DigitMask used =
             grid.rows[row_of(cell)] | grid.columns[column_of(cell)] | grid.boxes[box_of(cell)];
-        if (!is_single(mask) || (mask & ~ALL_DIGITS) != 0 || (mask & used) != 0) {
+        if (more_than_one(mask) || (mask & ~ALL_DIGITS) != 0 || (mask & used) != 0) {
             return 0;
         }
         place(grid, cell, mask);

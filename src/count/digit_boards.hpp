@@ -1,14 +1,8 @@
 #pragma once
 // The solution counter's view of a grid: for each digit, the cells that may still hold it, as
-// one 27-bit word per band of three rows. Placing a digit and filling every forced cell are
+// band words (grid/geometry.hpp draws them). Placing a digit and filling every forced cell are
 // word operations on all cells at once. A board is small (40 words), so a search copies it at
 // each branching instead of undoing placements.
-//
-//   band word of a digit:  bit 9 * (row % 3) + column   (cell 27 * band + bit)
-//
-//      bits 0..8   the band's first row     columns 0..8
-//      bits 9..17  its second row
-//      bits 18..26 its third row
 //
 // A filled cell keeps the bit of its own digit and loses those of all the others, so a
 // complete board holds the solution itself.
@@ -21,18 +15,18 @@
 namespace cellwright {
 
 struct alignas(16) DigitBoards {
-    // Digit d (0..8), band b: word 4 * d + b. The fourth word of each digit and of `unsolved`
-    // stays 0: a digit's words, like `unsolved`, load as one group of four lanes
-    // (count/lanes.hpp), whose fourth lane then adds nothing.
+    // Digit index i (0..8, for digit i + 1), band b: word 4 * i + b. The fourth word of each digit
+    // and of `unsolved` stays 0: a digit's words, like `unsolved`, load as one group of four lanes
+    // (grid/lanes.hpp), whose fourth lane then adds nothing.
     std::array<std::uint32_t, 36> candidates;
     std::array<std::uint32_t, 4> unsolved;  // the empty cells of each band
-    // Bit 3 * d + b: the word of digit d in band b changed since the digit's last check for
-    // hidden singles. Only changed bands need their rows and boxes looked at again.
+    // Bit 3 * i + b: the word of digit index i in band b changed since the digit's last check
+    // for hidden singles. Only changed bands need their rows and boxes looked at again.
     std::uint32_t changed_bands;
 };
 
-// Where each digit is placed, as 9-bit sets of units: bit r of `rows[d]` when row r holds
-// digit d + 1, and likewise for columns and boxes.
+// Where each digit is placed, as 9-bit sets of units: bit r of `rows[i]` when row r holds
+// digit i + 1 (i the digit index), and likewise for columns and boxes.
 struct DigitUnits {
     std::array<std::uint32_t, 9> rows{};
     std::array<std::uint32_t, 9> columns{};
@@ -51,9 +45,10 @@ void open_empty_cells(DigitBoards& boards);
 // has them as masks of used digits) instead of read from the board.
 void open_empty_cells(DigitBoards& boards, const DigitUnits& units);
 
-// Puts digit index `digit` (0..8) into the empty cell `cell` and takes it from the cell's peers.
-// False, with the board left as it was, when the cell no longer has that digit as a candidate.
-bool place_on_boards(DigitBoards& boards, int digit, int cell);
+// Puts the digit of index `digit_index` (0..8) into the empty cell `cell` and takes it from the
+// cell's peers. False, with the board left as it was, when the cell no longer has that digit as
+// a candidate.
+bool place_on_boards(DigitBoards& boards, int digit_index, int cell);
 
 // Fills every naked single (a cell with one candidate) and hidden single (a digit with one
 // cell left in a row, column or box) until none is left. False at a dead end: an empty cell

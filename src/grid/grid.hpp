@@ -5,9 +5,11 @@
 //   cell = row * 9 + column          box = (row / 3) * 3 + column / 3
 //   a unit (row, column or box) = its first cell + one of the offset tables below
 //
-// Invariants of a grid pair: placed[cell] is 0 or one bit; a filled cell has excluded ==
-// ALL_DIGITS; an empty cell has the digits of all its filled peers excluded; bits of
-// `excluded` are only ever set while a pair is worked on.
+// Invariants of a grid pair (`is_sound` checks the first four): every word lies within
+// ALL_DIGITS; placed[cell] is 0 or one bit; a filled cell has excluded == ALL_DIGITS; an empty
+// cell has the digits of all its filled peers excluded; and bits of `excluded` are only ever
+// set while a pair is worked on. A pair may still be contradictory (an empty cell with no
+// candidate, a digit twice in a unit from clashing givens): that is for the callers to judge.
 
 #include <array>
 #include <bit>
@@ -114,6 +116,9 @@ void load_givens(const DigitGrid& givens, PlacedGrid& placed, ExclusionGrid& exc
 // Writes the digit of every cell (0 where empty) into `destination`; does nothing when it
 // is null.
 void digits_from_masks(const PlacedGrid& placed, DigitGrid* destination);
+
+// True when the pair keeps the invariants above (all but the last, which needs its history).
+bool is_sound(const PlacedGrid& placed, const ExclusionGrid& excluded);
 
 // True while some cell of the grid holds no digit.
 bool has_empty_cell(const PlacedGrid& placed);

@@ -2,28 +2,12 @@
 
 #include <bit>
 
+#include "grid/geometry.hpp"
 #include "solver/pointing_scan.hpp"
 #include "solver/singles.hpp"
 
 namespace cellwright {
 namespace {
-
-struct BoxPartners {
-    int band_a, band_b, stack_a, stack_b;
-};
-
-// The other two boxes of each box's band (row of boxes) and stack (column of boxes).
-constexpr std::array<BoxPartners, 9> BOX_PARTNERS{{
-    {1, 2, 3, 6},
-    {0, 2, 4, 7},
-    {0, 1, 5, 8},
-    {4, 5, 0, 6},
-    {3, 5, 1, 7},
-    {3, 4, 2, 8},
-    {7, 8, 0, 3},
-    {6, 8, 1, 4},
-    {6, 7, 2, 5},
-}};
 
 // Digits open in part t and closed in both other parts of a box.
 constexpr DigitMask confined_to(const std::array<DigitMask, 3>& closed, int t) {

@@ -3,7 +3,8 @@
 #include <bit>
 #include <cstdint>
 
-#include "grid/band_words.hpp"
+#include "grid/bits.hpp"
+#include "grid/geometry.hpp"
 #include "grid/sse2.hpp"
 #include "solver/locked_candidates.hpp"
 #include "solver/singles.hpp"
@@ -27,7 +28,7 @@ struct ListedCells {
         int count = 0;
         for (; listed != 0; listed &= listed - 1) {
             const int cell = first_cell + offsets[std::countr_zero(listed)];
-            bits[count] = listed & (0u - listed);
+            bits[count] = lowest_bit(listed);
             cells[count] = cell;
             words[count] = excluded[cell];
             ++count;
@@ -83,25 +84,12 @@ bool exclude_outside(ExclusionGrid& excluded, int first_cell, const UnitOffsets&
     return true;
 }
 
-// A set of cells, one 27-bit word per band of three rows: cell (row, column) is bit
-// 9 * (row % 3) + column of word row / 3.
-//
-//   band word:  row 3b+2: bits 18..26 | row 3b+1: bits 9..17 | row 3b: bits 0..8
-//
-// Rows and boxes lie inside one word; a column takes one bit triple from each.
-using BandBits = std::array<std::uint32_t, 3>;
-
-constexpr std::uint32_t COLUMN_IN_BAND = 1u | 1u << 9 | 1u << 18;
-
-// The 81 cells as bits 0..63 of the first word and 64..80 of the second, cell i at bit i.
-using CellBits = std::array<std::uint64_t, 2>;
-
 // What one look at the 81 words of a grid finds: the cells whose candidate count lies in
 // [fewest, most], and those of them whose word differs from an earlier grid's (all of them
 // when there is none). The listed cells are wanted by unit, so as band words; the fresh ones
 // are wanted cell by cell, so in cell order.
 struct CellScan {
-    BandBits listed;
+    BandWords listed;
     CellBits fresh;
 };
 
@@ -147,7 +135,7 @@ CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier)
     }
     const int last_count = digit_count(candidates_of(excluded[80]));
     listed_bits[1] |= std::uint64_t{last_count >= fewest && last_count <= most} << 16;
-    const BandBits listed_bands = band_words(listed_bits[0], listed_bits[1]);
+    const BandWords listed_bands = band_words(listed_bits[0], listed_bits[1]);
     if (earlier == nullptr) {
         return {listed_bands, {listed_bits[0], listed_bits[1]}};
     }
@@ -215,7 +203,7 @@ constexpr std::array<SweepUnit, 27> SWEEP_UNITS = [] {
                          static_cast<std::uint8_t>(u),
                          {29, 26, 23},
                          COLUMN_GATHER,
-                         {COLUMN_IN_BAND, COLUMN_IN_BAND, COLUMN_IN_BAND},
+                         {BAND_COLUMN, BAND_COLUMN, BAND_COLUMN},
                          {7, 7 << 3, 7 << 6}};
         SweepUnit box{&BOX_OFFSETS,
                       static_cast<std::uint8_t>(BOX_ORIGINS[u]),
@@ -224,7 +212,7 @@ constexpr std::array<SweepUnit, 27> SWEEP_UNITS = [] {
                       1u << 12 | 1u << 6 | 1u,
                       {},
                       {}};
-        box.masks[band] = 0x1C0E07u;
+        box.masks[band] = BAND_BOX;
         box.outs[band] = ALL_DIGITS;
         units[3 * u] = row;
         units[3 * u + 1] = column;
@@ -234,7 +222,7 @@ constexpr std::array<SweepUnit, 27> SWEEP_UNITS = [] {
 }();
 
 // The listed cells of a unit as bit p for its position p (the order of its offset table).
-std::uint32_t unit_bits(const BandBits& bands, const SweepUnit& unit) {
+std::uint32_t unit_bits(const BandWords& bands, const SweepUnit& unit) {
     std::uint32_t bits = 0;
     for (int band = 0; band < 3; ++band) {
         bits |=
@@ -259,7 +247,7 @@ constexpr std::array<std::uint32_t, 512> EVERY_THIRD_BIT = [] {
 // for all units at once without branches: rows by the digit-count table, columns and boxes by
 // counters one bit per column that saturate ("one or more", "two or more", "three or more").
 template <int least>
-std::uint32_t units_holding_at_least(const BandBits& cells) {
+std::uint32_t units_holding_at_least(const BandWords& cells) {
     std::uint32_t rows = 0;
     std::uint32_t boxes = 0;
     std::uint32_t one = 0;  // columns, over the bands so far
@@ -314,12 +302,8 @@ constexpr std::array<std::uint32_t, CELL_COUNT> UNITS_OF_CELL = [] {
 // than finding the units of all three bands at once.
 std::uint32_t units_holding(const CellBits& cells) {
     std::uint32_t units = 0;
-    for (std::uint64_t bits = cells[0]; bits != 0; bits &= bits - 1) {
-        units |= UNITS_OF_CELL[std::countr_zero(bits)];
-    }
-    for (std::uint64_t bits = cells[1]; bits != 0; bits &= bits - 1) {
-        units |= UNITS_OF_CELL[64 + std::countr_zero(bits)];
-    }
+    for_each_bit(cells[0], [&](int cell) { units |= UNITS_OF_CELL[cell]; });
+    for_each_bit(cells[1], [&](int cell) { units |= UNITS_OF_CELL[64 + cell]; });
     return units;
 }
 
@@ -337,9 +321,8 @@ struct SubsetShape {
 bool only_subset_in_unit(ExclusionGrid& excluded, int first_cell, const UnitOffsets& offsets,
                          unsigned listed, int size) {
     DigitMask subset_excluded = ALL_DIGITS;
-    for (unsigned bits = listed; bits != 0; bits &= bits - 1) {
-        subset_excluded &= excluded[first_cell + offsets[std::countr_zero(bits)]];
-    }
+    for_each_bit(
+        listed, [&](int position) { subset_excluded &= excluded[first_cell + offsets[position]]; });
     const DigitMask subset_union = candidates_of(subset_excluded);
     return digit_count(subset_union) == size &&
            exclude_outside(excluded, first_cell, offsets, listed, subset_union);
@@ -386,8 +369,7 @@ bool sweep_units(ExclusionGrid& excluded, QuietSweep* quiet) {
         }
         next = 27;
         while (due != 0) {
-            const int unit = std::countr_zero(due);
-            due &= due - 1;
+            const int unit = pop_lowest(due);
             const SweepUnit& where = SWEEP_UNITS[unit];
             const std::uint32_t listed_cells = unit_bits(scan.listed, where);
             // Listed cells are at most nine bits, so the digit-count table counts them. With
@@ -441,8 +423,7 @@ bool four_cells_hold_a_triple(const ExclusionGrid& excluded, int first_cell,
                               const UnitOffsets& offsets, unsigned listed) {
     std::array<DigitMask, 4> open{};
     for (DigitMask& cell_open : open) {
-        cell_open = candidates_of(excluded[first_cell + offsets[std::countr_zero(listed)]]);
-        listed &= listed - 1;
+        cell_open = candidates_of(excluded[first_cell + offsets[pop_lowest(listed)]]);
     }
     const auto first_two = static_cast<DigitMask>(open[0] | open[1]);
     const auto last_two = static_cast<DigitMask>(open[2] | open[3]);

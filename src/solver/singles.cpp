@@ -3,10 +3,11 @@
 #include <bit>
 #include <cstdint>
 
+#include "grid/bits.hpp"
+#include "grid/geometry.hpp"
+#include "grid/lanes.hpp"
 #include "solver/locked_candidates.hpp"
 #include "solver/unit_scans.hpp"
-
-#include "grid/sse2.hpp"
 
 namespace cellwright {
 namespace {
@@ -27,23 +28,20 @@ DigitMask digits_open_once(const ExclusionGrid& excluded, int first_cell,
     // Read from a pointer to the unit's first word: the unrolled loop then loads each cell at a
     // constant distance from it, without an address computation per cell.
     const DigitMask* const words = excluded.data() + first_cell;
-    DigitMask once = 0;
-    DigitMask twice = 0;
+    Tally<DigitMask> open{};
     for (const auto offset : offsets) {
-        const DigitMask open = candidates_of(words[offset]);
-        twice |= once & open;
-        once |= open;
+        open = tally_add(open, candidates_of(words[offset]));
     }
-    return static_cast<DigitMask>(once & ~twice);
+    return exactly_once(open);
 }
 
-// Places `mask` in the unit's only cell open for it.
+// Places the digit of `digit_bit` in the unit's only cell open for it.
 void place_in_open_cell(PlacedGrid& placed, ExclusionGrid& excluded, int first_cell,
-                        const UnitOffsets& offsets, DigitMask mask) {
+                        const UnitOffsets& offsets, DigitMask digit_bit) {
     for (const auto offset : offsets) {
         const int cell = first_cell + offset;
-        if ((excluded[cell] & mask) == 0) {
-            place_digit(placed, excluded, cell, mask);
+        if ((excluded[cell] & digit_bit) == 0) {
+            place_digit(placed, excluded, cell, digit_bit);
             return;
         }
     }
@@ -66,7 +64,7 @@ alignas(16) constexpr std::int16_t OUTSIDE_LANE[2][8] = {{0, 0, 0, -1, 0, 0, 0, 
 // a placement's narrow writes would stall the load until the writes reach the cache.
 struct BoxView {
     int first_read;
-    __m128i row[3];
+    Lanes row[3];
 };
 
 BoxView view_box(const ExclusionGrid& excluded, int box) {
@@ -74,48 +72,45 @@ BoxView view_box(const ExclusionGrid& excluded, int box) {
     const unsigned third = third_stack(box);
     view.first_read = BOX_ORIGINS[box] - static_cast<int>(third);
     // From a table, not chosen by a branch, which the order of the boxes makes hard to predict.
-    const __m128i outside = _mm_load_si128(reinterpret_cast<const __m128i*>(OUTSIDE_LANE[third]));
+    const Lanes outside{_mm_load_si128(reinterpret_cast<const __m128i*>(OUTSIDE_LANE[third]))};
     for (int t = 0; t < 3; ++t) {
-        view.row[t] = _mm_or_si128(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(
-                                       excluded.data() + view.first_read + 9 * t)),
-                                   outside);
+        view.row[t] = Lanes{_mm_loadl_epi64(reinterpret_cast<const __m128i*>(
+                          excluded.data() + view.first_read + 9 * t))} |
+                      outside;
     }
     return view;
 }
 
-// `digits_open_once` for the box: the lanes are counted down, then across.
+// `digits_open_once` for the box: the lanes are tallied down the three box-rows, then across.
+// Candidates are the complement of the whole word, so bits 9..15 are open everywhere but in
+// the closed lane, and are masked off at the end.
 DigitMask open_once(const BoxView& view) {
-    const __m128i all = _mm_set1_epi16(-1);
-    const __m128i row0 = _mm_xor_si128(view.row[0], all);
-    const __m128i row1 = _mm_xor_si128(view.row[1], all);
-    const __m128i row2 = _mm_xor_si128(view.row[2], all);
-    __m128i once = _mm_or_si128(_mm_or_si128(row0, row1), row2);
-    __m128i twice =
-        _mm_or_si128(_mm_and_si128(row0, row1), _mm_and_si128(row2, _mm_or_si128(row0, row1)));
+    const Lanes all{_mm_set1_epi16(-1)};
+    Tally<Lanes> open{};
+    for (const Lanes row : view.row) {
+        open = tally_add(open, row ^ all);
+    }
     // Lane 0 gathers lanes 0..3 in two halvings (lanes 4..7 never reach it).
-    const auto gather = [&](__m128i other_once, __m128i other_twice) {
-        twice = _mm_or_si128(_mm_or_si128(twice, other_twice), _mm_and_si128(once, other_once));
-        once = _mm_or_si128(once, other_once);
-    };
-    gather(_mm_srli_si128(once, 2), _mm_srli_si128(twice, 2));
-    gather(_mm_srli_si128(once, 4), _mm_srli_si128(twice, 4));
-    return static_cast<DigitMask>(_mm_cvtsi128_si32(once) & ~_mm_cvtsi128_si32(twice) & ALL_DIGITS);
+    open = tally_merge(open, word_lanes_down<1>(open));
+    open = tally_merge(open, word_lanes_down<2>(open));
+    return static_cast<DigitMask>(_mm_cvtsi128_si32(exactly_once(open).words) & ALL_DIGITS);
 }
 
-// Places the one-bit `digit` in the box's only cell open for it (a box single has one) and
-// brings the view up to date: every cell of the box has the digit excluded, and the filled
+// Places the digit of `digit_bit` in the box's only cell open for it (a box single has one)
+// and brings the view up to date: every cell of the box has the digit excluded, and the filled
 // cell has all digits. A digit open nowhere in the box places nothing and leaves the view as
 // it is, as the plain version does: its flags would be empty, and the lane taken from them
 // would lie past the box (for box 8, past the grid). No caller asks for one.
-void place_box_single(PlacedGrid& placed, ExclusionGrid& excluded, BoxView& view, DigitMask digit) {
+void place_box_single(PlacedGrid& placed, ExclusionGrid& excluded, BoxView& view,
+                      DigitMask digit_bit) {
     // The cell comes from flag bits, not from a loop whose exit depends on the grid and is
     // mispredicted about once per placement. Flag bits 8t..8t+7 are box-row t, two per lane;
     // the lane outside the box is closed, so its flags are clear.
-    const __m128i bit = _mm_set1_epi16(static_cast<short>(digit));
+    const Lanes bit{_mm_set1_epi16(static_cast<short>(digit_bit))};
     const __m128i zero = _mm_setzero_si128();
     __m128i open[3];
     for (int t = 0; t < 3; ++t) {
-        open[t] = _mm_cmpeq_epi16(_mm_and_si128(view.row[t], bit), zero);
+        open[t] = _mm_cmpeq_epi16((view.row[t] & bit).words, zero);
     }
     const unsigned flags =
         static_cast<unsigned>(_mm_movemask_epi8(_mm_unpacklo_epi64(open[0], open[1]))) |
@@ -124,10 +119,10 @@ void place_box_single(PlacedGrid& placed, ExclusionGrid& excluded, BoxView& view
         return;  // not open in the box: nothing to place, as in the plain version
     }
     const int lane = std::countr_zero(flags) / 2;
-    place_digit(placed, excluded, view.first_read + 9 * (lane / 4) + lane % 4, digit);
-    const __m128i filled = _mm_set1_epi16(ALL_DIGITS);
+    place_digit(placed, excluded, view.first_read + 9 * (lane / 4) + lane % 4, digit_bit);
+    const Lanes filled{_mm_set1_epi16(ALL_DIGITS)};
     for (int t = 0; t < 3; ++t) {
-        view.row[t] = _mm_or_si128(view.row[t], _mm_or_si128(bit, _mm_and_si128(open[t], filled)));
+        view.row[t] = view.row[t] | bit | (Lanes{open[t]} & filled);
     }
 }
 #else
@@ -146,33 +141,10 @@ DigitMask open_once(const BoxView& view) {
 }
 
 void place_box_single(PlacedGrid& placed, ExclusionGrid& excluded, const BoxView& view,
-                      DigitMask digit) {
-    place_in_open_cell(placed, excluded, BOX_ORIGINS[view.box], BOX_OFFSETS, digit);
+                      DigitMask digit_bit) {
+    place_in_open_cell(placed, excluded, BOX_ORIGINS[view.box], BOX_OFFSETS, digit_bit);
 }
 #endif
-
-DigitMask lowest_digit(DigitMask mask) {
-    return static_cast<DigitMask>(mask & -mask);
-}
-
-// The digit of a one-bit mask and every lower digit.
-DigitMask up_to(DigitMask digit) {
-    return static_cast<DigitMask>(digit | (digit - 1));
-}
-
-// The boxes whose words a placement in box b changes: those of its band (the placement's row)
-// and of its stack (its column), b included.
-constexpr std::array<unsigned, 9> BOXES_REACHED = [] {
-    std::array<unsigned, 9> reached{};
-    for (int box = 0; box < 9; ++box) {
-        for (int other = 0; other < 9; ++other) {
-            if (other / 3 == box / 3 || other % 3 == box % 3) {
-                reached[box] |= 1u << other;
-            }
-        }
-    }
-    return reached;
-}();
 
 }  // namespace
 
@@ -207,10 +179,10 @@ bool box_hidden_singles(PlacedGrid& placed, ExclusionGrid& excluded) {
         DigitMask singles = (changed_boxes >> box & 1u) != 0 ? open_once(view) : found[box];
         auto to_test = ALL_DIGITS;
         while (singles != 0) {
-            const DigitMask digit = lowest_digit(singles);
-            place_box_single(placed, excluded, view, digit);
+            const DigitMask digit_bit = lowest_bit(singles);
+            place_box_single(placed, excluded, view, digit_bit);
             changed_boxes |= BOXES_REACHED[box];
-            to_test &= static_cast<DigitMask>(~up_to(digit));
+            to_test = and_not(to_test, up_to_bit(digit_bit));
             singles = open_once(view) & to_test;
         }
         to_look = (due | changed_boxes) & ~0u << (box + 1);
@@ -244,21 +216,22 @@ bool line_hidden_singles(PlacedGrid& placed, ExclusionGrid& excluded) {
                          : column_found[k];
             const DigitMask row_open =
                 progress ? digits_open_once(excluded, row_first, ROW_OFFSETS) : row_found[k];
-            const DigitMask column_digit = lowest_digit(column_open & column_to_test);
-            const DigitMask row_digit = lowest_digit(row_open & row_to_test);
-            if (column_digit == 0 && row_digit == 0) {
+            const DigitMask column_bit =
+                lowest_bit(static_cast<DigitMask>(column_open & column_to_test));
+            const DigitMask row_bit = lowest_bit(static_cast<DigitMask>(row_open & row_to_test));
+            if (column_bit == 0 && row_bit == 0) {
                 break;
             }
             // The tests run column d, row d, column d+1, ...: for one digit the column comes
             // first, and the row test sees what the column test placed.
-            if (column_digit != 0 && (row_digit == 0 || column_digit <= row_digit)) {
-                place_in_open_cell(placed, excluded, column_first, COLUMN_OFFSETS, column_digit);
-                column_to_test &= static_cast<DigitMask>(~up_to(column_digit));
-                row_to_test &= static_cast<DigitMask>(~(column_digit - 1));
+            if (column_bit != 0 && (row_bit == 0 || column_bit <= row_bit)) {
+                place_in_open_cell(placed, excluded, column_first, COLUMN_OFFSETS, column_bit);
+                column_to_test = and_not(column_to_test, up_to_bit(column_bit));
+                row_to_test = and_not(row_to_test, static_cast<DigitMask>(column_bit - 1));
             } else {
-                place_in_open_cell(placed, excluded, row_first, ROW_OFFSETS, row_digit);
-                column_to_test &= static_cast<DigitMask>(~up_to(row_digit));
-                row_to_test &= static_cast<DigitMask>(~up_to(row_digit));
+                place_in_open_cell(placed, excluded, row_first, ROW_OFFSETS, row_bit);
+                column_to_test = and_not(column_to_test, up_to_bit(row_bit));
+                row_to_test = and_not(row_to_test, up_to_bit(row_bit));
             }
             progress = true;
         }

@@ -29,7 +29,7 @@ TEST(Rating, GradesBeyondTenNameClassesFourAndFive) {
     const std::pair<int, int> cases[] = {{0, 0},  {1, 1},  {4, 1},  {5, 2},  {7, 2}, {8, 3},
                                          {10, 3}, {11, 4}, {12, 5}, {13, 0}, {-1, 0}};
     for (const auto& [grade, difficulty_class] : cases) {
-        EXPECT_EQ(class_of_grade(grade), difficulty_class) << "grade " << grade;
+        EXPECT_EQ(rating_class(grade), difficulty_class) << "grade " << grade;
     }
 }
 

@@ -133,6 +133,31 @@ TEST(LoadGivens, EqualsPlacingEveryGivenOnAnEmptyBoard) {
         EXPECT_EQ(grid, placed_one_by_one(c.givens))
             << c.name << ": " << test::format_digits(c.givens);
         EXPECT_EQ(counters, TechniqueCounters{}) << c.name << ": counters zeroed";
+        EXPECT_TRUE(is_sound(grid.placed, grid.excluded)) << c.name << ": clashes included";
+    }
+}
+
+TEST(IsSound, FindsEachBrokenInvariant) {
+    struct Case {
+        const char* name;
+        void (*breaks)(GridPair&);
+    };
+    // On a board holding 5 in cell 40 (row 4, column 4, box 4).
+    const Case cases[] = {
+        {"two digits in a cell", [](GridPair& g) { g.placed[40] |= DIGIT_MASKS[6]; }},
+        {"a filled cell with a candidate", [](GridPair& g) { g.excluded[40] = 0x1FE; }},
+        {"a row peer open for the digit", [](GridPair& g) { g.excluded[36] = 0; }},
+        {"a column peer open for the digit", [](GridPair& g) { g.excluded[76] = 0; }},
+        {"a box peer open for the digit", [](GridPair& g) { g.excluded[30] = 0; }},
+        {"an exclusion bit above digit 9", [](GridPair& g) { g.excluded[0] |= 0x200; }},
+        {"a placed bit above digit 9", [](GridPair& g) { g.placed[40] = 0x200; }},
+    };
+    for (const Case& c : cases) {
+        GridPair grid;
+        place_digit(grid.placed, grid.excluded, 40, DIGIT_MASKS[5]);
+        ASSERT_TRUE(is_sound(grid.placed, grid.excluded)) << c.name << ": before";
+        c.breaks(grid);
+        EXPECT_FALSE(is_sound(grid.placed, grid.excluded)) << c.name;
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "grid/geometry.hpp"
 #include "support/grid_builders.hpp"
 
 namespace cellwright {
@@ -19,15 +20,6 @@ using test::box_cells;
 using test::GridPair;
 using test::keep_digit_open_only;
 using test::Placement;
-
-// Band and stack partners as the sweep passes them.
-struct Partners {
-    int band_a, band_b, stack_a, stack_b;
-};
-constexpr Partners PARTNERS[9] = {
-    {1, 2, 3, 6}, {0, 2, 4, 7}, {0, 1, 5, 8}, {4, 5, 0, 6}, {3, 5, 1, 7},
-    {3, 4, 2, 8}, {7, 8, 0, 3}, {6, 8, 1, 4}, {6, 7, 2, 5},
-};
 
 TEST(BoxPointing, ExcludesFromThePartnerBoxesOnly) {
     struct Case {
@@ -47,7 +39,7 @@ TEST(BoxPointing, ExcludesFromThePartnerBoxesOnly) {
         GridPair grid;
         keep_digit_open_only(grid, 6, box_cells(c.box), c.open_cells);
         const GridPair before = grid;
-        const Partners& p = PARTNERS[c.box];
+        const BoxPartners& p = BOX_PARTNERS[c.box];
         box_pointing(grid.placed, grid.excluded, c.box, p.band_a, p.band_b, p.stack_a, p.stack_b);
         EXPECT_EQ(grid.placed, before.placed) << c.name << ": nothing is placed";
         EXPECT_EQ(test::changed_cells(before.excluded, grid.excluded), c.newly_excluded) << c.name;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "grid/geometry.hpp"
 #include "solver/locked_candidates.hpp"
 #include "solver/naked_subsets.hpp"
 #include "solver/singles.hpp"
@@ -93,8 +94,8 @@ void plain_locked_candidates(PlacedGrid& placed, ExclusionGrid& excluded,
     for (;;) {
         const ExclusionGrid snapshot = excluded;
         for (int box = 0; box < 9; ++box) {
-            const int* p = test::BOX_PARTNER_TABLE[box];
-            box_pointing(placed, excluded, box, p[0], p[1], p[2], p[3]);
+            const BoxPartners& p = BOX_PARTNERS[box];
+            box_pointing(placed, excluded, box, p.band_a, p.band_b, p.stack_a, p.stack_b);
         }
         if (excluded == snapshot) {
             return;

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "grid/geometry.hpp"
 #include "solver/locked_candidates.hpp"
 #include "solver/pointing_scan.hpp"
 #include "support/reference_techniques.hpp"
@@ -124,8 +125,8 @@ TEST(PointingScan, FlagsExactlyTheBoxesWhoseCallSetsANewBit) {
         for (int box = 0; box < 9; ++box) {
             PlacedGrid box_placed = placed;
             ExclusionGrid box_excluded = excluded;
-            const int* p = test::BOX_PARTNER_TABLE[box];
-            box_pointing(box_placed, box_excluded, box, p[0], p[1], p[2], p[3]);
+            const BoxPartners& p = BOX_PARTNERS[box];
+            box_pointing(box_placed, box_excluded, box, p.band_a, p.band_b, p.stack_a, p.stack_b);
             expected |= box_excluded != excluded ? 1u << box : 0u;
         }
         EXPECT_EQ(boxes_with_new_eliminations(placed, excluded), expected) << "seed " << seed;

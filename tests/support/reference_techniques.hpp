@@ -38,11 +38,6 @@ void scatter_digits(RandomState& random, PlacedGrid& placed, ExclusionGrid& excl
 void scattered_grid(std::uint32_t seed, int digits, int extra_exclusions, PlacedGrid& placed,
                     ExclusionGrid& excluded);
 
-// Band partners, then stack partners, of each box, as the locked-candidates sweep passes them.
-inline constexpr int BOX_PARTNER_TABLE[9][4] = {{1, 2, 3, 6}, {0, 2, 4, 7}, {0, 1, 5, 8},
-                                                {4, 5, 0, 6}, {3, 5, 1, 7}, {3, 4, 2, 8},
-                                                {7, 8, 0, 3}, {6, 8, 1, 4}, {6, 7, 2, 5}};
-
 // Places one random candidate digit in a random empty cell that has one; false if none has.
 bool place_random_candidate(RandomState& random, PlacedGrid& placed, ExclusionGrid& excluded);
 

@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/grading.hpp"
 #include "command_line.hpp"
 #include "generate_command.hpp"
 #include "progress_bar.hpp"
@@ -95,11 +94,12 @@ TEST(GenerateCommand, EveryFormatCarriesAValidProblemOfTheClass) {
             PuzzleEntry problem;
             ASSERT_FALSE(parse_problem_line(text, problem).has_value()) << name << ": " << text;
             EXPECT_TRUE(problem_faults(problem).empty()) << name << ": " << text;
-            EXPECT_EQ(GRADE_CLASS[problem.grade], difficulty_class) << name << ": " << text;
+            EXPECT_EQ(class_of_grade(problem.grade), difficulty_class) << name << ": " << text;
 
             std::string plain;
             std::getline(plain_lines, plain);
-            EXPECT_EQ(plain, grid_text(problem.givens)) << name << ": line format";
+            EXPECT_EQ(plain, format_puzzle(problem.givens, PuzzleFormat::line))
+                << name << ": line format";
 
             std::string record;
             std::getline(json_lines, record);

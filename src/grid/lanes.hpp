@@ -1,13 +1,19 @@
 #pragma once
-// Four 32-bit words worked on side by side, for the solution counter's band-word folds. SSE2 is
-// part of every x86-64 processor, so no dispatch is needed; other targets (or a build defining
-// CELLWRIGHT_PLAIN_LANES, which checks the fallback) get the same results from plain words.
-// Only the operations the folds need: bitwise logic, shifts within a lane, lane-wise add and
-// subtract (never carrying from one lane into the next).
+// Lanes: one 128-bit group of words worked on side by side, the engine's one vector type. SSE2
+// is part of every x86-64 processor, so no dispatch is needed; other targets (or a build
+// defining CELLWRIGHT_PLAIN_LANES, which checks the fallback) get the same results from four
+// plain 32-bit words.
+//
+// Bitwise logic works on any lane width. The arithmetic, shifts and lane tests below treat the
+// group as four 32-bit lanes (band words, as the solution counter holds them) and never carry
+// from one lane into the next. Code that reads eight 16-bit cell words at a time (the solver's
+// whole-grid looks) exists only on SSE2 and uses the vector in `words` with the intrinsics
+// directly; each such path has a plain twin in its own file.
 
 #include <array>
 #include <cstdint>
 
+#include "grid/bits.hpp"
 #include "grid/sse2.hpp"
 
 namespace cellwright {
@@ -61,6 +67,18 @@ inline bool any_bit(Lanes a) {
 inline std::uint32_t nonzero_lanes(Lanes a) {
     const __m128i zero = _mm_cmpeq_epi32(a.words, _mm_setzero_si128());
     return static_cast<std::uint32_t>(_mm_movemask_ps(_mm_castsi128_ps(zero))) ^ 0xFu;
+}
+
+// Eight 16-bit lanes from eight consecutive cell words (of `placed` or `excluded`).
+inline Lanes load_cell_words(const std::uint16_t* first) {
+    return {_mm_loadu_si128(reinterpret_cast<const __m128i*>(first))};
+}
+
+// Of eight 16-bit lanes, lane i + N moved to lane i (zeros shifted in), in each word of a tally.
+template <int N>
+Tally<Lanes> word_lanes_down(Tally<Lanes> tally) {
+    return {Lanes{_mm_srli_si128(tally.once.words, 2 * N)},
+            Lanes{_mm_srli_si128(tally.twice.words, 2 * N)}};
 }
 
 // The three band words of four digits, one digit a lane: a 4 x 4 transpose of their rows of
