@@ -7,10 +7,9 @@ namespace {
 
 // Removes `digits` from the candidates of empty cell `cell`.
 void remove_candidates(CandidateView& view, int cell, DigitMask digits) {
-    const auto left = static_cast<DigitMask>(view.candidates[cell] & ~digits);
-    for (unsigned bits = view.candidates[cell] & digits; bits != 0; bits &= bits - 1) {
-        view.open[std::countr_zero(bits)].erase(cell);
-    }
+    const DigitMask left = and_not(view.candidates[cell], digits);
+    for_each_bit(static_cast<unsigned>(view.candidates[cell] & digits),
+                 [&](int d) { view.open[d].erase(cell); });
     view.candidates[cell] = left;
     if (digit_count(left) == 2) {
         view.bivalue.insert(cell);
@@ -35,9 +34,7 @@ void build_candidate_view(const PlacedGrid& placed, const ExclusionGrid& exclude
         if (digit_count(candidates) == 2) {
             view.bivalue.insert(cell);
         }
-        for (unsigned bits = candidates; bits != 0; bits &= bits - 1) {
-            view.open[std::countr_zero(bits)].insert(cell);
-        }
+        for_each_bit(static_cast<unsigned>(candidates), [&](int d) { view.open[d].insert(cell); });
     }
 }
 
@@ -58,9 +55,7 @@ void apply_step_to_view(CandidateView& view, const SolveStep& step) {
 
 CellSet cells_at(int unit, unsigned positions) {
     CellSet cells;
-    for (; positions != 0; positions &= positions - 1) {
-        cells.insert(UNIT_CELLS[unit][std::countr_zero(positions)]);
-    }
+    for_each_bit(positions, [&](int p) { cells.insert(UNIT_CELLS[unit][p]); });
     return cells;
 }
 

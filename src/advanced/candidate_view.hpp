@@ -5,6 +5,7 @@
 // that the view need not be rebuilt for every step.
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "advanced/cell_set.hpp"
@@ -34,10 +35,10 @@ void apply_step_to_view(CandidateView& view, const SolveStep& step);
 // `cells` that lie in `unit`.
 constexpr unsigned unit_positions(const CellSet& cells, int unit) {
     if (unit < 9) {
-        return cells.bands[unit / 3] >> (9 * (unit % 3)) & 0x1FFU;
+        return cells.bands[unit / 3] >> (9 * (unit % 3)) & BAND_ROW;
     }
     if (unit < 18) {
-        // Rows 3b, 3b+1, 3b+2 of a column are bits c, c+9, c+18 of band b.
+        // Rows 3b, 3b+1, 3b+2 of column c are bits c, c+9, c+18 of band b (BAND_COLUMN << c).
         unsigned positions = 0;
         for (int band = 0; band < 3; ++band) {
             const std::uint32_t word = cells.bands[band] >> (unit - 9);
@@ -45,6 +46,7 @@ constexpr unsigned unit_positions(const CellSet& cells, int unit) {
         }
         return positions;
     }
+    // Box b's cells are BAND_BOX << 3 * (b % 3) in band b / 3.
     const int box = unit - 18;
     const std::uint32_t word = cells.bands[box / 3] >> (3 * (box % 3));
     return (word & 07U) | (word >> 6 & 070U) | (word >> 12 & 0700U);
@@ -57,10 +59,30 @@ constexpr unsigned open_positions(const CandidateView& view, int unit, int d) {
 
 // How many positions a 9-bit position set holds.
 constexpr int position_count(unsigned positions) {
-    return DIGIT_COUNTS[positions & 0x1FFU];
+    return DIGIT_COUNTS[positions & BAND_ROW];
 }
 
 // The cells of `unit` at the positions of `positions`.
 CellSet cells_at(int unit, unsigned positions);
+
+// The cells at the lowest and the highest position of `positions` in `unit`: the two ends of
+// a strong link when a digit is open at exactly two positions.
+struct LinkEnds {
+    int low;
+    int high;
+
+    // The end that is not `cell`.
+    constexpr int other(int cell) const { return cell == low ? high : low; }
+};
+
+constexpr LinkEnds link_ends(int unit, unsigned positions) {
+    return {UNIT_CELLS[unit][std::countr_zero(positions)],
+            UNIT_CELLS[unit][std::bit_width(positions) - 1]};
+}
+
+// The digit index of a two-candidate cell's candidates other than digit index `d`.
+constexpr int other_candidate(DigitMask candidates, int d) {
+    return std::countr_zero(and_not(static_cast<unsigned>(candidates), 1U << d));
+}
 
 }  // namespace cellwright

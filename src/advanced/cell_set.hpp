@@ -1,16 +1,18 @@
 #pragma once
 // A set of the 81 cells, the form in which the advanced techniques ask "which cells see both
-// ends of this chain" or "where else is digit 4 open". Same layout as grid/band_words.hpp:
-// one 27-bit word per band of three rows, so cell i is bit i % 27 of word i / 27.
+// ends of this chain" or "where else is digit 4 open": band words (grid/geometry.hpp), so
+// cell i is bit i % 27 of word i / 27.
 
-#include <array>
 #include <bit>
 #include <cstdint>
+
+#include "grid/bits.hpp"
+#include "grid/geometry.hpp"
 
 namespace cellwright {
 
 struct CellSet {
-    std::array<std::uint32_t, 3> bands{};
+    BandWords bands{};
 
     constexpr bool contains(int cell) const { return (bands[cell / 27] >> (cell % 27) & 1U) != 0; }
     constexpr void insert(int cell) { bands[cell / 27] |= 1U << (cell % 27); }
@@ -37,9 +39,7 @@ struct CellSet {
 template <typename Visit>
 constexpr void for_each_cell(const CellSet& set, Visit&& visit) {
     for (int band = 0; band < 3; ++band) {
-        for (std::uint32_t bits = set.bands[band]; bits != 0; bits &= bits - 1) {
-            visit(27 * band + std::countr_zero(bits));
-        }
+        for_each_bit(set.bands[band], [&](int bit) { visit(27 * band + bit); });
     }
 }
 
@@ -48,8 +48,8 @@ constexpr void for_each_cell(const CellSet& set, Visit&& visit) {
 template <typename Test>
 constexpr bool any_cell(const CellSet& set, Test&& test) {
     for (int band = 0; band < 3; ++band) {
-        for (std::uint32_t bits = set.bands[band]; bits != 0; bits &= bits - 1) {
-            if (test(27 * band + std::countr_zero(bits))) {
+        for (std::uint32_t bits = set.bands[band]; bits != 0;) {
+            if (test(27 * band + pop_lowest(bits))) {
                 return true;
             }
         }

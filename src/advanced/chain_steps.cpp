@@ -78,25 +78,22 @@ void ChainSearch::run(const CandidateView& view, Links links, int start, int max
         }
         if (state % 2 == 0) {
             if (links != Links::one_digit && view.bivalue.contains(cell)) {
-                const int other = std::countr_zero(view.candidates[cell] & ~(1U << d));
-                reach(state_of(cell, other, true), state, nodes);
+                reach(state_of(cell, other_candidate(view.candidates[cell], d), true), state,
+                      nodes);
             }
             if (links != Links::bivalue_cells) {
                 for (const int unit : UNITS_OF_CELL[cell]) {
                     const unsigned places = open_positions(view, unit, d);
                     if (position_count(places) == 2) {
-                        const int a = UNIT_CELLS[unit][std::countr_zero(places)];
-                        const int b = UNIT_CELLS[unit][31 - std::countl_zero(places)];
-                        reach(state_of(a != cell ? a : b, d, true), state, nodes);
+                        reach(state_of(link_ends(unit, places).other(cell), d, true), state, nodes);
                     }
                 }
             }
             continue;
         }
         if (links == Links::all) {
-            for (unsigned bits = view.candidates[cell] & ~(1U << d); bits != 0; bits &= bits - 1) {
-                reach(state_of(cell, std::countr_zero(bits), false), state, nodes);
-            }
+            for_each_bit(and_not(static_cast<unsigned>(view.candidates[cell]), 1U << d),
+                         [&](int other) { reach(state_of(cell, other, false), state, nodes); });
         }
         const CellSet peers =
             links == Links::bivalue_cells ? view.bivalue & PEERS[cell] : PEERS[cell];
@@ -218,18 +215,17 @@ bool find_chain(const CandidateView& view, Links links, const CellSet& starts, T
     ChainSearch search;
     const CellSet& end_cells = links == Links::bivalue_cells ? view.bivalue : view.empty;
     any_cell(starts, [&](int first) {
-        for (unsigned bits = view.candidates[first]; bits != 0; bits &= bits - 1) {
-            const int a = std::countr_zero(bits);
+        for (unsigned digits = view.candidates[first]; digits != 0;) {
+            const int a = pop_lowest(digits);
             const int start = state_of(first, a, false);
             search.run(view, links, start, best.nodes - 1);
-            const auto try_ends = [&](const CellSet& cells, unsigned digits) {
+            const auto try_ends = [&](const CellSet& cells, unsigned end_digits) {
                 for_each_cell(cells, [&](int end) {
-                    for (unsigned d = view.candidates[end] & digits; d != 0; d &= d - 1) {
-                        const int last = state_of(end, std::countr_zero(d), true);
-                        if (search.has(last)) {
-                            consider(search, start, last, view, technique, best);
+                    for_each_bit(view.candidates[end] & end_digits, [&](int b) {
+                        if (search.has(state_of(end, b, true))) {
+                            consider(search, start, state_of(end, b, true), view, technique, best);
                         }
-                    }
+                    });
                 });
             };
             if (technique == Technique::aic) {

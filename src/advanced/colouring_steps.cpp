@@ -32,8 +32,7 @@ Cluster colour_cluster(const CandidateView& view, int d, int start) {
             if (position_count(places) != 2) {
                 continue;
             }
-            const int a = UNIT_CELLS[unit][std::countr_zero(places)];
-            const int partner = a != cell ? a : UNIT_CELLS[unit][31 - std::countl_zero(places)];
+            const int partner = link_ends(unit, places).other(cell);
             if (cluster.colours[0].contains(partner) || cluster.colours[1].contains(partner)) {
                 cluster.consistent = cluster.consistent && colour_of[partner] != colour;
                 continue;

@@ -12,12 +12,12 @@ std::uint32_t units_missing(const CellSet& cells) {
     for (int band = 0; band < 3; ++band) {
         const std::uint32_t word = cells.bands[band];
         for (int k = 0; k < 3; ++k) {
-            if ((word >> (9 * k) & 0x1FFU) == 0) {
+            if ((word >> (9 * k) & BAND_ROW) == 0) {
                 missing |= 1U << (3 * band + k);
             }
         }
         // Bit c: column c of the band has a cell of the set.
-        const unsigned folded = (word | word >> 9 | word >> 18) & 0x1FFU;
+        const unsigned folded = (word | word >> 9 | word >> 18) & BAND_ROW;
         columns |= folded;
         for (int k = 0; k < 3; ++k) {
             if ((folded >> (3 * k) & 7U) == 0) {
@@ -25,7 +25,7 @@ std::uint32_t units_missing(const CellSet& cells) {
             }
         }
     }
-    return missing | (~columns & 0x1FFU) << column_unit(0);
+    return missing | and_not(BAND_ROW, columns) << column_unit(0);
 }
 
 Contradiction unit_flaw(ContradictionKind kind, int unit, int digit) {

@@ -34,9 +34,7 @@ bool find_fish_in(const CandidateView& view, int size, Technique technique, int 
             return false;
         }
         CellSet cover;
-        for (unsigned bits = covers; bits != 0; bits &= bits - 1) {
-            cover = cover | UNIT_SETS[cover_first + std::countr_zero(bits)];
-        }
+        for_each_bit(covers, [&](int k) { cover = cover | UNIT_SETS[cover_first + k]; });
         const CellSet removed = (view.open[d] & cover) - base;
         if (removed.empty()) {
             return false;
@@ -47,9 +45,7 @@ bool find_fish_in(const CandidateView& view, int size, Technique technique, int 
             add_unit(step, base_first + listed[chosen[i]]);
         }
         step.base_units = static_cast<std::uint8_t>(size);
-        for (unsigned bits = covers; bits != 0; bits &= bits - 1) {
-            add_unit(step, cover_first + std::countr_zero(bits));
-        }
+        for_each_bit(covers, [&](int k) { add_unit(step, cover_first + k); });
         for_each_cell(view.open[d] & base,
                       [&](int cell) { add_pattern_cell(step, cell, step.digits); });
         return eliminate_digit(step, removed, d + 1);

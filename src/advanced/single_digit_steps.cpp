@@ -46,8 +46,8 @@ bool find_skyscraper_in(const CandidateView& view, int d, int base_first, int cr
             const UnitCellList& line_a = UNIT_CELLS[base_first + a];
             const UnitCellList& line_b = UNIT_CELLS[base_first + b];
             const int joint = std::countr_zero(shared);
-            const int top_a = std::countr_zero(places_a & ~shared);
-            const int top_b = std::countr_zero(places_b & ~shared);
+            const int top_a = std::countr_zero(and_not(places_a, shared));
+            const int top_b = std::countr_zero(and_not(places_b, shared));
             if (chain_of_four(view, Technique::skyscraper, d, line_a[top_a], line_a[joint],
                               line_b[joint], line_b[top_b], step)) {
                 add_unit(step, base_first + a);
@@ -59,13 +59,6 @@ bool find_skyscraper_in(const CandidateView& view, int d, int base_first, int cr
         }
     }
     return false;
-}
-
-// The two cells of `unit` open for digit `d`.
-std::array<int, 2> link_cells(const CandidateView& view, int unit, int d) {
-    const unsigned places = open_positions(view, unit, d);
-    return {UNIT_CELLS[unit][std::countr_zero(places)],
-            UNIT_CELLS[unit][31 - std::countl_zero(places)]};
 }
 
 }  // namespace
@@ -86,13 +79,16 @@ bool find_two_string_kite(const CandidateView& view, SolveStep& step) {
             if (position_count(open_positions(view, row_unit(row), d)) != 2) {
                 continue;
             }
-            const std::array<int, 2> in_row = link_cells(view, row_unit(row), d);
+            const LinkEnds row_link =
+                link_ends(row_unit(row), open_positions(view, row_unit(row), d));
+            const std::array<int, 2> in_row{row_link.low, row_link.high};
             for (int column = 0; column < 9; ++column) {
                 const int unit = column_unit(column);
                 if (position_count(open_positions(view, unit, d)) != 2) {
                     continue;
                 }
-                const std::array<int, 2> in_column = link_cells(view, unit, d);
+                const LinkEnds column_link = link_ends(unit, open_positions(view, unit, d));
+                const std::array<int, 2> in_column{column_link.low, column_link.high};
                 for (int i = 0; i < 2; ++i) {
                     for (int j = 0; j < 2; ++j) {
                         const int row_joint = in_row[i];

@@ -9,13 +9,11 @@ namespace {
 
 // The digits open in exactly one cell of `unit`.
 DigitMask digits_open_once(const CandidateView& view, int unit) {
-    DigitMask once = 0;
-    DigitMask twice = 0;
+    Tally<DigitMask> tally;
     for (const int cell : UNIT_CELLS[unit]) {
-        twice |= once & view.candidates[cell];
-        once |= view.candidates[cell];
+        tally = tally_add(tally, view.candidates[cell]);
     }
-    return static_cast<DigitMask>(once & ~twice);
+    return exactly_once(tally);
 }
 
 // Places the digit of one-bit `digit` at its only open cell of `unit`.
@@ -41,8 +39,7 @@ bool find_box_hidden_single(const CandidateView& view, SolveStep& step) {
     for (int box = 0; box < 9; ++box) {
         const DigitMask singles = digits_open_once(view, box_unit(box));
         if (singles != 0) {
-            return hidden_single_step(view, box_unit(box),
-                                      static_cast<DigitMask>(singles & -singles),
+            return hidden_single_step(view, box_unit(box), lowest_bit(singles),
                                       Technique::box_hidden_single, step);
         }
     }
@@ -69,7 +66,7 @@ bool find_line_hidden_single(const CandidateView& view, SolveStep& step) {
         const DigitMask either = in_column | in_row;
         if (either != 0) {
             // Digits in ascending order, the column before the row for each.
-            const auto digit = static_cast<DigitMask>(either & -either);
+            const DigitMask digit = lowest_bit(either);
             const int unit = (in_column & digit) != 0 ? column_unit(k) : row_unit(k);
             return hidden_single_step(view, unit, digit, Technique::line_hidden_single, step);
         }

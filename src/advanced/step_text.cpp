@@ -13,12 +13,12 @@ constexpr const char* UNIT_KINDS_PLURAL[3] = {"rows", "columns", "boxes"};
 // "1,5" for a mask of digits 1 and 5.
 std::string digit_list(DigitMask digits) {
     std::string text;
-    for (unsigned bits = digits; bits != 0; bits &= bits - 1) {
+    for_each_bit(static_cast<unsigned>(digits), [&](int d) {
         if (!text.empty()) {
             text += ',';
         }
-        text += static_cast<char>('1' + std::countr_zero(bits));
-    }
+        text += static_cast<char>('1' + d);
+    });
     return text;
 }
 

@@ -31,8 +31,7 @@ bool strong_link_between(const CandidateView& view, int x, int p, int q, int& un
         if (position_count(places) != 2) {
             continue;
         }
-        const int a = UNIT_CELLS[unit][std::countr_zero(places)];
-        const int b = UNIT_CELLS[unit][31 - std::countl_zero(places)];
+        const auto [a, b] = link_ends(unit, places);
         if (a == p || a == q || b == p || b == q) {
             continue;
         }
@@ -110,9 +109,9 @@ bool find_w_wing(const CandidateView& view, SolveStep& step) {
             if (q <= p || view.candidates[q] != digits) {
                 return false;
             }
-            for (unsigned bits = digits; bits != 0; bits &= bits - 1) {
-                const int x = std::countr_zero(bits);
-                const int y = digit_of(static_cast<DigitMask>(digits & ~(1U << x)));
+            for (unsigned link_digits = digits; link_digits != 0;) {
+                const int x = pop_lowest(link_digits);
+                const int y = other_candidate(digits, x) + 1;
                 const CellSet removed = view.open[y - 1] & PEERS[p] & PEERS[q];
                 int unit = 0;
                 std::array<int, 2> ends{};
