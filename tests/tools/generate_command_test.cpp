@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <map>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -112,6 +113,87 @@ TEST(GenerateCommand, RangesMadeApartFitTogether) {
     EXPECT_NE(generate(other_seed).out, whole.out) << "another seed";
 }
 
+TEST(GenerateCommand, ShardsJoinedInOrderAreTheWholeRun) {
+    const Generated whole = generate(options_for(1, 7, 2, 2, GenerateFormat::json));
+    ASSERT_EQ(whole.status, 0) << whole.errors;
+    for (const std::uint64_t shards : {1u, 3u, 4u, 9u}) {
+        std::string joined;
+        for (std::uint64_t shard = 0; shard < shards; ++shard) {
+            GenerateOptions options = options_for(1, 7, 2, 1 + shard % 2, GenerateFormat::json);
+            options.shard = Shard{shard, shards};
+            const Generated part = generate(options);
+            EXPECT_EQ(part.status, 0) << part.errors;
+            joined += part.out;
+        }
+        EXPECT_EQ(joined, whole.out) << shards << " shards";
+    }
+}
+
+TEST(GenerateCommand, ReadsAShardAsIndexSlashCount) {
+    struct Case {
+        const char* text;
+        bool read;
+        std::uint64_t index;
+        std::uint64_t count;
+    };
+    const std::vector<Case> cases{
+        {"0/1", true, 0, 1},
+        {"3/8", true, 3, 8},
+        {"18446744073709551614/18446744073709551615", true, 18446744073709551614u,
+         18446744073709551615u},
+        {"8/8", false, 0, 0},
+        {"0/0", false, 0, 0},
+        {"1", false, 0, 0},
+        {"-1/3", false, 0, 0},
+        {"1/3/4", false, 0, 0},
+        {" 1/3", false, 0, 0},
+        {"1/", false, 0, 0},
+        {"/3", false, 0, 0},
+        {"1/18446744073709551616", false, 0, 0},
+    };
+    for (const Case& test : cases) {
+        const std::optional<Shard> shard = parse_shard(test.text);
+        ASSERT_EQ(shard.has_value(), test.read) << test.text;
+        if (shard) {
+            EXPECT_EQ(shard->index, test.index) << test.text;
+            EXPECT_EQ(shard->count, test.count) << test.text;
+        }
+    }
+}
+
+TEST(GenerateCommand, HintsAtShardWhenAnArrayIndexIsSetButNeverGuesses) {
+    using Environment = std::map<std::string, std::string>;
+    struct Case {
+        Environment environment;
+        std::string hint;  // a piece of the hint; empty for none
+    };
+    const std::vector<Case> cases{
+        {{}, ""},
+        {{{"SLURM_ARRAY_TASK_ID", "3"}, {"SLURM_ARRAY_TASK_COUNT", "8"}},
+         "$SLURM_ARRAY_TASK_COUNT"},
+        {{{"SLURM_ARRAY_TASK_ID", "3"}}, ""},
+        {{{"SLURM_ARRAY_TASK_ID", ""}, {"SLURM_ARRAY_TASK_COUNT", "8"}}, ""},
+        {{{"JOB_COMPLETION_INDEX", "0"}}, "--shard $JOB_COMPLETION_INDEX/N"},
+        {{{"SLURM_JOB_ID", "12"}}, ""},
+    };
+    for (const Case& test : cases) {
+        std::string shown;
+        for (const auto& [name, value] : test.environment) {
+            shown += " " + name + "=" + value;
+        }
+        const std::optional<std::string> hint = shard_hint([&](const char* name) -> const char* {
+            const auto found = test.environment.find(name);
+            return found == test.environment.end() ? nullptr : found->second.c_str();
+        });
+        if (test.hint.empty()) {
+            EXPECT_FALSE(hint.has_value()) << shown << ": " << hint.value_or("");
+        } else {
+            ASSERT_TRUE(hint.has_value()) << shown;
+            EXPECT_NE(hint->find(test.hint), std::string::npos) << shown << ": " << *hint;
+        }
+    }
+}
+
 TEST(GenerateCommand, EveryFormatCarriesAValidProblemOfTheClass) {
     for (int difficulty_class = 1; difficulty_class <= 3; ++difficulty_class) {
         const std::string name = "class " + std::to_string(difficulty_class);
@@ -197,6 +279,8 @@ TEST(GenerateCommand, RefusesOptionsOutOfRange) {
         {"cellwright-tool", "generate", "--class", "2", "--start", "-3"},
         {"cellwright-tool", "generate", "--class", "2", "--jobs", "0"},
         {"cellwright-tool", "generate", "--class", "2", "--format", "xml"},
+        {"cellwright-tool", "generate", "--class", "2", "--shard", "4/4"},
+        {"cellwright-tool", "generate", "--class", "2", "--shard", "1"},
     };
     for (const std::vector<const char*>& argv : command_lines) {
         std::string shown;
@@ -210,41 +294,44 @@ TEST(GenerateCommand, RefusesOptionsOutOfRange) {
 // A consumer that blocks, like a slow pipe, lets the workers run a whole ring ahead of it:
 // every problem must still come out exactly once, in order, and the run must end, also when
 // the consumer stops it early.
-TEST(OrderedGeneration, BlockingConsumerGetsEveryProblemOnceInOrder) {
+TEST(GenerateProblems, BlockingReceiverGetsEveryProblemOnceInOrder) {
     constexpr std::uint64_t FIRST = 5;
     constexpr std::uint64_t COUNT = 120;  // more than two jobs' ring of 32 slots holds
-    struct Case {
-        const char* name;
-        std::uint64_t stop_at;  // the consumer says stop at this index; COUNT + FIRST for never
-    };
-    const Case cases[] = {{"to the end", FIRST + COUNT}, {"stopped", FIRST + 50}};
-    for (const Case& c : cases) {
+    struct Receiver {
+        std::uint64_t stop_at;  // the receiver says stop at this index
         std::vector<std::uint64_t> seen;
+        std::vector<Grid> givens;
+    };
+    const auto receive = [](void* context, std::uint64_t index, const Problem& problem) {
+        auto& receiver = *static_cast<Receiver*>(context);
+        if (receiver.seen.size() % 40 == 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+        receiver.seen.push_back(index);
+        receiver.givens.push_back(problem.givens);
+        return index != receiver.stop_at;
+    };
+    for (const std::uint64_t stop_at : {FIRST + COUNT, FIRST + 50}) {
+        const std::string name = stop_at == FIRST + COUNT ? "to the end" : "stopped";
+        Receiver receiver{stop_at, {}, {}};
         std::promise<bool> result;
         std::future<bool> finished = result.get_future();
         std::thread([&] {
-            result.set_value(
-                generate_in_order(3, FIRST, COUNT, 2, 2, [&](const GeneratedProblem& p) {
-                    if (seen.size() % 40 == 0) {
-                        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-                    }
-                    seen.push_back(p.index);
-                    if (p.index % 10 == 0) {
-                        EXPECT_EQ(p.problem.givens, generate_problem(3, p.index, 2).value().givens)
-                            << c.name << ": problem " << p.index;
-                    }
-                    return p.index != c.stop_at;
-                }));
+            result.set_value(generate_problems(3, FIRST, COUNT, 2, 2, receive, &receiver));
         }).detach();
         if (finished.wait_for(std::chrono::seconds(60)) != std::future_status::ready) {
-            ADD_FAILURE() << c.name << ": the run never ended";
+            ADD_FAILURE() << name << ": the run never ended";
             std::_Exit(1);  // the generating thread still uses this frame
         }
-        EXPECT_EQ(finished.get(), c.stop_at == FIRST + COUNT) << c.name;
-        const std::uint64_t last = std::min(c.stop_at, FIRST + COUNT - 1);
-        ASSERT_EQ(seen.size(), last - FIRST + 1) << c.name;
-        for (std::size_t i = 0; i < seen.size(); ++i) {
-            EXPECT_EQ(seen[i], FIRST + i) << c.name;
+        EXPECT_EQ(finished.get(), stop_at == FIRST + COUNT) << name;
+        const std::uint64_t last = std::min(stop_at, FIRST + COUNT - 1);
+        ASSERT_EQ(receiver.seen.size(), last - FIRST + 1) << name;
+        for (std::size_t i = 0; i < receiver.seen.size(); i += 1) {
+            EXPECT_EQ(receiver.seen[i], FIRST + i) << name;
+            if (i % 10 == 0) {
+                EXPECT_EQ(receiver.givens[i], generate_problem(3, FIRST + i, 2).value().givens)
+                    << name << ": problem " << FIRST + i;
+            }
         }
     }
 }
