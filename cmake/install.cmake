@@ -33,6 +33,11 @@ set(CELLWRIGHT_PC_DEFINES "")
 if(WIN32 AND NOT BUILD_SHARED_LIBS)
     set(CELLWRIGHT_PC_DEFINES " -DCELLWRIGHT_STATIC")
 endif()
+# A static library's users link the threads it runs as well.
+set(CELLWRIGHT_PC_LIBS "")
+if(NOT BUILD_SHARED_LIBS)
+    set(CELLWRIGHT_PC_LIBS " -pthread")
+endif()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/cellwright.pc.in ${PROJECT_BINARY_DIR}/cellwright.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/cellwright.pc
     DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

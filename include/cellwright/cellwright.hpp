@@ -10,18 +10,22 @@
 //   solved by the ladder without naked pairs or triples.
 //
 // Every call is a function of its arguments alone: there is no global state and no lock,
-// so any number of threads may make any calls at once. Nothing throws, save std::bad_alloc
-// from the calls that return a string or a vector. A bad argument (a class outside 1..3, a
-// cell outside 0..9) gives the empty result the call names, never undefined behaviour.
+// so any number of threads may make any calls at once (generate_problems starts threads of
+// its own and waits for them). Nothing throws, save std::bad_alloc from the calls that
+// return a string or a vector, and what generate_problems' receiver throws. A bad argument (a class
+// outside 1..3, a cell outside 0..9) gives the empty result the call names, never undefined
+// behaviour.
 //
 // Needs C++17 or later. CMake: find_package(cellwright 1.0 REQUIRED) and link
 // cellwright::cellwright; otherwise `pkg-config --cflags --libs cellwright`.
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 // The version of this header, by semantic versioning: a program built against 1.x runs with
@@ -131,6 +135,56 @@ struct Problem {
 // Nothing for a class outside 1..3.
 CELLWRIGHT_API std::optional<Problem> generate_problem(std::uint64_t seed, std::uint64_t index,
                                                        int difficulty_class) noexcept;
+
+// ---- Making a numbered run on many threads ---------------------------------------------
+
+// The most threads generate_problems starts.
+inline constexpr unsigned MAX_JOBS = 1024;
+
+// Receives problem `index` of a run on the thread that called generate_problems; returns
+// false to stop the run.
+using ProblemReceiver = bool (*)(void* context, std::uint64_t index, const Problem& problem);
+
+// Makes problems first .. first + count - 1 of class `difficulty_class` of the run seeded
+// with `seed`, each the one generate_problem makes, on `jobs` threads (0: one per core the
+// system reports; at most MAX_JOBS and `count`; fewer when no more can be started, the
+// calling thread alone when none can), and hands each to `receive`, with `context`, in number order
+// on the calling thread. The problems are the same for any number of threads. Returns true when all
+// were handed out. Returns false without making any for a class outside 1..3 or a range that passes
+// 2^64; and false when `receive` returned false, after the threads have finished and dropped
+// the problems under way. An exception from `receive` stops the run alike and passes on.
+CELLWRIGHT_API bool generate_problems(std::uint64_t seed, std::uint64_t first, std::uint64_t count,
+                                      int difficulty_class, unsigned jobs, ProblemReceiver receive,
+                                      void* context);
+
+// The same with any callable `receive(std::uint64_t index, const Problem& problem) -> bool`.
+template <class Receive>
+bool generate_problems(std::uint64_t seed, std::uint64_t first, std::uint64_t count,
+                       int difficulty_class, unsigned jobs, Receive&& receive) {
+    using Callable = std::remove_reference_t<Receive>;
+    return generate_problems(
+        seed, first, count, difficulty_class, jobs,
+        [](void* context, std::uint64_t index, const Problem& problem) {
+            return static_cast<bool>((*static_cast<Callable*>(context))(index, problem));
+        },
+        const_cast<void*>(static_cast<const void*>(std::addressof(receive))));
+}
+
+// Problem numbers first .. first + count - 1.
+struct ProblemRange {
+    std::uint64_t first = 0;
+    std::uint64_t count = 0;
+};
+
+// Shard `shard` of `shards` of the run of `count` problems numbered from `first`, for
+// splitting one run across machines: the shards follow each other in order and cover the run
+// exactly, so their outputs joined in shard order are the run's; their borders depend on
+// `count` and `shards` alone, and the first count % shards shards hold one problem more
+// than the others. Empty when `shard` is not below `shards`.
+CELLWRIGHT_API ProblemRange shard_range(std::uint64_t first, std::uint64_t count,
+                                        std::uint64_t shard, std::uint64_t shards) noexcept;
+
+// ---- Making batches as the program does ------------------------------------------------
 
 // The number of problems in the file of one batch of the program.
 inline constexpr int PROBLEMS_PER_BATCH = 30;
