@@ -54,7 +54,7 @@ TEST(HostileEnvironment, ReadErrorIsReportedAfterTheLinesBeforeIt) {
     };
     const Case cases[] = {
         {"grade", [](auto& in, auto& out, auto& errors) { return run_grade({}, in, out, errors); },
-         "\"grade\": 7, \"class\": 2}\n{\"puzzle\""},
+         "}\n{\"puzzle\""},  // the second record follows the first
         {"show",
          [](auto& in, auto& out, auto& errors) { return run_show("-", false, in, out, errors); },
          "problem 2: grade 7"},
