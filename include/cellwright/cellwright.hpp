@@ -70,14 +70,24 @@ using Grid = std::array<std::uint8_t, 81>;
 // can.
 CELLWRIGHT_API std::string grid_fault(const Grid& grid);
 
-// The text forms of one puzzle that this library reads and writes.
+// Why `solution` is not a solution of the puzzle `givens` (whose cells hold 0..9): a cell
+// that is not a digit 1..9, a digit twice in a unit, or a given it changes ("solution: row 1
+// column 2 holds 7, the puzzle gives 4"). Empty when it is one. Says nothing of other
+// solutions the puzzle may have (see count_solutions).
+CELLWRIGHT_API std::string solution_fault(const Grid& givens, const Grid& solution);
+
+// The text forms of one puzzle that this library reads and writes. Cells are "1".."9" for a
+// digit and ".", "0", "_" or "*" for an empty cell; "." is what is written.
 enum class PuzzleFormat {
-    // 81 characters row by row: "1".."9" for a digit, "." for an empty cell ("0" is read
-    // as empty too).
+    // 81 cells row by row on one line. Blanks anywhere and a "#" comment at the end are
+    // ignored; 81 more cells after the puzzle are its solution, which is then checked.
     line,
     // A line of a problem file: the grade 1..10, "/", then nine rows of nine cells ("." or
-    // "1".."9"), each row followed by "/". 92 characters, 93 for grade 10.
+    // "1".."9"), each row followed by "/". 92 characters, 93 for grade 10. Read exactly so.
     problem_line,
+    // Nine lines of nine cells, parted by line feeds: blanks, "|" between the boxes, lines of
+    // "-" and "+" between the bands, blank lines and "#" comments are ignored.
+    grid,
 };
 
 // One puzzle read from text.
@@ -86,20 +96,29 @@ struct ParsedPuzzle {
     int grade = 0;                             // 1..10 from a problem line, else 0
     PuzzleFormat format = PuzzleFormat::line;  // the form the text was read in
     std::string error;                         // empty when read; else why not, for a user
+    // The solution a line carried after the puzzle, checked by solution_fault; all 0 when
+    // it carried none.
+    Grid solution{};
+    // For a grid: the line of the text, from 1, where the fault sits; 0 when the fault is
+    // the whole text's (a digit twice in a unit, too few rows) or the text is one line.
+    int error_line = 0;
+
+    bool has_solution() const noexcept { return solution[0] != 0; }
 };
 
-// Reads `text` (one puzzle, no line feed) in `format`. Succeeds only when the whole text is
-// one puzzle of that form whose givens pass grid_fault, so they are safe to grade and count.
-// On failure `error` names the fault and where it sits ("'x' at column 11 is not a digit or
-// '.'"), and `givens` and `grade` stay empty.
+// Reads `text` (one puzzle, no line feed at the end unless a grid) in `format`. Succeeds only
+// when the whole text is one puzzle of that form whose givens pass grid_fault, so they are
+// safe to grade and count. On failure `error` names the fault and where it sits ("'x' at
+// column 11 is not a digit or an empty cell"), and `givens`, `grade` and `solution` stay empty.
 CELLWRIGHT_API ParsedPuzzle parse_puzzle(std::string_view text, PuzzleFormat format);
 
-// The same for whichever form `text` is in: a problem line when it holds a "/", else a line.
+// The same for whichever form `text` is in: a grid when it holds a line feed, else a problem
+// line when it holds a "/", else a line.
 CELLWRIGHT_API ParsedPuzzle parse_puzzle(std::string_view text);
 
-// `grid` in `format`, without a line feed; a problem line shows `grade` (1..10) in front,
-// a line ignores it. Empty when a cell is outside 0..9 or a problem line's grade is outside
-// 1..10. parse_puzzle reads the result back to the same grid and grade.
+// `grid` in `format`, without a line feed at the end; a problem line shows `grade` (1..10) in
+// front, the other forms ignore it. Empty when a cell is outside 0..9 or a problem line's grade
+// is outside 1..10. parse_puzzle reads the result back to the same grid and grade.
 CELLWRIGHT_API std::string format_puzzle(const Grid& grid, PuzzleFormat format, int grade = 0);
 
 // ---- Making problems -------------------------------------------------------------------

@@ -1,13 +1,12 @@
 #include "app/puzzle_text.hpp"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace cellwright {
-namespace {
 
-// The digit of a line's cell, or -1 when the character is no cell at all.
 int cell_digit(char c) {
-    if (c == '.' || c == '0') {
+    if (c == '.' || c == '0' || c == '_' || c == '*') {
         return 0;
     }
     if (c >= '1' && c <= '9') {
@@ -16,26 +15,46 @@ int cell_digit(char c) {
     return -1;
 }
 
-}  // namespace
+std::string_view without_comment(std::string_view text) {
+    return text.substr(0, text.find('#'));
+}
 
-TextFault parse_cell_line(std::string_view line, DigitGrid& givens) {
-    if (line.size() != CELL_LINE_LENGTH) {
-        return "line has " + std::to_string(line.size()) +
-               " characters; a puzzle has 81 cells or is a problem line";
-    }
-    DigitGrid read{};
-    for (std::size_t i = 0; i < CELL_LINE_LENGTH; ++i) {
-        const int digit = cell_digit(line[i]);
-        if (digit < 0) {
-            return describe_character(line[i]) + " at " + position_text(i) +
-                   " is not a digit or '.'";
+TextFault parse_cell_line(std::string_view line, LineCells& cells) {
+    // The puzzle's cells and then the solution's, counted on past the end to name the length.
+    std::array<std::uint8_t, 2 * CELL_LINE_LENGTH> read{};
+    std::size_t count = 0;
+    const std::string_view text = without_comment(line);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (is_blank(text[i])) {
+            continue;
         }
-        read[i] = static_cast<std::uint8_t>(digit);
+        const int digit = cell_digit(text[i]);
+        if (digit < 0) {
+            return describe_character(text[i]) + " at " + position_text(i) +
+                   " is not a digit or an empty cell ('.', '0', '_', '*')";
+        }
+        if (count < read.size()) {
+            read[count] = static_cast<std::uint8_t>(digit);
+        }
+        ++count;
     }
-    if (TextFault fault = describe_grid_fault(find_grid_fault(read))) {
+    if (count != CELL_LINE_LENGTH && count != 2 * CELL_LINE_LENGTH) {
+        return "line has " + std::to_string(count) +
+               " cells; a puzzle has 81, or 162 with its solution";
+    }
+    LineCells found;
+    std::copy_n(read.begin(), CELL_LINE_LENGTH, found.givens.begin());
+    if (TextFault fault = describe_grid_fault(find_grid_fault(found.givens))) {
         return fault;
     }
-    givens = read;
+    if (count == 2 * CELL_LINE_LENGTH) {
+        std::copy_n(read.begin() + CELL_LINE_LENGTH, CELL_LINE_LENGTH, found.solution.begin());
+        if (TextFault fault = find_solution_fault(found.givens, found.solution)) {
+            return fault;
+        }
+        found.has_solution = true;
+    }
+    cells = found;
     return std::nullopt;
 }
 
@@ -83,15 +102,31 @@ TextFault describe_grid_fault(const GridFault& fault) {
         case GridFault::Kind::none:
             return std::nullopt;
         case GridFault::Kind::bad_cell:
-            return "row " + std::to_string(row_of(fault.where) + 1) + " column " +
-                   std::to_string(column_of(fault.where) + 1) + " holds " +
-                   std::to_string(fault.value) + ", not 0..9";
+            return cell_text(fault.where) + " holds " + std::to_string(fault.value) + ", not 0..9";
         case GridFault::Kind::twice_in_row:
             return twice + "row " + unit;
         case GridFault::Kind::twice_in_column:
             return twice + "column " + unit;
         case GridFault::Kind::twice_in_box:
             return twice + "box " + unit;
+    }
+    return std::nullopt;
+}
+
+TextFault find_solution_fault(const DigitGrid& givens, const DigitGrid& solution) {
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        if (solution[cell] == 0 || solution[cell] > 9) {
+            return "solution: " + cell_text(cell) + " is not a digit 1..9";
+        }
+    }
+    if (TextFault fault = describe_grid_fault(find_grid_fault(solution))) {
+        return "solution: " + *fault;
+    }
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        if (givens[cell] != 0 && givens[cell] != solution[cell]) {
+            return "solution: " + cell_text(cell) + " holds " + std::to_string(solution[cell]) +
+                   ", the puzzle gives " + std::to_string(givens[cell]);
+        }
     }
     return std::nullopt;
 }
@@ -108,6 +143,11 @@ std::string describe_character(char c) {
 
 std::string position_text(std::size_t index) {
     return "column " + std::to_string(index + 1);
+}
+
+std::string cell_text(int cell) {
+    return "row " + std::to_string(row_of(cell) + 1) + " column " +
+           std::to_string(column_of(cell) + 1);
 }
 
 }  // namespace cellwright

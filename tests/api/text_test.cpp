@@ -21,6 +21,11 @@ std::string replaced(std::string text, std::size_t at, char c) {
     return text;
 }
 
+// A grid with its first two rows swapped: still a valid grid, but another.
+std::string swapped_rows(const std::string& grid) {
+    return grid.substr(9, 9) + grid.substr(0, 9) + grid.substr(18);
+}
+
 TEST(ParsePuzzle, ReadsEachForm) {
     struct Case {
         const char* name;
@@ -34,12 +39,36 @@ TEST(ParsePuzzle, ReadsEachForm) {
         c = c == '.' ? '0' : c;
     }
     const std::string grade_10_line = "10" + GRADE_7_LINE.substr(1);
+    // Blanks between the rows, "_" and "*" for some empty cells, a comment at the end.
+    std::string spaced_out = "  ";
+    for (std::size_t cell = 0; cell < 81; ++cell) {
+        const char c = GRADE_7_PUZZLE[cell];
+        spaced_out += c == '.' ? "._*"[cell % 3] : c;
+        spaced_out += cell % 9 == 8 ? "\t" : "";
+    }
+    spaced_out += " # grade 7";
+    // Boxes parted by "|", bands by "------+-------+------", a blank line and a comment
+    // around it, a carriage return before a line feed.
+    std::string framed_grid = "\n# the grade-7 puzzle\n";
+    for (int row = 0; row < 9; ++row) {
+        for (int column = 0; column < 9; ++column) {
+            framed_grid += GRADE_7_PUZZLE[9 * row + column];
+            framed_grid += column == 2 || column == 5 ? " | " : " ";
+        }
+        framed_grid += row == 4 ? "\r\n" : "\n";
+        framed_grid += row == 2 || row == 5 ? "------+-------+------\n" : "";
+    }
     const std::vector<Case> cases{
         {"line with dots", GRADE_7_PUZZLE, GRADE_7_PUZZLE, 0, PuzzleFormat::line},
         {"line with zeros", zeros, GRADE_7_PUZZLE, 0, PuzzleFormat::line},
         {"problem line", GRADE_7_LINE, GRADE_7_PUZZLE, 7, PuzzleFormat::problem_line},
         {"problem line of grade 10", grade_10_line, GRADE_7_PUZZLE, 10, PuzzleFormat::problem_line},
         {"empty line", std::string(81, '.'), std::string(81, '.'), 0, PuzzleFormat::line},
+        {"line with blanks, '_', '*' and a comment", spaced_out, GRADE_7_PUZZLE, 0,
+         PuzzleFormat::line},
+        {"grid with a frame", framed_grid, GRADE_7_PUZZLE, 0, PuzzleFormat::grid},
+        {"grid as written", format_puzzle(parse_puzzle(GRADE_7_PUZZLE).givens, PuzzleFormat::grid),
+         GRADE_7_PUZZLE, 0, PuzzleFormat::grid},
     };
     for (const Case& test : cases) {
         const ParsedPuzzle parsed = parse_puzzle(test.text);
@@ -66,8 +95,9 @@ TEST(ParsePuzzle, NamesTheFaultOfEachMalformedText) {
     };
     const std::string no_final_slash = GRADE_7_LINE.substr(0, GRADE_7_LINE.size() - 1);
     const std::vector<Case> cases{
-        {"80 cells", GRADE_7_PUZZLE.substr(1), "line has 80 characters"},
-        {"82 cells", GRADE_7_PUZZLE + ".", "line has 82 characters"},
+        {"80 cells", GRADE_7_PUZZLE.substr(1), "line has 80 cells"},
+        {"82 cells", GRADE_7_PUZZLE + ".", "line has 82 cells"},
+        {"a cell cut off by a comment", GRADE_7_PUZZLE.substr(0, 80) + "#.", "line has 80 cells"},
         {"letter in a line", replaced(GRADE_7_PUZZLE, 10, 'x'), "'x' at column 11"},
         {"NUL byte in a line", replaced(GRADE_7_PUZZLE, 0, '\0'), "byte 0x00 at column 1"},
         {"high byte in a line", replaced(GRADE_7_PUZZLE, 80, '\xff'), "byte 0xFF at column 81"},
@@ -100,6 +130,89 @@ TEST(ParsePuzzle, NamesTheFaultOfEachMalformedText) {
         << "a problem line read as a line";
     EXPECT_NE(parse_puzzle(GRADE_7_PUZZLE, static_cast<PuzzleFormat>(99)).error, "")
         << "a form that does not exist";
+}
+
+// A grid's fault is placed on the line where it sits, or on none when it is the whole grid's.
+TEST(ParsePuzzle, PlacesTheFaultOfAGridOnItsLine) {
+    std::vector<std::string> rows;
+    for (int row = 0; row < 9; ++row) {
+        rows.push_back(GRADE_7_PUZZLE.substr(9 * row, 9));
+    }
+    const auto grid = [](const std::vector<std::string>& lines) {
+        std::string text;
+        for (const std::string& line : lines) {
+            text += line + "\n";
+        }
+        return text;
+    };
+    std::vector<std::string> eight_cells = rows;
+    eight_cells[4].pop_back();
+    std::vector<std::string> letter = rows;
+    letter[6][3] = 'x';
+    std::vector<std::string> framed_letter = rows;
+    framed_letter.insert(framed_letter.begin() + 3, "---+---+---");
+    framed_letter[8][0] = '=';
+    std::vector<std::string> ten_rows = rows;
+    ten_rows.push_back(rows[0]);
+    std::vector<std::string> clash = rows;
+    clash[8][0] = '3';
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string reason;  // a part of the message
+        int line;
+    };
+    const std::vector<Case> cases{
+        {"row of eight cells", grid(eight_cells), "this line 8", 5},
+        {"letter in a row", grid(letter), "'x' at column 4", 7},
+        {"'=' below a frame line", grid(framed_letter), "'=' at column 1", 9},
+        {"ten rows", grid(ten_rows), "a tenth row", 10},
+        {"eight rows", grid({rows.begin(), rows.end() - 1}), "ends after 8 rows", 0},
+        {"clash", grid(clash), "digit 3 twice in column 1", 0},
+    };
+    for (const Case& test : cases) {
+        const ParsedPuzzle parsed = parse_puzzle(test.text);
+        EXPECT_NE(parsed.error.find(test.reason), std::string::npos)
+            << test.name << ": got \"" << parsed.error << "\"";
+        EXPECT_EQ(parsed.error_line, test.line) << test.name;
+        EXPECT_EQ(parsed.givens, Grid{}) << test.name;
+    }
+}
+
+// 81 more cells after a puzzle are its solution, taken only when it solves the puzzle.
+TEST(ParsePuzzle, ChecksTheSolutionALineCarries) {
+    const std::string solution =
+        "745231698891476235632958174916547823453812769287693451129364587378125946564789312";
+    struct Case {
+        const char* name;
+        std::string solution;
+        std::string reason;  // the whole message; empty when the solution is taken
+    };
+    const std::vector<Case> cases{
+        {"the solution", solution, ""},
+        {"an empty cell", replaced(solution, 40, '.'),
+         "solution: row 5 column 5 is not a digit 1..9"},
+        {"a given changed", replaced(replaced(solution, 1, '7'), 0, '4'),
+         "solution: digit 4 twice in column 1"},
+        {"a given changed, no clash", swapped_rows(solution),
+         "solution: row 1 column 2 holds 9, the puzzle gives 4"},
+    };
+    for (const Case& test : cases) {
+        const ParsedPuzzle parsed = parse_puzzle(GRADE_7_PUZZLE + " " + test.solution);
+        EXPECT_EQ(parsed.error, test.reason) << test.name;
+        EXPECT_EQ(parsed.has_solution(), test.reason.empty()) << test.name;
+        if (parsed.has_solution()) {
+            EXPECT_EQ(format_puzzle(parsed.solution, PuzzleFormat::line), solution) << test.name;
+        }
+        const Grid givens = parse_puzzle(GRADE_7_PUZZLE).givens;
+        Grid stated{};
+        for (std::size_t cell = 0; cell < stated.size(); ++cell) {
+            const char c = test.solution[cell];
+            stated[cell] = c >= '1' && c <= '9' ? static_cast<std::uint8_t>(c - '0') : 0;
+        }
+        EXPECT_EQ(solution_fault(givens, stated), test.reason) << test.name << ", asked alone";
+    }
+    EXPECT_FALSE(parse_puzzle(GRADE_7_PUZZLE).has_solution()) << "a puzzle alone";
 }
 
 TEST(FormatPuzzle, RefusesWhatCannotBeReadBack) {
