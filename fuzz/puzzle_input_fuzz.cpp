@@ -1,7 +1,8 @@
-// Feeds arbitrary bytes to the puzzle and problem-line parsers, the capped line reader, the
-// grading path and the problem-file checker, and traps when a promise is broken: a parsed
-// grid with a clash, a solution that does not solve its puzzle, a solved ladder on a puzzle
-// without exactly one solution, a grade outside 1..10.
+// Feeds arbitrary bytes to the puzzle parsers of every text form, the reader of every input
+// format (line, dat, json, csv, grid, and the one that finds the format), the capped line
+// reader, the grading path, the record writers and the problem-file checker, and traps when a
+// promise is broken: a parsed grid with a clash, a solution that does not solve its puzzle, a
+// solved ladder on a puzzle without exactly one solution, a grade that belongs to no class.
 
 #include <cstddef>
 #include <cstdint>
@@ -10,8 +11,9 @@
 #include <string_view>
 
 #include "input_files.hpp"
-#include "json_output.hpp"
+#include "input_formats.hpp"
 #include "puzzle_input.hpp"
+#include "records.hpp"
 #include "verify_command.hpp"
 
 namespace {
@@ -39,7 +41,10 @@ bool agrees(const Grid& solution, const Grid& givens) {
 
 void check_entry(const PuzzleEntry& entry, std::ostream& sink) {
     require(grid_fault(entry.givens).empty());
-    require(entry.grade >= 0 && entry.grade <= 10);
+    require(entry.grade == 0 || class_of_grade(entry.grade) != 0);
+    if (entry.has_solution()) {
+        require(agrees(entry.solution, entry.givens));
+    }
     const Grading grade = grade_puzzle(entry.givens);
     require(grade.solutions >= 0 && grade.solutions <= 2);
     if (grade.solutions == 1) {
@@ -51,7 +56,9 @@ void check_entry(const PuzzleEntry& entry, std::ostream& sink) {
     if (grade.graded()) {
         require(grade.solved && grade.grade >= 1 && grade.grade <= 10);
     }
-    sink << grade_json(entry.givens, grade) << '\n';
+    const PuzzleRecord record = graded_record(entry.givens, grade);
+    sink << format_record(record, RecordFormat::json, true)
+         << format_record(record, RecordFormat::csv, true);
 }
 
 }  // namespace
@@ -60,20 +67,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data), size);
     std::ostringstream sink;
 
-    // The whole input as one line, in both forms.
+    // The whole input as one puzzle, in every form.
     PuzzleEntry entry;
     if (!parse_puzzle_line(text, entry).has_value()) {
         check_entry(entry, sink);
     }
     if (!parse_problem_line(text, entry).has_value()) {
-        require(entry.grade >= 1 && entry.grade <= 10);
+        require(entry.grade >= 1 && class_of_grade(entry.grade) != 0);
+    }
+    if (!entry_from(parse_puzzle(text, PuzzleFormat::grid), entry).has_value()) {
+        check_entry(entry, sink);
     }
 
-    // Line by line, as grade and show read files.
-    std::istringstream lines(text);
-    read_puzzles("fuzz", lines, sink, [&](std::uint64_t, const PuzzleEntry& line_entry) {
-        check_entry(line_entry, sink);
-    });
+    // Record by record, as grade, show and print read files, in every input format.
+    for (const auto& [name, format] : INPUT_FORMAT_NAMES) {
+        std::istringstream lines(text);
+        read_puzzles(name, lines, format, sink,
+                     [&](const RecordPlace& place, const PuzzleEntry& read) {
+                         require(place.line >= 1);
+                         check_entry(read, sink);
+                     });
+    }
 
     // As a problem file.
     std::istringstream file(text);

@@ -1,6 +1,6 @@
 #pragma once
 // `cellwright-tool batch`: the lines that the problem file of a batch seeded with S would
-// hold, on standard output, so that batches can be compared without the clock.
+// hold, on standard output or in a file, so that batches can be compared without the clock.
 
 #include <cstdint>
 #include <iosfwd>
@@ -9,17 +9,20 @@
 
 #include <cellwright/cellwright.hpp>
 
+#include "common_options.hpp"
+
 namespace cellwright::tool {
 
 struct BatchOptions {
     int difficulty_class = 1;                  // 1..3
     std::uint32_t seed = 0;                    // the batch's tick count
     std::uint64_t count = PROBLEMS_PER_BATCH;  // the first `count` problems of the stream
+    OutputOptions output;                      // a file that appears complete; empty for `out`
 };
 
 // Writes the first `options.count` problem lines of the batch, each with its line feed, to
-// `out`. Returns 0, 1 (with a message on `errors`) when `out` failed, or 2 for a class
-// outside 1..3.
+// `out` or the file `options.output`. Returns 0, 1 (with a message on `errors`) when the
+// output cannot be created or written, or 2 for a class outside 1..3.
 int run_batch_lines(const BatchOptions& options, std::ostream& out, std::ostream& errors);
 
 // Registers the `batch` subcommand; its callback stores run_batch_lines's result in `status`.

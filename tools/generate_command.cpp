@@ -7,50 +7,12 @@
 #include <iostream>
 
 #include "app/platform.hpp"
-#include "json_output.hpp"
 #include "number_option.hpp"
 #include "output_file.hpp"
 #include "progress_bar.hpp"
-#include "puzzle_input.hpp"
 
 namespace cellwright::tool {
 namespace {
-
-// Where the problems go: standard output, or a file that appears only when complete.
-class ProblemSink {
-  public:
-    explicit ProblemSink(std::ostream& out) : out_(&out) {}
-
-    OutputFault create(const std::string& path) {
-        to_file_ = true;
-        return file_.open(path, false);
-    }
-
-    bool write(const std::string& text) {
-        if (to_file_) {
-            return file_.write(text.data(), text.size());
-        }
-        *out_ << text;
-        return static_cast<bool>(*out_);
-    }
-
-    // Completes the output; false, with the reason on `errors`, when anything was lost.
-    bool close(std::ostream& errors) {
-        if (!to_file_) {
-            return finish_output(*out_, errors);
-        }
-        if (OutputFault fault = file_.commit()) {
-            errors << "cellwright-tool: " << *fault << '\n';
-            return false;
-        }
-        return true;
-    }
-
-  private:
-    std::ostream* out_;
-    OutputFile file_;
-    bool to_file_ = false;
-};
 
 std::uint64_t clock_seed() {
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
@@ -80,31 +42,23 @@ void print_stats(std::ostream& errors, std::uint64_t problems, const Effort& tal
 
 }  // namespace
 
-std::string format_generated(std::uint64_t index, const Problem& problem, std::uint64_t seed,
-                             GenerateFormat format) {
-    switch (format) {
-        case GenerateFormat::dat:
-            return format_puzzle(problem.givens, PuzzleFormat::problem_line, problem.grade) + '\n';
-        case GenerateFormat::line:
-            return format_puzzle(problem.givens, PuzzleFormat::line) + '\n';
-        case GenerateFormat::json:
-            return generated_json(index, seed, problem) + '\n';
-    }
-    return {};
-}
-
 int run_generate(const GenerateOptions& options, std::ostream& out, std::ostream& errors) {
     if (options.start > UINT64_MAX - options.count) {
         errors << "cellwright-tool: --start plus --count passes 2^64\n";
-        return 1;
+        return 2;
+    }
+    if (options.with_solutions && options.format == RecordFormat::dat) {
+        errors << "cellwright-tool: --solutions: a problem line has no place for the solution "
+                  "(line, json and csv have)\n";
+        return 2;
     }
     const std::uint64_t seed = options.seed ? *options.seed : clock_seed();
     if (!options.seed) {
         errors << "seed: " << seed << '\n' << std::flush;
     }
-    ProblemSink sink(out);
-    if (!options.output.empty()) {
-        if (InputFault fault = sink.create(options.output)) {
+    OutputSink sink(out);
+    if (!options.output.path.empty()) {
+        if (OutputFault fault = sink.open(options.output.path, options.output.force)) {
             errors << "cellwright-tool: " << *fault << '\n';
             return 1;
         }
@@ -121,17 +75,21 @@ int run_generate(const GenerateOptions& options, std::ostream& out, std::ostream
     }
     Effort total;
     std::uint64_t done = 0;
-    const bool completed = generate_problems(
-        seed, range.first, range.count, options.difficulty_class, options.jobs,
-        [&](std::uint64_t index, const Problem& problem) {
-            total.attempts += problem.attempts;
-            total.fillings += problem.fillings;
-            ++done;
-            if (bar) {
-                bar->update(done);
-            }
-            return sink.write(format_generated(index, problem, seed, options.format));
-        });
+    // Every output is whole on its own, shards too: a csv part has its header.
+    const bool headed = sink.write(record_header(options.format, RecordKind::generated));
+    const bool completed =
+        headed && generate_problems(
+                      seed, range.first, range.count, options.difficulty_class, options.jobs,
+                      [&](std::uint64_t index, const Problem& problem) {
+                          total.attempts += problem.attempts;
+                          total.fillings += problem.fillings;
+                          ++done;
+                          if (bar) {
+                              bar->update(done);
+                          }
+                          return sink.write(format_record(generated_record(index, seed, problem),
+                                                          options.format, options.with_solutions));
+                      });
     if (bar) {
         bar->finish();
     }
@@ -152,6 +110,9 @@ void add_generate_command(CLI::App& app, int& status) {
         "generate",
         "Generate N problems of one class; problem i depends only on the seed and i, so the "
         "output never depends on --jobs, and ranges made elsewhere with --start fit together");
+    set_example(
+        command,
+        "cellwright-tool generate --class 3 --count 1000 --seed 7 --format csv -o hard.csv");
     auto options = std::make_shared<GenerateOptions>();
     const CLI::Validator any_number = number_in(0, UINT64_MAX, "0..2^64-1");
     command->add_option("--class", options->difficulty_class, "Difficulty class 1..3")
@@ -177,11 +138,13 @@ void add_generate_command(CLI::App& app, int& status) {
     auto format = std::make_shared<std::string>("dat");
     command
         ->add_option("--format", *format,
-                     "dat (problem-file lines, default), line (81 characters, '.' for empty) or "
-                     "json (JSON Lines)")
-        ->check(CLI::IsMember({"dat", "line", "json"}));
-    command->add_option("--output", options->output,
-                        "Write to this new file; an existing file is never overwritten");
+                     "dat (problem-file lines, the default), line (81 cells, '.' for empty), "
+                     "json (JSON Lines) or csv (a header, then a line per problem)")
+        ->check(CLI::IsMember({"dat", "line", "json", "csv"}));
+    command->add_flag("--solutions", options->with_solutions,
+                      "Follow each puzzle of a line with a blank and its solution (json and csv "
+                      "always carry it)");
+    add_output_options(command, options->output, "Write the problems to this file");
     command->add_flag("--stats", options->stats,
                       "Print attempts, fillings, acceptance rate and problems per second");
     command->callback([options, seed, seed_option, format, shard, shard_option, &status] {
@@ -192,9 +155,7 @@ void add_generate_command(CLI::App& app, int& status) {
                        shard_hint([](const char* name) { return std::getenv(name); })) {
             std::cerr << *hint << '\n';
         }
-        run.format = *format == "json"   ? GenerateFormat::json
-                     : *format == "line" ? GenerateFormat::line
-                                         : GenerateFormat::dat;
+        run.format = record_format_named(*format).value_or(RecordFormat::dat);
         if (seed_option->count() != 0) {
             run.seed = *seed;
         }

@@ -1,7 +1,7 @@
 #pragma once
 // `cellwright-tool generate`: N problems of one class, numbered from K, each the first
 // accepted problem of its own random stream derived from the seed and its number, written in
-// number order as problem-file lines, 81-character puzzles or JSON Lines; or one shard of
+// number order in any record format (records.hpp); or one shard of
 // them, so that the machines of a scheduler's array job each make their part.
 
 #include <cstdint>
@@ -12,11 +12,11 @@
 #include <CLI/CLI.hpp>
 #include <cellwright/cellwright.hpp>
 
+#include "common_options.hpp"
+#include "records.hpp"
 #include "shard_option.hpp"
 
 namespace cellwright::tool {
-
-enum class GenerateFormat { dat, line, json };
 
 struct GenerateOptions {
     int difficulty_class = 1;           // 1..3
@@ -25,19 +25,17 @@ struct GenerateOptions {
     std::uint64_t start = 0;            // K, the number of the first problem
     std::optional<Shard> shard;         // only this shard of problems K .. K + N - 1
     unsigned jobs = 0;                  // threads; 0 for one per core
-    GenerateFormat format = GenerateFormat::dat;
-    std::string output;     // created exclusively; empty for `out`
-    bool stats = false;     // attempts, fillings, rates at the end
-    bool progress = false;  // progress bar on `errors`
+    RecordFormat format = RecordFormat::dat;
+    bool with_solutions = false;  // the solution after each puzzle of a line
+    OutputOptions output;         // a file that appears complete; empty for `out`
+    bool stats = false;           // attempts, fillings, rates at the end
+    bool progress = false;        // progress bar on `errors`
 };
 
-// One output line for problem `index`, with its line feed.
-std::string format_generated(std::uint64_t index, const Problem& problem, std::uint64_t seed,
-                             GenerateFormat format);
-
-// Runs a whole `generate`: problems to `out` or to the new file `options.output`; the clock
+// Runs a whole `generate`: problems to `out` or to the file `options.output`; the clock
 // seed, the progress bar, statistics and failures to `errors`. Returns 0 on success, 1 when
-// the output cannot be created or written.
+// the output cannot be created or written, 2 for options that do not go together (a range
+// past 2^64, --solutions with dat).
 int run_generate(const GenerateOptions& options, std::ostream& out, std::ostream& errors);
 
 // Registers `generate`; its callback stores run_generate's result in `status`.

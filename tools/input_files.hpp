@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "puzzle_input.hpp"
+#include "input_formats.hpp"
 
 namespace cellwright::tool {
 
@@ -24,17 +24,13 @@ std::uint64_t for_each_input(
     const std::vector<std::string>& names, std::istream& standard_input, std::ostream& errors,
     const std::function<void(std::string_view name, std::istream& in)>& read);
 
-// Reads puzzles of either form from `in`, one per line, and calls `use` with the 1-based line
-// number of each good one. Tolerates a carriage return before the line feed, and a UTF-8
-// byte-order mark at the start. Every other bad line (empty, too long, malformed, clashing
-// digits), and an input without any line, is reported on `errors` as "NAME:LINE: reason".
-// Returns the number of faults reported.
-std::uint64_t read_puzzles(
-    std::string_view name, std::istream& in, std::ostream& errors,
-    const std::function<void(std::uint64_t line_number, const PuzzleEntry& entry)>& use);
+// Every good puzzle of every input (see for_each_input), read in `format` (see
+// input_formats.hpp), in order, to `use`. Returns the number of faults and unreadable inputs
+// together.
+std::uint64_t for_each_puzzle(const std::vector<std::string>& names, std::istream& standard_input,
+                              std::ostream& errors, InputFormat format, const PuzzleUse& use);
 
-// Both of the above: every good puzzle of every input, in order, to `use`. Returns the
-// number of faults and unreadable files together.
+// The same with each input's format found from the input itself.
 std::uint64_t for_each_puzzle(const std::vector<std::string>& names, std::istream& standard_input,
                               std::ostream& errors,
                               const std::function<void(const PuzzleEntry& entry)>& use);
@@ -42,9 +38,5 @@ std::uint64_t for_each_puzzle(const std::vector<std::string>& names, std::istrea
 // "NAME:LINE: reason\n" on `out`, in one piece.
 void report_fault(std::ostream& out, std::string_view name, std::uint64_t line_number,
                   std::string_view reason);
-
-// Removes a UTF-8 byte-order mark from the start of `line` (the first line of an input, which
-// some editors begin with one). True when there was one.
-bool strip_byte_order_mark(InputLine& line);
 
 }  // namespace cellwright::tool

@@ -137,6 +137,34 @@ void OutputFile::discard() {
     write_error_ = 0;
 }
 
+OutputFault OutputSink::open(const std::string& path, bool replace) {
+    to_file_ = true;
+    return file_.open(path, replace, "--force");
+}
+
+bool OutputSink::write(std::string_view text) {
+    if (to_file_) {
+        return file_.write(text.data(), text.size());
+    }
+    *out_ << text;
+    return static_cast<bool>(*out_);
+}
+
+bool OutputSink::close(std::ostream& errors, bool keep) {
+    if (!to_file_) {
+        return finish_output(*out_, errors);
+    }
+    if (!keep) {
+        file_.discard();
+        return true;
+    }
+    if (OutputFault fault = file_.commit()) {
+        errors << "cellwright-tool: " << *fault << '\n';
+        return false;
+    }
+    return true;
+}
+
 bool finish_output(std::ostream& out, std::ostream& errors) {
     out.flush();
     if (out) {

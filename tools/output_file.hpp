@@ -12,6 +12,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace cellwright::tool {
 
@@ -52,6 +53,27 @@ class OutputFile {
     std::string replace_option_;
     std::FILE* stream_ = nullptr;
     int write_error_ = 0;  // errno of the first failed write
+};
+
+// Where a subcommand's output goes: standard output, or with -o an OutputFile.
+class OutputSink {
+  public:
+    explicit OutputSink(std::ostream& out) : out_(&out) {}
+
+    // Sends the output to a new file `path` instead (see OutputFile::open; --force replaces).
+    OutputFault open(const std::string& path, bool replace);
+
+    // False once anything was lost.
+    bool write(std::string_view text);
+
+    // Completes the output: flushes standard output, or moves the file into place when
+    // `keep`, else removes it. False, with the reason on `errors`, when anything was lost.
+    bool close(std::ostream& errors, bool keep = true);
+
+  private:
+    std::ostream* out_;
+    OutputFile file_;
+    bool to_file_ = false;
 };
 
 // Flushes `out`, standard output as a rule; when anything written to it was lost, says so

@@ -1,14 +1,36 @@
 #include "print_command.hpp"
 
+#include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <iostream>
 
+#include "app/platform.hpp"
 #include "number_option.hpp"
 #include "output_file.hpp"
 #include "print_input.hpp"
 #include "print_output.hpp"
 
 namespace cellwright::tool {
+
+namespace {
+
+// Writes page `page` (0-based) of the sheet, or every page of a PDF, to `path`.
+OutputFault write_sheet_file(const std::string& path, const PrintOptions& options,
+                             SheetFormat format, std::span<const PrintProblem> problems, int page) {
+    OutputFile out;
+    if (OutputFault fault = out.open(path, options.force, "--force")) {
+        return fault;
+    }
+    if (!write_sheet(out, format, options.sheet, problems, page, options.dots_per_inch)) {
+        OutputFault fault = out.write_fault().value_or(path + ": drawing the sheet failed");
+        out.discard();
+        return fault;
+    }
+    return out.commit();
+}
+
+}  // namespace
 
 int run_print(const PrintOptions& options, std::istream& standard_input, std::ostream& errors) {
     const std::optional<SheetFormat> format = format_of(options.output);
@@ -27,7 +49,8 @@ int run_print(const PrintOptions& options, std::istream& standard_input, std::os
         return 2;
     }
     std::vector<PrintProblem> problems;
-    if (!read_print_problems(options.files, standard_input, problems, errors)) {
+    if (!read_print_problems(options.files, standard_input, problems, errors,
+                             options.input_format)) {
         return 1;
     }
     if (problems.empty()) {
@@ -37,21 +60,37 @@ int run_print(const PrintOptions& options, std::istream& standard_input, std::os
     const int pages = plan_sheet(static_cast<int>(problems.size()), options.sheet.puzzles_per_page,
                                  options.sheet.with_answers)
                           .total_pages();
-    const int page = options.page == 0 ? 1 : options.page;
-    if (*format != SheetFormat::pdf && page > pages) {
-        errors << "cellwright-tool: --page " << page << ": the sheet has pages 1 to " << pages
-               << '\n';
+    if (options.page > pages) {
+        errors << "cellwright-tool: --page " << options.page << ": the sheet has pages 1 to "
+               << pages << '\n';
         return 2;
     }
-
-    OutputFile out;
-    OutputFault fault = out.open(options.output, options.force, "--force");
-    if (!fault) {
-        if (write_sheet(out, *format, options.sheet, problems, page - 1)) {
-            fault = out.commit();
-        } else {
-            fault = out.write_fault().value_or(options.output + ": drawing the sheet failed");
-            out.discard();
+    OutputFault fault;
+    if (*format == SheetFormat::pdf || options.page != 0) {
+        fault = write_sheet_file(options.output, options, *format, problems,
+                                 std::max(options.page, 1) - 1);
+    } else {
+        // One file a page. All or none: every name is checked first, and the pages already
+        // written go again when a later one fails.
+        std::vector<std::string> names;
+        for (int page = 1; page <= pages; ++page) {
+            names.push_back(page_file_name(options.output, page));
+            if (!options.force && name_exists(names.back().c_str())) {
+                fault = names.back() + ": already exists, not overwritten (--force replaces it)";
+                break;
+            }
+        }
+        for (int page = 0; !fault && page < pages; ++page) {
+            fault = write_sheet_file(names[page], options, *format, problems, page);
+            if (fault) {
+                for (int written = 0; written < page; ++written) {
+                    std::remove(names[written].c_str());
+                }
+            }
+        }
+        if (!fault) {
+            errors << "cellwright-tool: wrote " << pages << (pages == 1 ? " page: " : " pages: ")
+                   << names.front() << (pages == 1 ? "" : " to " + names.back()) << '\n';
         }
     }
     if (fault) {
@@ -65,11 +104,14 @@ void add_print_command(CLI::App& app, int& status) {
     auto options = std::make_shared<PrintOptions>();
     CLI::App* print = app.add_subcommand(
         "print",
-        "Turn problem files into printable puzzle pages followed by answer key pages. PDF "
-        "holds every page; SVG and PNG hold a single page: the first, or the one --page "
-        "names.");
-    print->add_option("FILE", options->files, "problem files; '-' for standard input")->required();
-    print->add_option("-o,--output", options->output, "OUT.pdf, OUT.svg or OUT.png")->required();
+        "Turn puzzles of any input format into printable puzzle pages followed by answer key "
+        "pages. PDF holds every page; SVG and PNG hold one page a file, OUT-1.png, OUT-2.png, "
+        "..., or only the one --page names, in OUT.png.");
+    set_example(print, "cellwright-tool print hard.dat -o hard.pdf --title \"Hard puzzles\"");
+    print->add_option("FILE", options->files, "Puzzle files; '-' for standard input")->required();
+    add_input_format_option(print, options->input_format);
+    auto output = std::make_shared<OutputOptions>();
+    add_output_options(print, *output, "OUT.pdf, OUT.svg or OUT.png", true);
     print->add_option("--per-page", options->sheet.puzzles_per_page, "puzzles per page")
         ->transform(number_in(0, INT_MAX, "1, 2, 4 or 6"))
         ->check(CLI::IsMember({1, 2, 4, 6}))
@@ -81,10 +123,13 @@ void add_print_command(CLI::App& app, int& status) {
     auto no_solutions = std::make_shared<bool>(false);
     print->add_flag("--no-solutions", *no_solutions, "leave out the answer key pages");
     print->add_option("--title", options->sheet.title, "text at the top of every page");
-    print->add_option("--page", options->page, "the page an SVG or PNG shows (default 1)")
+    print->add_option("--page", options->page, "The one page an SVG or PNG shows, in OUT itself")
         ->transform(number_in(1, INT_MAX, "1..2^31-1"));
-    print->add_flag("--force", options->force, "replace OUT when it exists");
-    print->callback([options, paper, no_solutions, &status] {
+    print->add_option("--dpi", options->dots_per_inch, "Dots per inch of a PNG (default 300)")
+        ->transform(number_in(MIN_DOTS_PER_INCH, MAX_DOTS_PER_INCH, "36..1200"));
+    print->callback([options, output, paper, no_solutions, &status] {
+        options->output = output->path;
+        options->force = output->force;
         options->sheet.paper = *paper == "letter" ? Paper::letter : Paper::a4;
         options->sheet.with_answers = !*no_solutions;
         status = run_print(*options, std::cin, std::cerr);

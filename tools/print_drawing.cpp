@@ -90,12 +90,15 @@ void draw_puzzle(cairo_t* cr, const Box& slot, const PrintProblem& problem) {
     set_font(cr, 11, true);
     show_text(cr, "No. " + std::to_string(problem.number), content.heading.x, baseline,
               Align::left);
-    cairo_set_source_rgb(cr, QUIET_INK, QUIET_INK, QUIET_INK);
-    set_font(cr, 9.5, false);
-    show_text(cr,
-              "grade " + std::to_string(problem.grade) + " \u00b7 class " +
-                  std::to_string(problem.difficulty_class),
-              content.heading.x + content.heading.width, baseline, Align::right);
+    // A puzzle the ladder cannot grade, and whose record states no grade, is headed without.
+    if (problem.grade != 0) {
+        cairo_set_source_rgb(cr, QUIET_INK, QUIET_INK, QUIET_INK);
+        set_font(cr, 9.5, false);
+        show_text(cr,
+                  "grade " + std::to_string(problem.grade) + " \u00b7 class " +
+                      std::to_string(problem.difficulty_class),
+                  content.heading.x + content.heading.width, baseline, Align::right);
+    }
 
     cairo_set_source_rgb(cr, 0, 0, 0);
     set_font(cr, content.grid.width / 9 * PUZZLE_STYLE.digit_ratio, false);

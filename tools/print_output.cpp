@@ -44,9 +44,9 @@ bool draw_and_finish(cairo_surface_t* surface, const SheetOptions& options,
 }
 
 bool write_png(OutputFile& out, const SheetOptions& options, std::span<const PrintProblem> problems,
-               int page) {
+               int page, int dots_per_inch) {
     const Box paper = page_box(options.paper);
-    const double scale = PNG_DOTS_PER_INCH / 72;
+    const double scale = dots_per_inch / 72.0;
     cairo_surface_t* surface =
         cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(paper.width * scale + 0.5),
                                    static_cast<int>(paper.height * scale + 0.5));
@@ -85,11 +85,11 @@ std::optional<SheetFormat> format_of(std::string_view path) {
 }
 
 bool write_sheet(OutputFile& out, SheetFormat format, const SheetOptions& options,
-                 std::span<const PrintProblem> problems, int single_page) {
+                 std::span<const PrintProblem> problems, int single_page, int dots_per_inch) {
     const Box paper = page_box(options.paper);
     bool ok = false;
     if (format == SheetFormat::png) {
-        ok = write_png(out, options, problems, single_page);
+        ok = write_png(out, options, problems, single_page, dots_per_inch);
     } else if (format == SheetFormat::svg) {
         cairo_surface_t* surface =
             cairo_svg_surface_create_for_stream(write_to_file, &out, paper.width, paper.height);
@@ -109,6 +109,15 @@ bool write_sheet(OutputFile& out, SheetFormat format, const SheetOptions& option
         cairo_surface_destroy(surface);
     }
     return ok;
+}
+
+std::string page_file_name(const std::string& path, int page) {
+    const std::size_t slash = path.rfind('/');
+    const std::size_t dot = path.rfind('.');
+    const bool has_extension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash + 1);
+    const std::size_t end = has_extension ? dot : path.size();
+    return path.substr(0, end) + "-" + std::to_string(page) + path.substr(end);
 }
 
 }  // namespace cellwright::tool

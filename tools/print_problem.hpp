@@ -8,8 +8,8 @@ namespace cellwright::tool {
 
 struct PrintProblem {
     int number = 0;            // 1, 2, ... in the order the problems were read
-    int grade = 0;             // 1..10
-    int difficulty_class = 0;  // 1..3
+    int grade = 0;             // 1..10; 0 when not graded (the heading shows none)
+    int difficulty_class = 0;  // 1..3, 0 with grade 0
     Grid givens{};             // 0 in every empty cell
     Grid solution{};           // the one completion of the givens
 };

@@ -7,26 +7,25 @@
 namespace cellwright::tool {
 namespace {
 
-// The tool's form of a parse: the fault, or the entry filled.
-InputFault entry_from(const ParsedPuzzle& parsed, PuzzleEntry& entry) {
-    if (!parsed.error.empty()) {
-        return parsed.error;
-    }
-    entry = PuzzleEntry{parsed.givens, parsed.grade};
-    return std::nullopt;
-}
-
 // Where each stream keeps the errno of its failed read.
 const int READ_ERROR_SLOT = std::ios_base::xalloc();
 
 }  // namespace
+
+InputFault entry_from(const ParsedPuzzle& parsed, PuzzleEntry& entry) {
+    if (!parsed.error.empty()) {
+        return parsed.error;
+    }
+    entry = PuzzleEntry{parsed.givens, parsed.grade, parsed.solution};
+    return std::nullopt;
+}
 
 int read_error(std::istream& in) {
     return static_cast<int>(in.iword(READ_ERROR_SLOT));
 }
 
 bool read_bounded_line(std::istream& in, InputLine& line) {
-    line.length = 0;
+    line.text.clear();
     line.too_long = false;
     line.ended_by_newline = false;
     std::streambuf* buffer = in.rdbuf();
@@ -47,8 +46,8 @@ bool read_bounded_line(std::istream& in, InputLine& line) {
                 line.ended_by_newline = true;
                 return true;
             }
-            if (line.length < MAX_LINE_LENGTH) {
-                line.text[line.length++] = c;
+            if (line.text.size() < MAX_LINE_LENGTH) {
+                line.text += c;
             } else {
                 line.too_long = true;
             }
@@ -61,10 +60,19 @@ bool read_bounded_line(std::istream& in, InputLine& line) {
                                 system->code().category() == std::generic_category());
         in.iword(READ_ERROR_SLOT) = has_errno ? system->code().value() : EIO;
     }
-    line.length = 0;
+    line.text.clear();
     line.too_long = false;
     in.setstate(std::ios::badbit);
     return false;
+}
+
+bool strip_byte_order_mark(InputLine& line) {
+    constexpr std::string_view MARK = "\xEF\xBB\xBF";
+    if (!line.view().starts_with(MARK)) {
+        return false;
+    }
+    line.text.erase(0, MARK.size());
+    return true;
 }
 
 InputFault parse_puzzle_line(std::string_view line, PuzzleEntry& entry) {

@@ -32,7 +32,7 @@ TEST(BatchLines, FirstProblemOfEachClassMatchTheReferenceBatches) {
     for (int difficulty_class = 1; difficulty_class <= 3; ++difficulty_class) {
         std::ostringstream out;
         std::ostringstream errors;
-        const BatchOptions options{difficulty_class, 0, 1};
+        const BatchOptions options{difficulty_class, 0, 1, {}};
         EXPECT_EQ(run_batch_lines(options, out, errors), 0) << "class " << difficulty_class;
         EXPECT_EQ(out.str(), first_lines(reference_batch(difficulty_class), 1))
             << "class " << difficulty_class;
@@ -44,7 +44,7 @@ TEST(BatchLines, FailedOutputIsReported) {
     std::ostringstream out;
     out.setstate(std::ios::badbit);
     std::ostringstream errors;
-    EXPECT_EQ(run_batch_lines({2, 0, 3}, out, errors), 1);
+    EXPECT_EQ(run_batch_lines({2, 0, 3, {}}, out, errors), 1);
     EXPECT_NE(errors.str().find("writing standard output failed"), std::string::npos)
         << errors.str();
 }

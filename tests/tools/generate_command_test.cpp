@@ -45,7 +45,7 @@ Generated generate(GenerateOptions options) {
 }
 
 GenerateOptions options_for(int difficulty_class, std::uint64_t count, std::uint64_t start,
-                            unsigned jobs, GenerateFormat format) {
+                            unsigned jobs, RecordFormat format) {
     GenerateOptions options;
     options.difficulty_class = difficulty_class;
     options.count = count;
@@ -65,10 +65,10 @@ std::string read_file(const std::string& path) {
 
 TEST(GenerateCommand, OutputIsTheSameForAnyNumberOfJobs) {
     // JSON Lines carry every field of a problem, its number included.
-    const Generated one = generate(options_for(2, 9, 5, 1, GenerateFormat::json));
+    const Generated one = generate(options_for(2, 9, 5, 1, RecordFormat::json));
     ASSERT_EQ(one.status, 0) << one.errors;
     for (const unsigned jobs : {2u, 3u}) {
-        const Generated many = generate(options_for(2, 9, 5, jobs, GenerateFormat::json));
+        const Generated many = generate(options_for(2, 9, 5, jobs, RecordFormat::json));
         EXPECT_EQ(many.out, one.out) << jobs << " jobs";
     }
 }
@@ -88,9 +88,8 @@ TEST(GenerateCommand, ReproducesStoredOutputs) {
         {0xDEADBEEFCAFE, 1000, 2, 3, "seed0xDEADBEEFCAFE_start1000_class3"},
         {0, 0x10000000000, 2, 1, "seed0_start0x10000000000_class1"},
     };
-    const std::pair<GenerateFormat, const char*> formats[] = {{GenerateFormat::dat, ".dat"},
-                                                              {GenerateFormat::line, ".line"},
-                                                              {GenerateFormat::json, ".jsonl"}};
+    const std::pair<RecordFormat, const char*> formats[] = {
+        {RecordFormat::dat, ".dat"}, {RecordFormat::line, ".line"}, {RecordFormat::json, ".jsonl"}};
     for (const Case& c : cases) {
         for (const auto& [format, extension] : formats) {
             GenerateOptions options = options_for(c.difficulty_class, c.count, c.start, 2, format);
@@ -109,22 +108,22 @@ TEST(GenerateCommand, ReproducesStoredOutputs) {
 }
 
 TEST(GenerateCommand, RangesMadeApartFitTogether) {
-    const Generated whole = generate(options_for(2, 6, 0, 2, GenerateFormat::dat));
-    const Generated first = generate(options_for(2, 2, 0, 1, GenerateFormat::dat));
-    const Generated rest = generate(options_for(2, 4, 2, 2, GenerateFormat::dat));
+    const Generated whole = generate(options_for(2, 6, 0, 2, RecordFormat::dat));
+    const Generated first = generate(options_for(2, 2, 0, 1, RecordFormat::dat));
+    const Generated rest = generate(options_for(2, 4, 2, 2, RecordFormat::dat));
     EXPECT_EQ(first.out + rest.out, whole.out);
-    GenerateOptions other_seed = options_for(2, 6, 0, 2, GenerateFormat::dat);
+    GenerateOptions other_seed = options_for(2, 6, 0, 2, RecordFormat::dat);
     other_seed.seed = 20261210;
     EXPECT_NE(generate(other_seed).out, whole.out) << "another seed";
 }
 
 TEST(GenerateCommand, ShardsJoinedInOrderAreTheWholeRun) {
-    const Generated whole = generate(options_for(1, 7, 2, 2, GenerateFormat::json));
+    const Generated whole = generate(options_for(1, 7, 2, 2, RecordFormat::json));
     ASSERT_EQ(whole.status, 0) << whole.errors;
     for (const std::uint64_t shards : {1u, 3u, 4u, 9u}) {
         std::string joined;
         for (std::uint64_t shard = 0; shard < shards; ++shard) {
-            GenerateOptions options = options_for(1, 7, 2, 1 + shard % 2, GenerateFormat::json);
+            GenerateOptions options = options_for(1, 7, 2, 1 + shard % 2, RecordFormat::json);
             options.shard = Shard{shard, shards};
             const Generated part = generate(options);
             EXPECT_EQ(part.status, 0) << part.errors;
@@ -202,12 +201,11 @@ TEST(GenerateCommand, HintsAtShardWhenAnArrayIndexIsSetButNeverGuesses) {
 TEST(GenerateCommand, EveryFormatCarriesAValidProblemOfTheClass) {
     for (int difficulty_class = 1; difficulty_class <= 3; ++difficulty_class) {
         const std::string name = "class " + std::to_string(difficulty_class);
-        const Generated dat =
-            generate(options_for(difficulty_class, 2, 40, 2, GenerateFormat::dat));
+        const Generated dat = generate(options_for(difficulty_class, 2, 40, 2, RecordFormat::dat));
         const Generated line =
-            generate(options_for(difficulty_class, 2, 40, 2, GenerateFormat::line));
+            generate(options_for(difficulty_class, 2, 40, 2, RecordFormat::line));
         const Generated json =
-            generate(options_for(difficulty_class, 2, 40, 2, GenerateFormat::json));
+            generate(options_for(difficulty_class, 2, 40, 2, RecordFormat::json));
         std::istringstream dat_lines(dat.out);
         std::istringstream plain_lines(line.out);
         std::istringstream json_lines(json.out);
@@ -246,13 +244,13 @@ TEST(GenerateCommand, OutputFileIsCreatedButNeverOverwritten) {
                                             ("cellwright_generate_" + std::to_string(getpid()));
     std::filesystem::create_directories(directory);
     const std::string path = (directory / "problems.dat").string();
-    GenerateOptions options = options_for(2, 2, 0, 1, GenerateFormat::dat);
-    options.output = path;
+    GenerateOptions options = options_for(2, 2, 0, 1, RecordFormat::dat);
+    options.output.path = path;
 
     const Generated created = generate(options);
     EXPECT_EQ(created.status, 0) << created.errors;
     EXPECT_EQ(created.out, "") << "nothing on standard output";
-    EXPECT_EQ(read_file(path), generate(options_for(2, 2, 0, 1, GenerateFormat::dat)).out);
+    EXPECT_EQ(read_file(path), generate(options_for(2, 2, 0, 1, RecordFormat::dat)).out);
 
     std::ofstream(path, std::ios::trunc) << "keep me\n";
     const Generated refused = generate(options);
@@ -260,7 +258,7 @@ TEST(GenerateCommand, OutputFileIsCreatedButNeverOverwritten) {
     EXPECT_NE(refused.errors.find("already exists"), std::string::npos) << refused.errors;
     EXPECT_EQ(read_file(path), "keep me\n") << "existing file untouched";
 
-    options.output = (directory / "no such directory" / "problems.dat").string();
+    options.output.path = (directory / "no such directory" / "problems.dat").string();
     const Generated failed = generate(options);
     EXPECT_EQ(failed.status, 1) << "missing directory";
     EXPECT_NE(failed.errors.find("cannot create"), std::string::npos) << failed.errors;
@@ -268,7 +266,7 @@ TEST(GenerateCommand, OutputFileIsCreatedButNeverOverwritten) {
 }
 
 TEST(GenerateCommand, ClockSeedIsPrintedSoTheRunCanBeRepeated) {
-    GenerateOptions options = options_for(2, 1, 0, 1, GenerateFormat::dat);
+    GenerateOptions options = options_for(2, 1, 0, 1, RecordFormat::dat);
     options.seed.reset();
     const Generated clocked = generate(options);
     ASSERT_EQ(clocked.errors.rfind("seed: ", 0), 0u) << clocked.errors;

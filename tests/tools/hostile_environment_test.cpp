@@ -54,9 +54,8 @@ TEST(HostileEnvironment, ReadErrorIsReportedAfterTheLinesBeforeIt) {
     };
     const Case cases[] = {
         {"grade", [](auto& in, auto& out, auto& errors) { return run_grade({}, in, out, errors); },
-         "}\n{\"puzzle\""},  // the second record follows the first
-        {"show",
-         [](auto& in, auto& out, auto& errors) { return run_show("-", false, in, out, errors); },
+         "}\n{\"class\""},  // the second record follows the first
+        {"show", [](auto& in, auto& out, auto& errors) { return run_show({}, in, out, errors); },
          "problem 2: grade 7"},
         {"verify",
          [](auto& in, auto& out, auto& errors) { return run_verify({"-"}, in, out, errors); },

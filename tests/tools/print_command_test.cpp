@@ -13,6 +13,7 @@
 #include "command_line.hpp"
 #include "print_command.hpp"
 #include "print_input.hpp"
+#include "print_output.hpp"
 
 namespace cellwright::tool {
 namespace {
@@ -48,7 +49,7 @@ TEST(PrintCommand, FaultyLineIsReportedAndNothingIsWritten) {
         std::string line;
     };
     const Case CASES[] = {
-        {"empty line", ""},
+        {"junk", "hello"},
         {"grade 0", "0" + GOOD_LINE_1.substr(1)},
         {"grade 11", "11" + GOOD_LINE_1.substr(1)},
         {"no grade", GOOD_LINE_1.substr(1)},
@@ -57,7 +58,7 @@ TEST(PrintCommand, FaultyLineIsReportedAndNothingIsWritten) {
         {"eight rows", GOOD_LINE_1.substr(0, GOOD_LINE_1.size() - 10)},
         {"text after the last row", GOOD_LINE_1 + "x"},
         {"clashing givens", "8/11" + GOOD_LINE_1.substr(4)},
-        {"plain puzzle without a grade", std::string(81, '.')},
+        {"plain puzzle with many solutions", std::string(81, '.')},
         {"several solutions",
          "1/........./........./........./........./........./........./........./"
          "........./........./"},
@@ -150,7 +151,8 @@ TEST(PrintCommand, ProblemsAreNumberedAcrossFilesAndSolvedLikeTheGenerator) {
     }
 }
 
-// The whole command line, as a user types it; the width of the PNG tells the paper.
+// The whole command line, as a user types it; the width of the PNG tells the paper and the
+// resolution. Without --page an SVG or PNG sheet is one file a page, numbered.
 TEST(PrintCommand, CommandLineStatuses) {
     const TempDirectory scratch;
     const std::string batch = DATA + "/seed0_class2.dat";
@@ -160,20 +162,31 @@ TEST(PrintCommand, CommandLineStatuses) {
         std::vector<std::string> arguments;
         int status;
         int png_width;  // 0 when no output may be written
+        int pages;      // numbered files written, 0 for the one file named
     };
     const Case CASES[] = {
-        {"defaults", ".png", {}, 0, 1240},
+        {"one page at the default resolution", ".png", {"--page", "1"}, 0, 2480, 0},
         {"every option",
          ".png",
-         {"--per-page", "6", "--paper", "letter", "--title", "Book 1", "--no-solutions"},
+         {"--page", "1", "--per-page", "6", "--paper", "letter", "--title", "Book 1",
+          "--no-solutions", "--dpi", "150"},
          0,
-         1275},
-        {"paper in capitals", ".png", {"--paper", "LETTER"}, 0, 1275},
-        {"3 per page", ".png", {"--per-page", "3"}, 2, 0},
-        {"unknown paper", ".png", {"--paper", "a5"}, 2, 0},
-        {"page beyond the sheet", ".png", {"--page", "12"}, 2, 0},
-        {"unknown output format", ".jpg", {}, 2, 0},
-        {"title not UTF-8", ".png", {"--title", "bad \xff title"}, 2, 0},
+         1275,
+         0},
+        {"paper in capitals",
+         ".png",
+         {"--page", "2", "--paper", "LETTER", "--dpi", "72"},
+         0,
+         612,
+         0},
+        {"dpi with a leading zero", ".png", {"--page", "1", "--dpi", "0150"}, 0, 1240, 0},
+        {"every page", ".png", {"--per-page", "6", "--no-solutions", "--dpi", "36"}, 0, 298, 5},
+        {"dpi too low", ".png", {"--dpi", "35"}, 2, 0, 0},
+        {"3 per page", ".png", {"--per-page", "3"}, 2, 0, 0},
+        {"unknown paper", ".png", {"--paper", "a5"}, 2, 0, 0},
+        {"page beyond the sheet", ".png", {"--page", "12"}, 2, 0, 0},
+        {"unknown output format", ".jpg", {}, 2, 0, 0},
+        {"title not UTF-8", ".png", {"--title", "bad \xff title"}, 2, 0, 0},
     };
     for (const Case& c : CASES) {
         const std::string output = scratch / (std::string(c.name) + c.extension);
@@ -184,11 +197,21 @@ TEST(PrintCommand, CommandLineStatuses) {
             argv.push_back(word.c_str());
         }
         EXPECT_EQ(run_tool(static_cast<int>(argv.size()), argv.data()), c.status) << c.name;
-        EXPECT_EQ(std::filesystem::exists(output), c.png_width != 0) << c.name;
-        if (c.png_width != 0) {
-            cairo_surface_t* png = cairo_image_surface_create_from_png(output.c_str());
-            EXPECT_EQ(cairo_image_surface_get_width(png), c.png_width) << c.name;
+        std::vector<std::string> written;
+        if (c.png_width != 0 && c.pages == 0) {
+            written.push_back(output);
+        }
+        for (int page = 1; page <= c.pages; ++page) {
+            written.push_back(page_file_name(output, page));
+        }
+        EXPECT_EQ(scratch.names().size(), written.size()) << c.name;
+        for (const std::string& file : written) {
+            cairo_surface_t* png = cairo_image_surface_create_from_png(file.c_str());
+            EXPECT_EQ(cairo_image_surface_get_width(png), c.png_width) << c.name << ": " << file;
             cairo_surface_destroy(png);
+        }
+        for (const std::string& name : scratch.names()) {
+            std::filesystem::remove(scratch / name);
         }
     }
 }

@@ -98,7 +98,7 @@ class PngPage {
     // The darkest pixel of the middle of a cell (a square of 40% of its side): ink there
     // belongs to the cell's digit, never to a grid line.
     int darkest_in_middle(const Box& cell) const {
-        const double scale = PNG_DOTS_PER_INCH / 72;
+        const double scale = DEFAULT_DOTS_PER_INCH / 72.0;
         const double radius = cell.width * 0.2;
         const double x = cell.x + cell.width / 2;
         const double y = cell.y + cell.height / 2;
@@ -115,7 +115,7 @@ class PngPage {
 
     // A pixel near the top left corner of a cell, clear of its digit and the grid lines.
     int corner_of(const Box& cell) const {
-        const double scale = PNG_DOTS_PER_INCH / 72;
+        const double scale = DEFAULT_DOTS_PER_INCH / 72.0;
         return luminance(static_cast<int>((cell.x + cell.width * 0.15) * scale),
                          static_cast<int>((cell.y + cell.height * 0.15) * scale));
     }
@@ -160,7 +160,7 @@ TEST(PrintSheet, PdfOfTheReferenceBatchIsWellFormed) {
 TEST(PrintSheet, PngPuzzlePageInksExactlyTheGivenCells) {
     const TempDirectory scratch;
     const std::string output = scratch / "page1.png";
-    ASSERT_EQ(print_batch(output, {Paper::a4, 4, true, "Class 3"}), 0);
+    ASSERT_EQ(print_batch(output, {Paper::a4, 4, true, "Class 3"}, 1), 0);
     const PngPage png(output);
     ASSERT_TRUE(png.ok());
     const std::vector<Grid> givens = batch_givens();
@@ -219,7 +219,7 @@ TEST(PrintSheet, SvgHasThePaperSize) {
     const TempDirectory scratch;
     for (const Case& c : CASES) {
         const std::string output = scratch / (std::string(c.name) + ".svg");
-        ASSERT_EQ(print_batch(output, {c.paper, 4, true, ""}), 0) << c.name;
+        ASSERT_EQ(print_batch(output, {c.paper, 4, true, ""}, 1), 0) << c.name;
         const std::string svg = read_file(output);
         EXPECT_NE(svg.find("<svg"), std::string::npos) << c.name;
         EXPECT_NE(svg.find(c.size), std::string::npos) << c.name << ":\n" << svg.substr(0, 300);

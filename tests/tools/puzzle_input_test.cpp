@@ -32,8 +32,8 @@ TEST(PuzzleInput, EntriesComeFromTheLibrarysParser) {
         {"problem line alone", GRADE_7_LINE, true, "", 7},
         {"plain puzzle where problem lines are due", GRADE_7_PUZZLE, true, "no '/' after the grade",
          99},
-        {"short line", "123", false,
-         "line has 3 characters; a puzzle has 81 cells or is a problem line", 99},
+        {"short line", "123", false, "line has 3 cells; a puzzle has 81, or 162 with its solution",
+         99},
     };
     for (const Case& test : cases) {
         PuzzleEntry entry;
@@ -65,7 +65,7 @@ TEST(PuzzleInput, AcceptsExactlyTheAllowedCharacterInEachPlace) {
         std::string_view allowed;
     };
     const Place places[] = {
-        {"plain puzzle cell", std::string(81, '.'), 40, ".0123456789"},
+        {"plain puzzle cell", std::string(81, '.'), 40, ".0123456789_*"},
         {"problem line cell", "5/" + empty_rows, 2 + 10 * 4 + 4, ".123456789"},
         {"grade", "5/" + empty_rows, 0, "123456789"},
         {"second digit of grade 10", "10/" + empty_rows, 1, "0"},
@@ -106,7 +106,7 @@ TEST(PuzzleInput, ReaderCapsLinesAndKeepsItsPlace) {
         EXPECT_EQ(line.ended_by_newline, expected[i].ended_by_newline) << "line " << i + 1;
     }
     EXPECT_FALSE(read_bounded_line(in, line)) << "after the last line";
-    EXPECT_EQ(line.length, 0u) << "after the last line";
+    EXPECT_EQ(line.text.size(), 0u) << "after the last line";
     std::istringstream empty;
     EXPECT_FALSE(read_bounded_line(empty, line)) << "empty input";
 }

@@ -31,7 +31,9 @@ Shown show(const std::string& input, bool with_solutions) {
     std::ostringstream out;
     std::ostringstream errors;
     Shown shown;
-    shown.status = run_show("-", with_solutions, in, out, errors);
+    ShowOptions options;
+    options.with_solutions = with_solutions;
+    shown.status = run_show(options, in, out, errors);
     shown.out = lines_of(out.str());
     shown.errors = lines_of(errors.str());
     return shown;
@@ -64,7 +66,7 @@ TEST(ShowCommand, HeadsEachGridAndPutsTheSolutionBeside) {
         {"problem line", PROBLEM + "\n", false, "problem 1: grade 7, class 2",
          "┃ . 4 . │ . . . │ . . . ┃"},
         {"problem line with solution", PROBLEM + "\n", true, "problem 1: grade 7, class 2",
-         "┃ . 4 . │ . . . │ . . . ┃" + GAP + "┃ 7 4 5 │ 2 3 1 │ 6 9 8 ┃"},
+         "┃ . 4 . │ . . . │ . . . ┃" + GAP + "┃ 7 [4] 5 │ 2  3  1 │ 6  9  8 ┃"},
         {"plain puzzle graded on the spot", plain_unique + "\n", false,
          "problem 1: grade 7, class 2", "┃ . 4 . │ . . . │ . . . ┃"},
         {"puzzle with many solutions", std::string(81, '.') + "\n", true,

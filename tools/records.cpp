@@ -1,0 +1,210 @@
+#include "records.hpp"
+
+#include <nlohmann/json.hpp>
+
+#include "csv_text.hpp"
+
+namespace cellwright::tool {
+namespace {
+
+// Objects keep their keys in the order they were set.
+using Json = nlohmann::ordered_json;
+
+template <class T>
+Json nullable(const std::optional<T>& value) {
+    return value ? Json(*value) : Json(nullptr);
+}
+
+Json cells(const Grid& grid) {
+    return format_puzzle(grid, PuzzleFormat::line);
+}
+
+Json counters_json(const LadderCounters& counters) {
+    Json object = Json::object();
+    object["box_single_passes"] = counters.box_single_passes;
+    object["locked_candidate_sweeps"] = counters.locked_candidate_sweeps;
+    object["naked_single_scans"] = counters.naked_single_scans;
+    object["line_single_passes"] = counters.line_single_passes;
+    object["naked_pair_sweeps"] = counters.naked_pair_sweeps;
+    object["naked_triple_sweeps"] = counters.naked_triple_sweeps;
+    return object;
+}
+
+enum Kinds : unsigned { GENERATED = 1, GRADED = 2, BOTH = GENERATED | GRADED };
+
+// One field of a record: its name, the records that have it, and its value. A value that is
+// an object spreads over one csv column per key, so it must be an object in every record.
+struct Field {
+    const char* name;
+    unsigned kinds;
+    Json (*value)(const PuzzleRecord& record);
+};
+
+// Every field, in the order records write them. The order of generate's fields is that of
+// the outputs pinned as stable across versions.
+const Field FIELDS[] = {
+    {"index", GENERATED, [](const PuzzleRecord& r) -> Json { return r.index; }},
+    {"seed", GENERATED, [](const PuzzleRecord& r) -> Json { return r.seed; }},
+    {"class", BOTH, [](const PuzzleRecord& r) { return nullable(r.difficulty_class); }},
+    {GRADE_FIELD, BOTH, [](const PuzzleRecord& r) { return nullable(r.grade); }},
+    {"score", BOTH, [](const PuzzleRecord& r) { return nullable(r.score); }},
+    {"solutions", GRADED, [](const PuzzleRecord& r) -> Json { return r.solutions; }},
+    {"solved", GRADED, [](const PuzzleRecord& r) -> Json { return r.solved; }},
+    {"counters", BOTH, [](const PuzzleRecord& r) { return counters_json(r.counters); }},
+    {GIVENS_FIELD, BOTH, [](const PuzzleRecord& r) { return cells(r.givens); }},
+    {SOLUTION_FIELD, BOTH,
+     [](const PuzzleRecord& r) { return r.solution ? cells(*r.solution) : Json(nullptr); }},
+    // Which version of the library made the record.
+    {"version", BOTH, [](const PuzzleRecord&) -> Json { return version(); }},
+};
+
+bool has_field(const Field& field, RecordKind kind) {
+    return (field.kinds & (kind == RecordKind::generated ? GENERATED : GRADED)) != 0;
+}
+
+Json record_json(const PuzzleRecord& record) {
+    Json object = Json::object();
+    for (const Field& field : FIELDS) {
+        if (has_field(field, record.kind)) {
+            object[field.name] = field.value(record);
+        }
+    }
+    return object;
+}
+
+// JSON as people write it by hand: ", " between the members, ": " after each key.
+void append_json(const Json& value, std::string& text) {
+    if (!value.is_object()) {
+        text += value.dump();
+        return;
+    }
+    text += '{';
+    bool first = true;
+    for (const auto& [key, member] : value.items()) {
+        text += first ? "" : ", ";
+        first = false;
+        text += Json(key).dump();
+        text += ": ";
+        append_json(member, text);
+    }
+    text += '}';
+}
+
+std::string csv_cell(const Json& value) {
+    if (value.is_null()) {
+        return {};
+    }
+    return value.is_string() ? csv_field(value.get<std::string>()) : value.dump();
+}
+
+// The csv columns of `record`: the name of each column with `column(name, value)`.
+template <class Column>
+void for_each_column(const PuzzleRecord& record, Column&& column) {
+    const Json object = record_json(record);
+    for (const auto& [name, value] : object.items()) {
+        if (value.is_object()) {
+            for (const auto& [inner, inner_value] : value.items()) {
+                column(inner, inner_value);
+            }
+        } else {
+            column(name, value);
+        }
+    }
+}
+
+std::string csv_line(const PuzzleRecord& record, bool header) {
+    std::string line;
+    for_each_column(record, [&](const std::string& name, const Json& value) {
+        line += line.empty() ? "" : ",";
+        line += header ? csv_field(name) : csv_cell(value);
+    });
+    return line + '\n';
+}
+
+}  // namespace
+
+PuzzleRecord generated_record(std::uint64_t index, std::uint64_t seed, const Problem& problem) {
+    PuzzleRecord record;
+    record.kind = RecordKind::generated;
+    record.index = index;
+    record.seed = seed;
+    record.givens = problem.givens;
+    record.solution = problem.solution;
+    record.solutions = 1;
+    record.solved = true;
+    record.counters = problem.counters;
+    record.score = problem.score;
+    record.grade = problem.grade;
+    record.difficulty_class = problem.difficulty_class;
+    return record;
+}
+
+PuzzleRecord graded_record(const Grid& givens, const Grading& grading) {
+    PuzzleRecord record;
+    record.kind = RecordKind::graded;
+    record.givens = givens;
+    if (grading.solutions == 1) {
+        record.solution = grading.solution;
+    }
+    record.solutions = grading.solutions;
+    record.solved = grading.solved;
+    record.counters = grading.counters;
+    if (grading.graded()) {
+        record.score = grading.score;
+        record.grade = grading.grade;
+        record.difficulty_class = grading.difficulty_class;
+    }
+    return record;
+}
+
+std::optional<RecordFormat> record_format_named(const std::string& name) {
+    if (name == "dat") {
+        return RecordFormat::dat;
+    }
+    if (name == "line") {
+        return RecordFormat::line;
+    }
+    if (name == "json") {
+        return RecordFormat::json;
+    }
+    if (name == "csv") {
+        return RecordFormat::csv;
+    }
+    return std::nullopt;
+}
+
+std::string record_header(RecordFormat format, RecordKind kind) {
+    if (format != RecordFormat::csv) {
+        return {};
+    }
+    PuzzleRecord empty;
+    empty.kind = kind;
+    return csv_line(empty, true);
+}
+
+std::string format_record(const PuzzleRecord& record, RecordFormat format, bool with_solution) {
+    switch (format) {
+        case RecordFormat::dat: {
+            const std::string line =
+                format_puzzle(record.givens, PuzzleFormat::problem_line, record.grade.value_or(0));
+            return line.empty() ? line : line + '\n';
+        }
+        case RecordFormat::line: {
+            std::string line = format_puzzle(record.givens, PuzzleFormat::line);
+            if (with_solution && record.solution) {
+                line += ' ' + format_puzzle(*record.solution, PuzzleFormat::line);
+            }
+            return line + '\n';
+        }
+        case RecordFormat::json: {
+            std::string line;
+            append_json(record_json(record), line);
+            return line + '\n';
+        }
+        case RecordFormat::csv:
+            return csv_line(record, false);
+    }
+    return {};
+}
+
+}  // namespace cellwright::tool
