@@ -6,7 +6,8 @@
 #include "grid/bits.hpp"
 #include "grid/geometry.hpp"
 #include "grid/lanes.hpp"
-#include "solver/locked_candidates.hpp"
+#include "grid/soundness_check.hpp"
+#include "solver/ladder.hpp"
 #include "solver/unit_scans.hpp"
 
 namespace cellwright {
@@ -255,26 +256,18 @@ bool naked_single_scan(PlacedGrid& placed, ExclusionGrid& excluded) {
 }
 
 void repeat_box_singles(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters) {
-    while (box_hidden_singles(placed, excluded)) {
-        ++counters.box_single_passes;
-    }
+    const SoundOnEntryAndExit check(placed, excluded, "repeat_box_singles");
+    drive<Rung::box_singles>(box_hidden_singles, placed, excluded, counters);
 }
 
 void apply_naked_singles(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters) {
-    while (naked_single_scan(placed, excluded)) {
-        ++counters.naked_single_scans;
-        repeat_box_singles(placed, excluded, counters);
-        apply_locked_candidates(placed, excluded, counters);
-    }
+    const SoundOnEntryAndExit check(placed, excluded, "apply_naked_singles");
+    drive<Rung::naked_singles>(naked_single_scan, placed, excluded, counters);
 }
 
 void apply_line_singles(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters) {
-    while (line_hidden_singles(placed, excluded)) {
-        ++counters.line_single_passes;
-        repeat_box_singles(placed, excluded, counters);
-        apply_locked_candidates(placed, excluded, counters);
-        apply_naked_singles(placed, excluded, counters);
-    }
+    const SoundOnEntryAndExit check(placed, excluded, "apply_line_singles");
+    drive<Rung::line_singles>(line_hidden_singles, placed, excluded, counters);
 }
 
 }  // namespace cellwright
