@@ -104,9 +104,9 @@ DigitMask open_once(const BoxView& view) {
 // would lie past the box (for box 8, past the grid). No caller asks for one.
 void place_box_single(PlacedGrid& placed, ExclusionGrid& excluded, BoxView& view,
                       DigitMask digit_bit) {
-    // The cell comes from flag bits, not from a loop whose exit depends on the grid and is
-    // mispredicted about once per placement. Flag bits 8t..8t+7 are box-row t, two per lane;
-    // the lane outside the box is closed, so its flags are clear.
+    // The cell comes from flag bits, not from a loop whose exit depends on the grid. Flag bits
+    // 8t..8t+7 are box-row t, two per lane; the lane outside the box is closed, so its flags
+    // are clear.
     const Lanes bit{_mm_set1_epi16(static_cast<short>(digit_bit))};
     const __m128i zero = _mm_setzero_si128();
     __m128i open[3];

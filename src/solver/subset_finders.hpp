@@ -28,9 +28,10 @@ struct ListedCells {
                 unsigned listed) {
         // Counted in a local: the arrays' stores then need not be read back for the count.
         int count = 0;
-        for (; listed != 0; listed &= listed - 1) {
-            const int cell = first_cell + offsets[std::countr_zero(listed)];
-            bits[count] = lowest_bit(listed);
+        while (listed != 0) {
+            const int position = pop_lowest(listed);
+            const int cell = first_cell + offsets[position];
+            bits[count] = 1u << position;
             cells[count] = cell;
             words[count] = excluded[cell];
             ++count;
@@ -65,10 +66,10 @@ unsigned qualifying_cells(const PlacedGrid& placed, const ExclusionGrid& exclude
 // when some cell lost a candidate it still had.
 bool exclude_outside(ExclusionGrid& excluded, int first_cell, const UnitOffsets& offsets,
                      unsigned keep, DigitMask digits) {
-    // Most subsets found were found before and have nothing left to write (three in four in
-    // a generation run), so the unit is read first and written only when a cell loses a digit.
-    // Neither pass branches on which cells the subset keeps (that depends on the grid and was
-    // mispredicted about once a call): a kept cell's digits are masked to none.
+    // A subset found again after the sweep that applied it has nothing left to write (its
+    // digits stay excluded, as bits are never cleared), so the unit is read first and written
+    // only when a cell loses a digit. Neither pass branches on which cells the subset keeps,
+    // which depends on the grid: a kept cell's digits are masked to none.
     const auto outside_digits = [&](int position) {
         return static_cast<DigitMask>(digits & ((keep >> position & 1u) - 1u));
     };
@@ -119,8 +120,8 @@ bool naked_pairs_in_unit(ExclusionGrid& excluded, int first_cell, const UnitOffs
     return changed;
 }
 
-// For four listed cells (the next commonest case after three): whether one of the four
-// triples, each leaving one cell out, has a union of three digits. Without one the unit has
+// For four listed cells: whether one of the four triples, each leaving one cell out, has a
+// union of three digits. Without one the unit has
 // no naked triple and writes nothing.
 bool four_cells_hold_a_triple(const ExclusionGrid& excluded, int first_cell,
                               const UnitOffsets& offsets, unsigned listed) {

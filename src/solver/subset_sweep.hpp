@@ -51,11 +51,11 @@ bool sweep_units(ExclusionGrid& excluded, QuietSweep* quiet) {
         const CellScan scan =
             scan_cells<shape.fewest_candidates, shape.most_candidates>(excluded, earlier);
         // Only a listed cell that changed can make a subset write something new (see
-        // QuietSweep); after a digit is placed most units have none.
+        // QuietSweep).
         UnitSet due = units_holding(scan.fresh) >> next << next;
-        // A unit with fewer listed cells than the subset size has no subset to look at. Most
-        // due units are such; leaving them out at once spares the loop below its hardest to
-        // predict branches.
+        // A unit with fewer listed cells than the subset size has no subset to look at. Taking
+        // all such units out at once spares the loop below a branch per unit that depends on
+        // the grid.
         if (due != 0) {
             due &= units_holding_at_least<shape.cells>(scan.listed);
         }
@@ -65,8 +65,7 @@ bool sweep_units(ExclusionGrid& excluded, QuietSweep* quiet) {
             const SweepUnit& where = SWEEP_UNITS[unit];
             const std::uint32_t listed_cells = unit_bits(scan.listed, where);
             // Listed cells are at most nine bits, so the digit-count table counts them. With
-            // exactly as many listed cells as the subset size (the commonest case by far) there
-            // is one subset to look at.
+            // exactly as many listed cells as the subset size there is one subset to look at.
             const int listed_count = DIGIT_COUNTS[listed_cells];
             if (listed_count >= shape.cells &&
                 (listed_count == shape.cells

@@ -17,8 +17,8 @@ namespace {
 // band word, shifted down by `shift` and masked, keeps the unit's cells in it, and multiplying
 // by `multiplier` and shifting down by `down` puts them in the order of the offset table;
 // `outs` keeps those bits alone. A row or a box lies in one band word (the others' masks are
-// 0); a column takes one bit triple from each. The same steps for every kind of unit: a
-// branch on the kind would be mispredicted about every other visit.
+// 0); a column takes one bit triple from each. The same steps for every kind of unit: which
+// kind comes next depends on which units are due, so a branch on it could not be predicted.
 //
 //   row:    its nine bits, times 1 << 12, down by 12.
 //   box:    groups at 0, 9, 18 times (1 << 12 | 1 << 6 | 1) land at 12, 15, 18; the other six

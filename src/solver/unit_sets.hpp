@@ -144,9 +144,8 @@ constexpr std::array<UnitSet, CELL_COUNT> UNITS_OF_CELL = [] {
     return units;
 }();
 
-// The units holding at least one of `cells`. Looked up cell by cell: the fresh cells a sweep
-// asks about are few after a single placement, and even after a cascade this measured cheaper
-// than finding the units of all three bands at once.
+// The units holding at least one of `cells`, looked up cell by cell: the fresh cells a sweep
+// asks about are those one placement, or one cascade, changed, seldom more than a few.
 UnitSet units_holding(const CellBits& cells) {
     UnitSet units = 0;
     for_each_bit(cells[0], [&](int cell) { units |= UNITS_OF_CELL[cell]; });
