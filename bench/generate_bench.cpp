@@ -4,10 +4,9 @@
 #include <cstdint>
 
 #include <benchmark/benchmark.h>
+#include <cellwright/cellwright.hpp>
 
-#include "ordered_generation.hpp"
-
-namespace cellwright::tool {
+namespace cellwright {
 namespace {
 
 void BM_GenerateClass3(benchmark::State& state) {
@@ -15,8 +14,8 @@ void BM_GenerateClass3(benchmark::State& state) {
     // The same 24 problems every time, so that both job counts do the same work.
     constexpr std::uint64_t PROBLEMS = 24;
     for (auto _ : state) {
-        generate_in_order(1, 0, PROBLEMS, 3, jobs, [](const GeneratedProblem& problem) {
-            benchmark::DoNotOptimize(problem.record.grade);
+        generate_problems(1, 0, PROBLEMS, 3, jobs, [](std::uint64_t, const Problem& problem) {
+            benchmark::DoNotOptimize(problem.grade);
             return true;
         });
     }
@@ -26,4 +25,4 @@ void BM_GenerateClass3(benchmark::State& state) {
 BENCHMARK(BM_GenerateClass3)->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
-}  // namespace cellwright::tool
+}  // namespace cellwright

@@ -9,7 +9,6 @@
 #include <string>
 #include <string_view>
 
-#include "grade_puzzle.hpp"
 #include "input_files.hpp"
 #include "json_output.hpp"
 #include "puzzle_input.hpp"
@@ -26,8 +25,8 @@ void require(bool promise) {
     }
 }
 
-bool agrees(const DigitGrid& solution, const DigitGrid& givens) {
-    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+bool agrees(const Grid& solution, const Grid& givens) {
+    for (std::size_t cell = 0; cell < givens.size(); ++cell) {
         if (solution[cell] < 1 || solution[cell] > 9) {
             return false;
         }
@@ -35,13 +34,13 @@ bool agrees(const DigitGrid& solution, const DigitGrid& givens) {
             return false;
         }
     }
-    return !find_unit_clash(solution).has_value();
+    return grid_fault(solution).empty();
 }
 
 void check_entry(const PuzzleEntry& entry, std::ostream& sink) {
-    require(!find_unit_clash(entry.givens).has_value());
+    require(grid_fault(entry.givens).empty());
     require(entry.grade >= 0 && entry.grade <= 10);
-    const PuzzleGrade grade = grade_puzzle(entry.givens);
+    const Grading grade = grade_puzzle(entry.givens);
     require(grade.solutions >= 0 && grade.solutions <= 2);
     if (grade.solutions == 1) {
         require(agrees(grade.solution, entry.givens));

@@ -6,9 +6,6 @@
 #include <memory>
 #include <string>
 
-#include "app/accept_problem.hpp"
-#include "app/problem_line.hpp"
-
 namespace cellwright::tool {
 
 std::optional<std::uint64_t> parse_number(std::string_view text, std::uint64_t largest) {
@@ -29,13 +26,14 @@ std::optional<std::uint64_t> parse_number(std::string_view text, std::uint64_t l
 int run_batch_lines(const BatchOptions& options, std::ostream& out, std::ostream& errors) {
     // The same stream of draws as a batch of the program: one seeding, then problem after
     // problem, each from where the last one left the random source.
-    RandomState random;
-    random_seed(random, options.seed);
-    TechniqueCounters counters;
-    ProblemRecord record;
+    Batch batch = start_batch(options.seed, options.difficulty_class);
     for (std::uint64_t i = 0; i < options.count && out; ++i) {
-        accept_next_problem(random, options.difficulty_class, record, counters);
-        out << format_problem_line(record).view() << '\n';
+        const std::optional<Problem> problem = next_batch_problem(batch);
+        if (!problem) {
+            errors << "cellwright-tool: no class " << options.difficulty_class << '\n';
+            return 2;
+        }
+        out << format_puzzle(problem->givens, PuzzleFormat::problem_line, problem->grade) << '\n';
     }
     out.flush();
     if (!out) {
@@ -71,7 +69,7 @@ void add_batch_command(CLI::App& app, int& status) {
         "Print the problem lines that a cellwright batch seeded with S would write to its file");
     auto options = std::make_shared<BatchOptions>();
     auto seed = std::make_shared<std::string>();
-    auto count = std::make_shared<std::string>(std::to_string(BATCH_SIZE));
+    auto count = std::make_shared<std::string>(std::to_string(PROBLEMS_PER_BATCH));
     command->add_option("--class", options->difficulty_class, "Difficulty class 1..3")
         ->required()
         ->check(CLI::Range(1, 3));

@@ -9,14 +9,14 @@
 
 #include <CLI/CLI.hpp>
 
-#include "app/problem_file.hpp"
+#include <cellwright/cellwright.hpp>
 
 namespace cellwright::tool {
 
 struct BatchOptions {
-    int difficulty_class = 1;          // 1..3
-    std::uint32_t seed = 0;            // the batch's tick count
-    std::uint64_t count = BATCH_SIZE;  // the first `count` problems of the stream
+    int difficulty_class = 1;                  // 1..3
+    std::uint32_t seed = 0;                    // the batch's tick count
+    std::uint64_t count = PROBLEMS_PER_BATCH;  // the first `count` problems of the stream
 };
 
 // A number written in decimal or, after "0x" or "0X", in hexadecimal, no greater than
@@ -24,7 +24,8 @@ struct BatchOptions {
 std::optional<std::uint64_t> parse_number(std::string_view text, std::uint64_t largest);
 
 // Writes the first `options.count` problem lines of the batch, each with its line feed, to
-// `out`. Returns 0, or 1 (with a message on `errors`) when `out` failed.
+// `out`. Returns 0, 1 (with a message on `errors`) when `out` failed, or 2 for a class
+// outside 1..3.
 int run_batch_lines(const BatchOptions& options, std::ostream& out, std::ostream& errors);
 
 // Registers the `batch` subcommand; its callback stores run_batch_lines's result in `status`.

@@ -6,12 +6,11 @@
 #include <charconv>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
-#include <thread>
 
 #include "app/platform.hpp"
-#include "app/problem_line.hpp"
 #include "json_output.hpp"
 #include "progress_bar.hpp"
 #include "puzzle_input.hpp"
@@ -86,7 +85,13 @@ std::uint64_t clock_seed() {
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
-void print_stats(std::ostream& errors, std::uint64_t problems, const AttemptTally& tally,
+// The work that went into a run's problems.
+struct Effort {
+    std::uint64_t attempts = 0;
+    std::uint64_t fillings = 0;
+};
+
+void print_stats(std::ostream& errors, std::uint64_t problems, const Effort& tally,
                  double seconds) {
     char text[256];
     const double rate = tally.attempts == 0 ? 0.0
@@ -104,15 +109,15 @@ void print_stats(std::ostream& errors, std::uint64_t problems, const AttemptTall
 
 }  // namespace
 
-std::string format_generated(const GeneratedProblem& problem, std::uint64_t seed,
+std::string format_generated(std::uint64_t index, const Problem& problem, std::uint64_t seed,
                              GenerateFormat format) {
     switch (format) {
         case GenerateFormat::dat:
-            return std::string(format_problem_line(problem.record).view()) + '\n';
+            return format_puzzle(problem.givens, PuzzleFormat::problem_line, problem.grade) + '\n';
         case GenerateFormat::line:
-            return grid_text(problem.record.givens) + '\n';
+            return format_puzzle(problem.givens, PuzzleFormat::line) + '\n';
         case GenerateFormat::json:
-            return generated_json(problem.index, seed, problem.record, problem.counters) + '\n';
+            return generated_json(index, seed, problem) + '\n';
     }
     return {};
 }
@@ -133,27 +138,29 @@ int run_generate(const GenerateOptions& options, std::ostream& out, std::ostream
             return 1;
         }
     }
-    const unsigned jobs =
-        options.jobs != 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
+    const ProblemRange range =
+        options.shard
+            ? shard_range(options.start, options.count, options.shard->index, options.shard->count)
+            : ProblemRange{options.start, options.count};
     const auto started = std::chrono::steady_clock::now();
     std::optional<ProgressBar> bar;
     if (options.progress) {
-        bar.emplace(errors, options.count);
+        bar.emplace(errors, range.count);
         bar->update(0);
     }
-    AttemptTally total;
+    Effort total;
     std::uint64_t done = 0;
-    const bool completed =
-        generate_in_order(seed, options.start, options.count, options.difficulty_class, jobs,
-                          [&](const GeneratedProblem& problem) {
-                              total.attempts += problem.tally.attempts;
-                              total.fillings += problem.tally.fillings;
-                              ++done;
-                              if (bar) {
-                                  bar->update(done);
-                              }
-                              return sink.write(format_generated(problem, seed, options.format));
-                          });
+    const bool completed = generate_problems(
+        seed, range.first, range.count, options.difficulty_class, options.jobs,
+        [&](std::uint64_t index, const Problem& problem) {
+            total.attempts += problem.attempts;
+            total.fillings += problem.fillings;
+            ++done;
+            if (bar) {
+                bar->update(done);
+            }
+            return sink.write(format_generated(index, problem, seed, options.format));
+        });
     if (bar) {
         bar->finish();
     }
@@ -188,8 +195,15 @@ void add_generate_command(CLI::App& app, int& status) {
     seed_option->check(WHOLE_NUMBER);
     command->add_option("--start", options->start, "Number K of the first problem (default 0)")
         ->check(WHOLE_NUMBER);
+    auto shard = std::make_shared<std::string>();
+    CLI::Option* shard_option =
+        command
+            ->add_option("--shard", *shard,
+                         "Make only shard I (0..N-1) of N of the problems; the N shards joined "
+                         "in order are the whole run, whatever machines made them")
+            ->check(shard_validator());
     command->add_option("--jobs", options->jobs, "Threads (default: one per core)")
-        ->check(CLI::Range(1u, 1024u));
+        ->check(CLI::Range(1u, MAX_JOBS));
     auto format = std::make_shared<std::string>("dat");
     command
         ->add_option("--format", *format,
@@ -200,8 +214,14 @@ void add_generate_command(CLI::App& app, int& status) {
                         "Write to this new file; an existing file is never overwritten");
     command->add_flag("--stats", options->stats,
                       "Print attempts, fillings, acceptance rate and problems per second");
-    command->callback([options, seed, seed_option, format, &status] {
+    command->callback([options, seed, seed_option, format, shard, shard_option, &status] {
         GenerateOptions run = *options;
+        if (shard_option->count() != 0) {
+            run.shard = parse_shard(*shard);
+        } else if (const std::optional<std::string> hint =
+                       shard_hint([](const char* name) { return std::getenv(name); })) {
+            std::cerr << *hint << '\n';
+        }
         run.format = *format == "json"   ? GenerateFormat::json
                      : *format == "line" ? GenerateFormat::line
                                          : GenerateFormat::dat;

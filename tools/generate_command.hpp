@@ -1,7 +1,8 @@
 #pragma once
 // `cellwright-tool generate`: N problems of one class, numbered from K, each the first
 // accepted problem of its own random stream derived from the seed and its number, written in
-// number order as problem-file lines, 81-character puzzles or JSON Lines.
+// number order as problem-file lines, 81-character puzzles or JSON Lines; or one shard of
+// them, so that the machines of a scheduler's array job each make their part.
 
 #include <cstdint>
 #include <iosfwd>
@@ -9,8 +10,9 @@
 #include <string>
 
 #include <CLI/CLI.hpp>
+#include <cellwright/cellwright.hpp>
 
-#include "ordered_generation.hpp"
+#include "shard_option.hpp"
 
 namespace cellwright::tool {
 
@@ -21,6 +23,7 @@ struct GenerateOptions {
     std::uint64_t count = 30;           // N
     std::optional<std::uint64_t> seed;  // S; from the clock when absent
     std::uint64_t start = 0;            // K, the number of the first problem
+    std::optional<Shard> shard;         // only this shard of problems K .. K + N - 1
     unsigned jobs = 0;                  // threads; 0 for one per core
     GenerateFormat format = GenerateFormat::dat;
     std::string output;     // created exclusively; empty for `out`
@@ -28,8 +31,8 @@ struct GenerateOptions {
     bool progress = false;  // progress bar on `errors`
 };
 
-// One output line of `problem`, with its line feed.
-std::string format_generated(const GeneratedProblem& problem, std::uint64_t seed,
+// One output line for problem `index`, with its line feed.
+std::string format_generated(std::uint64_t index, const Problem& problem, std::uint64_t seed,
                              GenerateFormat format);
 
 // Runs a whole `generate`: problems to `out` or to the new file `options.output`; the clock

@@ -2,7 +2,6 @@
 
 #include <iostream>
 
-#include "grade_puzzle.hpp"
 #include "input_files.hpp"
 #include "json_output.hpp"
 

@@ -1,8 +1,5 @@
 #include "json_output.hpp"
 
-#include "app/grading.hpp"
-#include "puzzle_input.hpp"
-
 namespace cellwright::tool {
 namespace {
 
@@ -14,9 +11,19 @@ std::string number_or_null(std::int32_t value, bool present) {
     return present ? std::to_string(value) : "null";
 }
 
+// The last pair of every record: which version of the library made it.
+std::string version_pair() {
+    return ", \"version\": " + quoted(version());
+}
+
+// A grid's cells as 81 characters, "." for an empty cell.
+std::string cells(const Grid& grid) {
+    return quoted(format_puzzle(grid, PuzzleFormat::line));
+}
+
 }  // namespace
 
-std::string counters_json(const TechniqueCounters& counters) {
+std::string counters_json(const LadderCounters& counters) {
     return "{\"box_single_passes\": " + std::to_string(counters.box_single_passes) +
            ", \"locked_candidate_sweeps\": " + std::to_string(counters.locked_candidate_sweeps) +
            ", \"naked_single_scans\": " + std::to_string(counters.naked_single_scans) +
@@ -25,27 +32,25 @@ std::string counters_json(const TechniqueCounters& counters) {
            ", \"naked_triple_sweeps\": " + std::to_string(counters.naked_triple_sweeps) + "}";
 }
 
-std::string grade_json(const DigitGrid& givens, const PuzzleGrade& grade) {
+std::string grade_json(const Grid& givens, const Grading& grade) {
     const bool graded = grade.graded();
-    return "{\"puzzle\": " + quoted(grid_text(givens)) +
-           ", \"solutions\": " + std::to_string(grade.solutions) + ", \"solution\": " +
-           (grade.solutions == 1 ? quoted(grid_text(grade.solution, '0')) : "null") +
+    return "{\"puzzle\": " + cells(givens) + ", \"solutions\": " + std::to_string(grade.solutions) +
+           ", \"solution\": " + (grade.solutions == 1 ? cells(grade.solution) : "null") +
            ", \"solved\": " + (grade.solved ? "true" : "false") +
            ", \"counters\": " + counters_json(grade.counters) +
            ", \"score\": " + number_or_null(grade.score, graded) +
            ", \"grade\": " + number_or_null(grade.grade, graded) +
-           ", \"class\": " + number_or_null(grade.difficulty_class, graded) + "}";
+           ", \"class\": " + number_or_null(grade.difficulty_class, graded) + version_pair() + "}";
 }
 
-std::string generated_json(std::uint64_t index, std::uint64_t seed, const ProblemRecord& record,
-                           const TechniqueCounters& counters) {
+std::string generated_json(std::uint64_t index, std::uint64_t seed, const Problem& problem) {
     return "{\"index\": " + std::to_string(index) + ", \"seed\": " + std::to_string(seed) +
-           ", \"class\": " + std::to_string(GRADE_CLASS[record.grade]) +
-           ", \"grade\": " + std::to_string(record.grade) +
-           ", \"score\": " + std::to_string(difficulty_score(counters)) +
-           ", \"counters\": " + counters_json(counters) +
-           ", \"givens\": " + quoted(grid_text(record.givens)) +
-           ", \"solution\": " + quoted(grid_text(record.solution, '0')) + "}";
+           ", \"class\": " + std::to_string(problem.difficulty_class) +
+           ", \"grade\": " + std::to_string(problem.grade) +
+           ", \"score\": " + std::to_string(problem.score) +
+           ", \"counters\": " + counters_json(problem.counters) +
+           ", \"givens\": " + cells(problem.givens) + ", \"solution\": " + cells(problem.solution) +
+           version_pair() + "}";
 }
 
 }  // namespace cellwright::tool

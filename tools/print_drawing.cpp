@@ -99,7 +99,7 @@ void draw_puzzle(cairo_t* cr, const Box& slot, const PrintProblem& problem) {
 
     cairo_set_source_rgb(cr, 0, 0, 0);
     set_font(cr, content.grid.width / 9 * PUZZLE_STYLE.digit_ratio, false);
-    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+    for (int cell = 0; cell < GRID_CELLS; ++cell) {
         if (problem.givens[cell] != 0) {
             show_digit(cr, cell_box(content.grid, cell), problem.givens[cell]);
         }
@@ -115,7 +115,7 @@ void draw_answer(cairo_t* cr, const Box& slot, const PrintProblem& problem) {
               content.heading.y + content.heading.height - 4, Align::left);
 
     cairo_set_source_rgb(cr, GIVEN_SHADE, GIVEN_SHADE, GIVEN_SHADE);
-    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+    for (int cell = 0; cell < GRID_CELLS; ++cell) {
         if (problem.givens[cell] != 0) {
             const Box box = cell_box(content.grid, cell);
             cairo_rectangle(cr, box.x, box.y, box.width, box.height);
@@ -128,7 +128,7 @@ void draw_answer(cairo_t* cr, const Box& slot, const PrintProblem& problem) {
         set_font(cr, digit_size, given);
         const double ink = given ? 0 : FILLED_INK;
         cairo_set_source_rgb(cr, ink, ink, ink);
-        for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        for (int cell = 0; cell < GRID_CELLS; ++cell) {
             if ((problem.givens[cell] != 0) == given) {
                 show_digit(cr, cell_box(content.grid, cell), problem.solution[cell]);
             }

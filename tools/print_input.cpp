@@ -2,8 +2,6 @@
 
 #include <ostream>
 
-#include "app/grading.hpp"
-#include "count/count_solutions_robust.hpp"
 #include "input_files.hpp"
 
 namespace cellwright::tool {
@@ -12,20 +10,15 @@ namespace {
 
 // The answer key's solution of `givens`, which the parser has checked for clashes. Nothing
 // when the givens have no solution or more than one, with the reason in `fault`.
-InputFault solve_for_key(const DigitGrid& givens, DigitGrid& solution) {
-    PlacedGrid placed{};
-    for (int cell = 0; cell < CELL_COUNT; ++cell) {
-        placed[cell] = DIGIT_MASKS[givens[cell]];
-    }
-    PlacedGrid solved{};
-    const std::int32_t count = count_solutions_robust(placed, solved);
-    if (count == 0) {
+InputFault solve_for_key(const Grid& givens, Grid& solution) {
+    const SolutionCount solutions = count_solutions(givens);
+    if (solutions.count == 0) {
         return "the givens have no solution";
     }
-    if (count > 1) {
+    if (solutions.count > 1) {
         return "the givens have more than one solution";
     }
-    digits_from_masks(solved, &solution);
+    solution = solutions.solution;
     return std::nullopt;
 }
 
@@ -53,7 +46,7 @@ bool read_print_problems(const std::vector<std::string>& files, std::istream& st
                     }
                     problem.number = static_cast<int>(problems.size()) + 1;
                     problem.grade = entry.grade;
-                    problem.difficulty_class = GRADE_CLASS[entry.grade];
+                    problem.difficulty_class = class_of_grade(entry.grade);
                     problem.givens = entry.givens;
                     problems.push_back(problem);
                 });

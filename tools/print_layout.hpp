@@ -74,7 +74,10 @@ struct SlotContent {
 // Places the largest square grid that fits under a heading of height `heading_height`.
 SlotContent place_in_slot(const Box& slot, double heading_height);
 
-// The square of `cell` (row * 9 + column) inside `grid`.
+// The cells of a grid, numbered row * 9 + column.
+inline constexpr int GRID_CELLS = 81;
+
+// The square of `cell` (0 .. GRID_CELLS - 1) inside `grid`.
 Box cell_box(const Box& grid, int cell);
 
 // Pages needed for `items` things at `per_page` a page; 0 for no items.

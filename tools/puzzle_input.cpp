@@ -1,57 +1,15 @@
 #include "puzzle_input.hpp"
 
-#include <cstdio>
-
 namespace cellwright::tool {
 namespace {
 
-constexpr std::size_t PLAIN_PUZZLE_LENGTH = 81;
-
-std::string position_text(std::size_t index) {
-    return "column " + std::to_string(index + 1);
-}
-
-// The digit of a plain-puzzle cell, or -1 when the character is no cell at all.
-int plain_cell_digit(char c) {
-    if (c == '.' || c == '0') {
-        return 0;
+// The tool's form of a parse: the fault, or the entry filled.
+InputFault entry_from(const ParsedPuzzle& parsed, PuzzleEntry& entry) {
+    if (!parsed.error.empty()) {
+        return parsed.error;
     }
-    if (c >= '1' && c <= '9') {
-        return c - '0';
-    }
-    return -1;
-}
-
-InputFault parse_plain_puzzle(std::string_view line, PuzzleEntry& entry) {
-    if (line.size() != PLAIN_PUZZLE_LENGTH) {
-        return "line has " + std::to_string(line.size()) +
-               " characters; a puzzle has 81 cells or is a problem line";
-    }
-    DigitGrid givens{};
-    for (std::size_t i = 0; i < PLAIN_PUZZLE_LENGTH; ++i) {
-        const int digit = plain_cell_digit(line[i]);
-        if (digit < 0) {
-            return describe_character(line[i]) + " at " + position_text(i) +
-                   " is not a digit or '.'";
-        }
-        givens[i] = static_cast<std::uint8_t>(digit);
-    }
-    if (InputFault clash = find_unit_clash(givens)) {
-        return clash;
-    }
-    entry = PuzzleEntry{givens, 0};
+    entry = PuzzleEntry{parsed.givens, parsed.grade};
     return std::nullopt;
-}
-
-// The grade field before the first "/": 1..10 in decimal, no sign, no leading zero.
-std::int32_t parse_grade_field(std::string_view field) {
-    if (field == "10") {
-        return 10;
-    }
-    if (field.size() == 1 && field[0] >= '1' && field[0] <= '9') {
-        return field[0] - '0';
-    }
-    return 0;
 }
 
 }  // namespace
@@ -86,94 +44,11 @@ bool read_bounded_line(std::istream& in, InputLine& line) {
 }
 
 InputFault parse_puzzle_line(std::string_view line, PuzzleEntry& entry) {
-    if (line.find('/') != std::string_view::npos) {
-        return parse_problem_line(line, entry);
-    }
-    return parse_plain_puzzle(line, entry);
+    return entry_from(parse_puzzle(line), entry);
 }
 
 InputFault parse_problem_line(std::string_view line, PuzzleEntry& entry) {
-    const std::size_t slash = line.find('/');
-    if (slash == std::string_view::npos) {
-        return std::string("no '/' after the grade");
-    }
-    const std::int32_t grade = parse_grade_field(line.substr(0, slash));
-    if (grade == 0) {
-        return std::string("grade before the first '/' is not a number from 1 to 10");
-    }
-    DigitGrid givens{};
-    std::size_t at = slash + 1;
-    for (int row = 0; row < 9; ++row) {
-        for (int column = 0; column < 9; ++column, ++at) {
-            if (at >= line.size()) {
-                return "line ends inside row " + std::to_string(row + 1);
-            }
-            const char c = line[at];
-            if (c == '.') {
-                continue;
-            }
-            if (c < '1' || c > '9') {
-                return describe_character(c) + " at " + position_text(at) + " (row " +
-                       std::to_string(row + 1) + ") is not a digit 1-9 or '.'";
-            }
-            givens[9 * row + column] = static_cast<std::uint8_t>(c - '0');
-        }
-        if (at >= line.size() || line[at] != '/') {
-            return "row " + std::to_string(row + 1) + " is not followed by '/' at " +
-                   position_text(at);
-        }
-        ++at;
-    }
-    if (at != line.size()) {
-        return std::to_string(line.size() - at) + " extra characters after the last row";
-    }
-    if (InputFault clash = find_unit_clash(givens)) {
-        return clash;
-    }
-    entry = PuzzleEntry{givens, grade};
-    return std::nullopt;
-}
-
-InputFault find_unit_clash(const DigitGrid& givens) {
-    constexpr std::array<const char*, 3> KIND{"row", "column", "box"};
-    constexpr std::array<const UnitOffsets*, 3> OFFSETS{&ROW_OFFSETS, &COLUMN_OFFSETS,
-                                                        &BOX_OFFSETS};
-    for (int kind = 0; kind < 3; ++kind) {
-        for (int unit = 0; unit < 9; ++unit) {
-            const int first = kind == 0 ? 9 * unit : kind == 1 ? unit : BOX_ORIGINS[unit];
-            DigitMask seen = 0;
-            for (const std::uint16_t offset : *OFFSETS[kind]) {
-                const int digit = givens[first + offset];
-                const DigitMask mask = digit <= 9 ? DIGIT_MASKS[digit] : 0;
-                if ((seen & mask) != 0) {
-                    return "digit " + std::to_string(digit) + " twice in " + KIND[kind] + " " +
-                           std::to_string(unit + 1);
-                }
-                seen |= mask;
-            }
-        }
-    }
-    return std::nullopt;
-}
-
-std::string grid_text(const DigitGrid& grid, char empty) {
-    std::string text(CELL_COUNT, empty);
-    for (int cell = 0; cell < CELL_COUNT; ++cell) {
-        if (grid[cell] != 0) {
-            text[cell] = static_cast<char>('0' + grid[cell]);
-        }
-    }
-    return text;
-}
-
-std::string describe_character(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x20 && byte < 0x7F) {
-        return std::string("'") + c + "'";
-    }
-    char text[16];
-    std::snprintf(text, sizeof text, "byte 0x%02X", byte);
-    return text;
+    return entry_from(parse_puzzle(line, PuzzleFormat::problem_line), entry);
 }
 
 }  // namespace cellwright::tool

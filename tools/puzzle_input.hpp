@@ -1,9 +1,6 @@
 #pragma once
-// Reading puzzles from untrusted text. Two line forms are understood:
-//
-//   plain puzzle   81 cells row by row, "." or "0" for an empty cell, "1".."9" for a given
-//   problem line   the problem-file form: grade 1..10, "/", nine rows of nine cells ("." or
-//                  "1".."9"), each row followed by "/"
+// Reading puzzles from untrusted text, a line at a time, in either line form the library
+// reads (see cellwright::PuzzleFormat): an 81-cell line or a problem line.
 //
 // Lines are read with a fixed cap, so a huge line costs no memory; every fault is described
 // in words a user can act on, and a grid is only handed out when no digit clashes in a unit,
@@ -16,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "grid/grid.hpp"
+#include <cellwright/cellwright.hpp>
 
 namespace cellwright::tool {
 
@@ -37,7 +34,7 @@ bool read_bounded_line(std::istream& in, InputLine& line);
 
 // One puzzle as read: the givens and, for a problem line, its stored grade.
 struct PuzzleEntry {
-    DigitGrid givens{};
+    Grid givens{};
     std::int32_t grade = 0;  // 1..10 from a problem line, 0 for a plain puzzle
 };
 
@@ -49,16 +46,5 @@ InputFault parse_puzzle_line(std::string_view line, PuzzleEntry& entry);
 
 // The problem-file form only, exactly as the batch writes it.
 InputFault parse_problem_line(std::string_view line, PuzzleEntry& entry);
-
-// The first digit that occurs twice in a row, column or box, described ("digit 5 twice in
-// row 3"), or nullopt.
-InputFault find_unit_clash(const DigitGrid& givens);
-
-// The 81 cells as text, `empty` for an empty cell: the exchange form of a puzzle, or the
-// digits of a solution.
-std::string grid_text(const DigitGrid& grid, char empty = '.');
-
-// A character as a user should see it in a message: 'x', or byte 0x07 when unprintable.
-std::string describe_character(char c);
 
 }  // namespace cellwright::tool

@@ -2,8 +2,6 @@
 
 #include <iostream>
 
-#include "app/grading.hpp"
-#include "grade_puzzle.hpp"
 #include "input_files.hpp"
 
 namespace cellwright::tool {
@@ -24,7 +22,7 @@ std::string border(const char* left, const char* stroke, const char* junction, c
     return line;
 }
 
-std::string row_line(const DigitGrid& grid, int row) {
+std::string row_line(const Grid& grid, int row) {
     std::string line = "┃";
     for (int column = 0; column < 9; ++column) {
         const int digit = grid[9 * row + column];
@@ -39,12 +37,12 @@ std::string row_line(const DigitGrid& grid, int row) {
     return line;
 }
 
-std::string heading(int number, const PuzzleEntry& entry, const PuzzleGrade& grade) {
+std::string heading(int number, const PuzzleEntry& entry, const Grading& grade) {
     std::string text = "problem " + std::to_string(number);
     const std::int32_t shown = entry.grade != 0 ? entry.grade : grade.grade;
     if (shown != 0) {
         text +=
-            ": grade " + std::to_string(shown) + ", class " + std::to_string(GRADE_CLASS[shown]);
+            ": grade " + std::to_string(shown) + ", class " + std::to_string(class_of_grade(shown));
     } else {
         text += ": not graded";
     }
@@ -53,7 +51,7 @@ std::string heading(int number, const PuzzleEntry& entry, const PuzzleGrade& gra
 
 }  // namespace
 
-std::vector<std::string> grid_drawing(const DigitGrid& grid) {
+std::vector<std::string> grid_drawing(const Grid& grid) {
     std::vector<std::string> lines;
     lines.push_back(border("┏", "━", "┯", "┓"));
     for (int row = 0; row < 9; ++row) {
@@ -71,7 +69,7 @@ int run_show(const std::string& file, bool with_solutions, std::istream& standar
     int number = 0;
     const int faults =
         for_each_puzzle({file}, standard_input, errors, [&](const PuzzleEntry& entry) {
-            const PuzzleGrade grade = grade_puzzle(entry.givens);
+            const Grading grade = grade_puzzle(entry.givens);
             std::string title = heading(++number, entry, grade);
             const bool beside = with_solutions && grade.solutions == 1;
             if (with_solutions && !beside) {

@@ -9,12 +9,12 @@
 
 #include <CLI/CLI.hpp>
 
-#include "grid/grid.hpp"
+#include <cellwright/cellwright.hpp>
 
 namespace cellwright::tool {
 
 // The 13 text lines of one grid: heavy frame, light lines between boxes, "." for empty.
-std::vector<std::string> grid_drawing(const DigitGrid& grid);
+std::vector<std::string> grid_drawing(const Grid& grid);
 
 // Draws every puzzle of `file` ("-" for standard input) onto `out`; bad lines are reported on
 // `errors`. Problem lines show their stored grade, plain puzzles the grade the ladder gives

@@ -2,31 +2,10 @@
 
 #include <iostream>
 
-#include "grade_puzzle.hpp"
 #include "input_files.hpp"
 
 namespace cellwright::tool {
 namespace {
-
-int given_count(const DigitGrid& givens) {
-    int count = 0;
-    for (const std::uint8_t digit : givens) {
-        count += digit != 0 ? 1 : 0;
-    }
-    return count;
-}
-
-// The generator's patterns are built from quarter-turn orbits, the centre figure and
-// half-turn pairs, so every one of them is mapped onto itself by the half turn (r, c) ->
-// (8 - r, 8 - c); a quarter-turn symmetric pattern is half-turn symmetric as well.
-bool is_half_turn_symmetric(const DigitGrid& givens) {
-    for (int cell = 0; cell < CELL_COUNT; ++cell) {
-        if ((givens[cell] != 0) != (givens[CELL_COUNT - 1 - cell] != 0)) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // Why one line is not a well-formed problem line, before its contents are judged.
 InputFault line_format_fault(const InputLine& line) {
@@ -49,14 +28,14 @@ InputFault line_format_fault(const InputLine& line) {
 
 std::vector<std::string> problem_faults(const PuzzleEntry& problem) {
     std::vector<std::string> faults;
-    const int givens = given_count(problem.givens);
-    if (givens != 24 && givens != 25) {
+    const int givens = count_givens(problem.givens);
+    if (!is_generated_given_count(givens)) {
         faults.push_back(std::to_string(givens) + " givens, expected 24 or 25");
     }
     if (!is_half_turn_symmetric(problem.givens)) {
         faults.push_back("given cells are not symmetric under a quarter or half turn");
     }
-    const PuzzleGrade grade = grade_puzzle(problem.givens);
+    const Grading grade = grade_puzzle(problem.givens);
     if (grade.solutions != 1) {
         faults.push_back(grade.solutions == 0 ? "no solution" : "more than one solution");
         return faults;

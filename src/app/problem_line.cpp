@@ -20,4 +20,62 @@ ProblemLine format_problem_line(const ProblemRecord& record) {
     return line;
 }
 
+namespace {
+
+// The grade field before the first "/": 1..10 in decimal, no sign, no leading zero.
+std::int32_t parse_grade_field(std::string_view field) {
+    if (field == "10") {
+        return 10;
+    }
+    if (field.size() == 1 && field[0] >= '1' && field[0] <= '9') {
+        return field[0] - '0';
+    }
+    return 0;
+}
+
+}  // namespace
+
+TextFault parse_problem_line(std::string_view line, ProblemRecord& record) {
+    const std::size_t slash = line.find('/');
+    if (slash == std::string_view::npos) {
+        return std::string("no '/' after the grade");
+    }
+    const std::int32_t grade = parse_grade_field(line.substr(0, slash));
+    if (grade == 0) {
+        return std::string("grade before the first '/' is not a number from 1 to 10");
+    }
+    DigitGrid givens{};
+    std::size_t at = slash + 1;
+    for (int row = 0; row < 9; ++row) {
+        for (int column = 0; column < 9; ++column, ++at) {
+            if (at >= line.size()) {
+                return "line ends inside row " + std::to_string(row + 1);
+            }
+            const char c = line[at];
+            if (c == '.') {
+                continue;
+            }
+            if (c < '1' || c > '9') {
+                return describe_character(c) + " at " + position_text(at) + " (row " +
+                       std::to_string(row + 1) + ") is not a digit 1-9 or '.'";
+            }
+            givens[9 * row + column] = static_cast<std::uint8_t>(c - '0');
+        }
+        if (at >= line.size() || line[at] != '/') {
+            return "row " + std::to_string(row + 1) + " is not followed by '/' at " +
+                   position_text(at);
+        }
+        ++at;
+    }
+    if (at != line.size()) {
+        return std::to_string(line.size() - at) + " extra characters after the last row";
+    }
+    if (TextFault fault = describe_grid_fault(find_grid_fault(givens))) {
+        return fault;
+    }
+    record.givens = givens;
+    record.grade = grade;
+    return std::nullopt;
+}
+
 }  // namespace cellwright

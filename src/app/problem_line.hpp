@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/problem_record.hpp"
+#include "app/puzzle_text.hpp"
 
 namespace cellwright {
 
@@ -19,5 +20,10 @@ struct ProblemLine {
 };
 
 ProblemLine format_problem_line(const ProblemRecord& record);
+
+// Reads a problem line exactly as format_problem_line writes it (grade 1..10 without a
+// leading zero, "." for an empty cell, nothing after the last "/") whose givens pass
+// find_grid_fault. Sets `record.givens` and `record.grade` only on success.
+TextFault parse_problem_line(std::string_view line, ProblemRecord& record);
 
 }  // namespace cellwright

@@ -4,26 +4,6 @@
 
 namespace cellwright {
 
-int class_from_arguments(int argc, const char* const* argv) {
-    if (argc != 2) {
-        return 0;
-    }
-    const char* argument = argv[1];
-    if (argument[0] != 'c' && argument[0] != 'C') {
-        return 0;
-    }
-    if (argument[1] < '1' || argument[1] > '3') {
-        return 0;
-    }
-    return argument[1] - '0';
-}
-
-void print_usage(std::FILE* console) {
-    std::fprintf(console, "\ncellwright\n");
-    std::fprintf(console, "  To create problem: cellwright.exe c[1-3]\n");
-    std::fprintf(console, "    where 1-3 specifies difficulty.\n");
-}
-
 int run_batch(int difficulty_class, const BatchEnvironment& environment) {
     std::FILE* console = environment.console;
     // The empty file exists from here until the batch is written; an interrupted batch

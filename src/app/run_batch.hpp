@@ -1,7 +1,6 @@
 #pragma once
-// The program's front end: the command line, and one batch from the creation of the empty
-// problem file to the 30 problems written into it, with a progress mark on the console for
-// each accepted problem.
+// One batch of the program, from the creation of the empty problem file to the 30 problems
+// written into it, with a progress mark on the console for each accepted problem.
 
 #include <cstdint>
 #include <cstdio>
@@ -19,14 +18,6 @@ struct BatchEnvironment {
     const char* directory = "";                 // "" is the current directory
     std::FILE* console = stdout;
 };
-
-// The class 1..3 asked for by a command line of exactly one argument whose first character
-// is "c" or "C" and whose second is 1, 2 or 3 (anything after is ignored); 0 for any other
-// command line, which calls for the usage text.
-int class_from_arguments(int argc, const char* const* argv);
-
-// The three-line usage text.
-void print_usage(std::FILE* console);
 
 // Makes one batch of BATCH_SIZE problems of `difficulty_class` (1..3). Returns the exit
 // status: 0 when the file holds the whole batch, 1 when it could not be created ("failed to

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cellwright/cellwright.hpp>
+
 #include "app/platform.hpp"
 #include "app/problem_file.hpp"
 #include "temp_directory.hpp"
@@ -109,7 +111,7 @@ const std::string MARKS =
     "creating problems...\n+----------------------------+\n" + std::string(30, 'o') + "\n";
 
 TEST(Program, WrongCommandLinesPrintUsage) {
-    const std::vector<std::string> cases[] = {{}, {"c4"}, {"C"}, {"c2", "c2"}};
+    const std::vector<std::string> cases[] = {{}, {"c4"}, {"C"}, {"c2", "c2"}, {"--version", "c2"}};
     for (const auto& arguments : cases) {
         TempDirectory directory;
         const Finished finished = finish_program(start_program(directory.path(), arguments));
@@ -121,6 +123,14 @@ TEST(Program, WrongCommandLinesPrintUsage) {
             << label;
         EXPECT_TRUE(directory.names().empty()) << label << ": file created";
     }
+}
+
+TEST(Program, VersionIsTheOneAddedCommandLine) {
+    TempDirectory directory;
+    const Finished finished = finish_program(start_program(directory.path(), {"--version"}));
+    EXPECT_EQ(finished.status, 0);
+    EXPECT_EQ(finished.output, "cellwright " CELLWRIGHT_VERSION_STRING "\n");
+    EXPECT_TRUE(directory.names().empty()) << "file created";
 }
 
 // Programs started at once in one directory race for the same first name; each must get a

@@ -1,4 +1,4 @@
-// The command line and a whole batch run with a fixed seed, date and directory.
+// A whole batch run with a fixed seed, date and directory.
 
 #include "app/run_batch.hpp"
 
@@ -13,39 +13,6 @@
 
 namespace cellwright {
 namespace {
-
-TEST(CommandLine, ClassComesFromTheOneArgument) {
-    struct Case {
-        std::vector<const char*> arguments;  // after the program name
-        int expected;                        // 0: usage text
-    };
-    const Case cases[] = {
-        {{"c2"}, 2}, {{"C3"}, 3}, {{"c1x"}, 1},      {{"c1"}, 1},      {{"c"}, 0},
-        {{"c0"}, 0}, {{"c4"}, 0}, {{"x1"}, 0},       {{"1"}, 0},       {{"cc"}, 0},
-        {{""}, 0},   {{}, 0},     {{"c2", "c2"}, 0}, {{"c2", "x"}, 0},
-    };
-    for (const Case& c : cases) {
-        std::vector<const char*> argv{"cellwright"};
-        argv.insert(argv.end(), c.arguments.begin(), c.arguments.end());
-        std::string label;
-        for (const char* argument : c.arguments) {
-            label += std::string("[") + argument + "]";
-        }
-        EXPECT_EQ(class_from_arguments(static_cast<int>(argv.size()), argv.data()), c.expected)
-            << "arguments " << (label.empty() ? "none" : label);
-    }
-}
-
-TEST(CommandLine, UsageTextIsThreeLines) {
-    std::FILE* console = std::tmpfile();
-    ASSERT_NE(console, nullptr);
-    print_usage(console);
-    EXPECT_EQ(stream_text(console),
-              "\ncellwright\n"
-              "  To create problem: cellwright.exe c[1-3]\n"
-              "    where 1-3 specifies difficulty.\n");
-    std::fclose(console);
-}
 
 constexpr LocalDate DECEMBER_8{2026, 12, 8};
 constexpr const char* FIRST_CLASS_2_FILE = "20261208_01(diff2).dat";

@@ -6,13 +6,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "app/grading.hpp"
 #include "command_line.hpp"
 #include "generate_command.hpp"
 #include "progress_bar.hpp"
@@ -78,6 +78,87 @@ TEST(GenerateCommand, RangesMadeApartFitTogether) {
     EXPECT_NE(generate(other_seed).out, whole.out) << "another seed";
 }
 
+TEST(GenerateCommand, ShardsJoinedInOrderAreTheWholeRun) {
+    const Generated whole = generate(options_for(1, 7, 2, 2, GenerateFormat::json));
+    ASSERT_EQ(whole.status, 0) << whole.errors;
+    for (const std::uint64_t shards : {1u, 3u, 4u, 9u}) {
+        std::string joined;
+        for (std::uint64_t shard = 0; shard < shards; ++shard) {
+            GenerateOptions options = options_for(1, 7, 2, 1 + shard % 2, GenerateFormat::json);
+            options.shard = Shard{shard, shards};
+            const Generated part = generate(options);
+            EXPECT_EQ(part.status, 0) << part.errors;
+            joined += part.out;
+        }
+        EXPECT_EQ(joined, whole.out) << shards << " shards";
+    }
+}
+
+TEST(GenerateCommand, ReadsAShardAsIndexSlashCount) {
+    struct Case {
+        const char* text;
+        bool read;
+        std::uint64_t index;
+        std::uint64_t count;
+    };
+    const std::vector<Case> cases{
+        {"0/1", true, 0, 1},
+        {"3/8", true, 3, 8},
+        {"18446744073709551614/18446744073709551615", true, 18446744073709551614u,
+         18446744073709551615u},
+        {"8/8", false, 0, 0},
+        {"0/0", false, 0, 0},
+        {"1", false, 0, 0},
+        {"-1/3", false, 0, 0},
+        {"1/3/4", false, 0, 0},
+        {" 1/3", false, 0, 0},
+        {"1/", false, 0, 0},
+        {"/3", false, 0, 0},
+        {"1/18446744073709551616", false, 0, 0},
+    };
+    for (const Case& test : cases) {
+        const std::optional<Shard> shard = parse_shard(test.text);
+        ASSERT_EQ(shard.has_value(), test.read) << test.text;
+        if (shard) {
+            EXPECT_EQ(shard->index, test.index) << test.text;
+            EXPECT_EQ(shard->count, test.count) << test.text;
+        }
+    }
+}
+
+TEST(GenerateCommand, HintsAtShardWhenAnArrayIndexIsSetButNeverGuesses) {
+    using Environment = std::map<std::string, std::string>;
+    struct Case {
+        Environment environment;
+        std::string hint;  // a piece of the hint; empty for none
+    };
+    const std::vector<Case> cases{
+        {{}, ""},
+        {{{"SLURM_ARRAY_TASK_ID", "3"}, {"SLURM_ARRAY_TASK_COUNT", "8"}},
+         "$SLURM_ARRAY_TASK_COUNT"},
+        {{{"SLURM_ARRAY_TASK_ID", "3"}}, ""},
+        {{{"SLURM_ARRAY_TASK_ID", ""}, {"SLURM_ARRAY_TASK_COUNT", "8"}}, ""},
+        {{{"JOB_COMPLETION_INDEX", "0"}}, "--shard $JOB_COMPLETION_INDEX/N"},
+        {{{"SLURM_JOB_ID", "12"}}, ""},
+    };
+    for (const Case& test : cases) {
+        std::string shown;
+        for (const auto& [name, value] : test.environment) {
+            shown += " " + name + "=" + value;
+        }
+        const std::optional<std::string> hint = shard_hint([&](const char* name) -> const char* {
+            const auto found = test.environment.find(name);
+            return found == test.environment.end() ? nullptr : found->second.c_str();
+        });
+        if (test.hint.empty()) {
+            EXPECT_FALSE(hint.has_value()) << shown << ": " << hint.value_or("");
+        } else {
+            ASSERT_TRUE(hint.has_value()) << shown;
+            EXPECT_NE(hint->find(test.hint), std::string::npos) << shown << ": " << *hint;
+        }
+    }
+}
+
 TEST(GenerateCommand, EveryFormatCarriesAValidProblemOfTheClass) {
     for (int difficulty_class = 1; difficulty_class <= 3; ++difficulty_class) {
         const std::string name = "class " + std::to_string(difficulty_class);
@@ -95,11 +176,12 @@ TEST(GenerateCommand, EveryFormatCarriesAValidProblemOfTheClass) {
             PuzzleEntry problem;
             ASSERT_FALSE(parse_problem_line(text, problem).has_value()) << name << ": " << text;
             EXPECT_TRUE(problem_faults(problem).empty()) << name << ": " << text;
-            EXPECT_EQ(GRADE_CLASS[problem.grade], difficulty_class) << name << ": " << text;
+            EXPECT_EQ(class_of_grade(problem.grade), difficulty_class) << name << ": " << text;
 
             std::string plain;
             std::getline(plain_lines, plain);
-            EXPECT_EQ(plain, grid_text(problem.givens)) << name << ": line format";
+            EXPECT_EQ(plain, format_puzzle(problem.givens, PuzzleFormat::line))
+                << name << ": line format";
 
             std::string record;
             std::getline(json_lines, record);
@@ -112,6 +194,8 @@ TEST(GenerateCommand, EveryFormatCarriesAValidProblemOfTheClass) {
             ASSERT_NE(at, std::string::npos) << name << ": " << record;
             const DigitGrid solution = check::grid_from_text(record.substr(at + 13, 81));
             EXPECT_TRUE(check::solves(solution, problem.givens)) << name << ": " << record;
+            EXPECT_TRUE(record.ends_with(std::string(", \"version\": \"") + version() + "\"}"))
+                << name << ": " << record;
         }
         EXPECT_EQ(problems, 2) << name;
     }
@@ -162,6 +246,8 @@ TEST(GenerateCommand, RefusesOptionsOutOfRange) {
         {"cellwright-tool", "generate", "--class", "2", "--start", "-3"},
         {"cellwright-tool", "generate", "--class", "2", "--jobs", "0"},
         {"cellwright-tool", "generate", "--class", "2", "--format", "xml"},
+        {"cellwright-tool", "generate", "--class", "2", "--shard", "4/4"},
+        {"cellwright-tool", "generate", "--class", "2", "--shard", "1"},
     };
     for (const std::vector<const char*>& argv : command_lines) {
         std::string shown;

@@ -58,14 +58,14 @@ std::optional<std::string> pdfinfo(const std::string& file) {
 }
 
 // The givens of the reference batch, read straight from the text: "grade/row/row/.../".
-std::vector<DigitGrid> batch_givens() {
-    std::vector<DigitGrid> grids;
+std::vector<Grid> batch_givens() {
+    std::vector<Grid> grids;
     std::istringstream lines(read_file(CLASS3_BATCH));
     std::string line;
     while (std::getline(lines, line)) {
-        DigitGrid grid{};
+        Grid grid{};
         const std::size_t first_row = line.find('/') + 1;
-        for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        for (int cell = 0; cell < GRID_CELLS; ++cell) {
             const char c = line[first_row + (cell / 9) * 10 + cell % 9];
             grid[cell] = c == '.' ? 0 : static_cast<std::uint8_t>(c - '0');
         }
@@ -163,12 +163,12 @@ TEST(PrintSheet, PngPuzzlePageInksExactlyTheGivenCells) {
     ASSERT_EQ(print_batch(output, {Paper::a4, 4, true, "Class 3"}), 0);
     const PngPage png(output);
     ASSERT_TRUE(png.ok());
-    const std::vector<DigitGrid> givens = batch_givens();
+    const std::vector<Grid> givens = batch_givens();
     const SlotArrangement arrangement = puzzle_arrangement(4);
     for (int slot = 0; slot < 4; ++slot) {
         const SlotContent content =
             place_in_slot(slot_box(body_box(Paper::a4), arrangement, slot), PUZZLE_HEADING);
-        for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        for (int cell = 0; cell < GRID_CELLS; ++cell) {
             const int darkest = png.darkest_in_middle(cell_box(content.grid, cell));
             if (givens[slot][cell] != 0) {
                 EXPECT_LT(darkest, 100) << "problem " << slot + 1 << " cell " << cell;
@@ -188,11 +188,11 @@ TEST(PrintSheet, PngAnswerPageShadesTheGivensOnly) {
     ASSERT_EQ(print_batch(output, {Paper::a4, 4, true, ""}, 9), 0);
     const PngPage png(output);
     ASSERT_TRUE(png.ok());
-    const std::vector<DigitGrid> givens = batch_givens();
+    const std::vector<Grid> givens = batch_givens();
     for (int slot = 0; slot < ANSWER_ARRANGEMENT.count(); ++slot) {
         const SlotContent content =
             place_in_slot(slot_box(body_box(Paper::a4), ANSWER_ARRANGEMENT, slot), ANSWER_HEADING);
-        for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        for (int cell = 0; cell < GRID_CELLS; ++cell) {
             const Box box = cell_box(content.grid, cell);
             EXPECT_LT(png.darkest_in_middle(box), 140) << "answer " << slot + 1 << " cell " << cell;
             const int corner = png.corner_of(box);

@@ -1,0 +1,78 @@
+// Making problems: one of a numbered run, or the next of a batch as the program makes it.
+
+#include <bit>
+
+#include "api/public_types.hpp"
+#include "app/accept_problem.hpp"
+#include "random/random_stream.hpp"
+
+namespace cellwright {
+namespace {
+
+// The classes the engine's acceptance filter knows.
+bool is_difficulty_class(int difficulty_class) {
+    return difficulty_class >= 1 && difficulty_class <= 3;
+}
+
+// A batch keeps its random source as plain words, so that the public type does not depend
+// on the engine's; the two are copied bit for bit.
+using RandomWords = decltype(Batch::random);
+
+
+}  // namespace
+
+std::optional<Problem> generate_problem(std::uint64_t seed, std::uint64_t index,
+                                        int difficulty_class) noexcept {
+    if (!is_difficulty_class(difficulty_class)) {
+        return std::nullopt;
+    }
+    RandomState random;
+    random_seed_stream(random, seed, index);
+    ProblemRecord record;
+    TechniqueCounters counters;
+    AttemptTally tally;
+    accept_next_problem(random, difficulty_class, record, counters, &tally);
+    return public_problem(record, counters, tally);
+}
+
+Batch start_batch(std::uint32_t seed, int difficulty_class) noexcept {
+    Batch batch;
+    batch.difficulty_class = difficulty_class;
+    RandomState random;
+    random_seed(random, seed);
+    batch.random = std::bit_cast<RandomWords>(random);
+    return batch;
+}
+
+std::optional<Problem> next_batch_problem(Batch& batch) noexcept {
+    if (!is_difficulty_class(batch.difficulty_class)) {
+        return std::nullopt;
+    }
+    RandomState random = std::bit_cast<RandomState>(batch.random);
+    // Only a batch that start_batch made may go on: any other position would index past
+    // the words.
+    if (random.position < 0 || random.position >= RANDOM_WORDS) {
+        return std::nullopt;
+    }
+    ProblemRecord record;
+    TechniqueCounters counters;
+    AttemptTally tally;
+    accept_next_problem(random, batch.difficulty_class, record, counters, &tally);
+    batch.random = std::bit_cast<RandomWords>(random);
+    return public_problem(record, counters, tally);
+}
+
+std::vector<Problem> make_batch(std::uint32_t seed, int difficulty_class) {
+    std::vector<Problem> problems;
+    if (!is_difficulty_class(difficulty_class)) {
+        return problems;
+    }
+    problems.reserve(PROBLEMS_PER_BATCH);
+    Batch batch = start_batch(seed, difficulty_class);
+    while (problems.size() < static_cast<std::size_t>(PROBLEMS_PER_BATCH)) {
+        problems.push_back(*next_batch_problem(batch));
+    }
+    return problems;
+}
+
+}  // namespace cellwright
