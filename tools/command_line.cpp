@@ -1,5 +1,7 @@
 #include "command_line.hpp"
 
+#include <cellwright/cellwright.hpp>
+
 #include "batch_command.hpp"
 #include "generate_command.hpp"
 #include "grade_command.hpp"
@@ -12,6 +14,7 @@ namespace cellwright::tool {
 int run_tool(int argc, const char* const* argv) {
     CLI::App app{"cellwright-tool: Sudoku problems at scale, graded like cellwright's batches",
                  "cellwright-tool"};
+    app.set_version_flag("--version", std::string("cellwright-tool ") + version());
     app.require_subcommand(1);
     int status = 0;
     // Subcommands register here.
@@ -26,6 +29,8 @@ int run_tool(int argc, const char* const* argv) {
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         CLI::App* failed = &app;

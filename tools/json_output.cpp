@@ -11,6 +11,11 @@ std::string number_or_null(std::int32_t value, bool present) {
     return present ? std::to_string(value) : "null";
 }
 
+// The last pair of every record: which version of the library made it.
+std::string version_pair() {
+    return ", \"version\": " + quoted(version());
+}
+
 // A grid's cells as 81 characters, "." for an empty cell.
 std::string cells(const Grid& grid) {
     return quoted(format_puzzle(grid, PuzzleFormat::line));
@@ -35,7 +40,7 @@ std::string grade_json(const Grid& givens, const Grading& grade) {
            ", \"counters\": " + counters_json(grade.counters) +
            ", \"score\": " + number_or_null(grade.score, graded) +
            ", \"grade\": " + number_or_null(grade.grade, graded) +
-           ", \"class\": " + number_or_null(grade.difficulty_class, graded) + "}";
+           ", \"class\": " + number_or_null(grade.difficulty_class, graded) + version_pair() + "}";
 }
 
 std::string generated_json(std::uint64_t index, std::uint64_t seed, const Problem& problem) {
@@ -45,7 +50,7 @@ std::string generated_json(std::uint64_t index, std::uint64_t seed, const Proble
            ", \"score\": " + std::to_string(problem.score) +
            ", \"counters\": " + counters_json(problem.counters) +
            ", \"givens\": " + cells(problem.givens) + ", \"solution\": " + cells(problem.solution) +
-           "}";
+           version_pair() + "}";
 }
 
 }  // namespace cellwright::tool

@@ -1,6 +1,7 @@
 #pragma once
 // JSON Lines records of cellwright-tool: one object per line, keys in a fixed order, written
-// as `"key": value` pairs separated by ", ".
+// as `"key": value` pairs separated by ", ". Every record ends with "version", the version of
+// the library that made it.
 
 #include <cstdint>
 #include <string>
@@ -13,11 +14,11 @@ namespace cellwright::tool {
 std::string counters_json(const LadderCounters& counters);
 
 // The `grade` record of one puzzle: puzzle, solutions, solution, solved, counters, score,
-// grade, class; solution is null unless unique, score/grade/class null unless graded.
+// grade, class, version; solution is null unless unique, score/grade/class null unless graded.
 std::string grade_json(const Grid& givens, const Grading& grade);
 
 // The `generate` record of problem `index` of a run seeded with `seed`: index, seed, class,
-// grade, score, counters, givens, solution.
+// grade, score, counters, givens, solution, version.
 std::string generated_json(std::uint64_t index, std::uint64_t seed, const Problem& problem);
 
 }  // namespace cellwright::tool

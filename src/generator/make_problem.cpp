@@ -6,8 +6,7 @@
 
 namespace cellwright {
 
-bool make_problem(RandomState& random, DigitGrid& givens, DigitGrid& solution,
-                  TechniqueCounters& counters, AttemptTally* tally) {
+bool fill_problem(RandomState& random, DigitGrid& givens, AttemptTally* tally) {
     GivenCellList list;
     const int count = choose_given_cells(random, list);
     PlacedGrid solution_masks;
@@ -27,6 +26,14 @@ bool make_problem(RandomState& random, DigitGrid& givens, DigitGrid& solution,
     givens.fill(0);
     for (int i = 0; i < count; ++i) {
         givens[list[i]] = static_cast<std::uint8_t>(digit_of(solution_masks[list[i]]));
+    }
+    return true;
+}
+
+bool make_problem(RandomState& random, DigitGrid& givens, DigitGrid& solution,
+                  TechniqueCounters& counters, AttemptTally* tally) {
+    if (!fill_problem(random, givens, tally)) {
+        return false;
     }
     PlacedGrid placed;
     ExclusionGrid excluded;

@@ -153,5 +153,13 @@ TEST(BatchCommand, BadOptionsGiveErrorAndUsageWithStatus2) {
     }
 }
 
+TEST(ToolCommandLine, VersionIsTheLibrarysAndNeedsNoSubcommand) {
+    const ToolRun alone = run({"--version"});
+    EXPECT_EQ(alone.status, 0) << alone.errors;
+    EXPECT_EQ(alone.out, std::string("cellwright-tool ") + version() + "\n");
+    EXPECT_EQ(alone.errors, "");
+    EXPECT_EQ(run({"batch", "--version"}).status, 2) << "a subcommand's option it is not";
+}
+
 }  // namespace
 }  // namespace cellwright::tool

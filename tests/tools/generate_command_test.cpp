@@ -194,6 +194,8 @@ TEST(GenerateCommand, EveryFormatCarriesAValidProblemOfTheClass) {
             ASSERT_NE(at, std::string::npos) << name << ": " << record;
             const DigitGrid solution = check::grid_from_text(record.substr(at + 13, 81));
             EXPECT_TRUE(check::solves(solution, problem.givens)) << name << ": " << record;
+            EXPECT_TRUE(record.ends_with(std::string(", \"version\": \"") + version() + "\"}"))
+                << name << ": " << record;
         }
         EXPECT_EQ(problems, 2) << name;
     }

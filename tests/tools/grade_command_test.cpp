@@ -25,6 +25,7 @@ TEST(GradePuzzle, WritesTheDocumentedRecord) {
         std::string puzzle;
         std::string json;
     };
+    const std::string version = ", \"version\": \"" CELLWRIGHT_VERSION_STRING "\"}";
     const std::string zero_counters =
         "{\"box_single_passes\": 0, \"locked_candidate_sweeps\": 0, \"naked_single_scans\": 0, "
         "\"line_single_passes\": 0, \"naked_pair_sweeps\": 0, \"naked_triple_sweeps\": 0}";
@@ -40,11 +41,12 @@ TEST(GradePuzzle, WritesTheDocumentedRecord) {
          " \"solved\": true, \"counters\": {\"box_single_passes\": 12, "
          "\"locked_candidate_sweeps\": 2, \"naked_single_scans\": 1, \"line_single_passes\": 0, "
          "\"naked_pair_sweeps\": 0, \"naked_triple_sweeps\": 0}, \"score\": 10212, \"grade\": 7, "
-         "\"class\": 2}"},
+         "\"class\": 2" +
+             version},
         {"empty grid", std::string(81, '.'),
          "{\"puzzle\": \"" + std::string(81, '.') +
              "\", \"solutions\": 2, \"solution\": null, \"solved\": false, \"counters\": " +
-             zero_counters + ", \"score\": null, \"grade\": null, \"class\": null}"},
+             zero_counters + ", \"score\": null, \"grade\": null, \"class\": null" + version},
     };
     for (const Case& test : cases) {
         PuzzleEntry entry;
@@ -84,7 +86,7 @@ TEST(GradePuzzle, LeavesScoreOutWhenTheLadderNeedsSubsetsOrFails) {
     EXPECT_NE(json.find("\"solutions\": 0, \"solution\": null, \"solved\": false"),
               std::string::npos)
         << json;
-    EXPECT_NE(json.find("\"score\": null, \"grade\": null, \"class\": null}"), std::string::npos)
+    EXPECT_NE(json.find("\"score\": null, \"grade\": null, \"class\": null,"), std::string::npos)
         << json;
 }
 
