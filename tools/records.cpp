@@ -114,8 +114,10 @@ void for_each_column(const PuzzleRecord& record, Column&& column) {
 
 std::string csv_line(const PuzzleRecord& record, bool header) {
     std::string line;
+    bool first = true;
     for_each_column(record, [&](const std::string& name, const Json& value) {
-        line += line.empty() ? "" : ",";
+        line += first ? "" : ",";
+        first = false;
         line += header ? csv_field(name) : csv_cell(value);
     });
     return line + '\n';

@@ -69,6 +69,24 @@ TEST(GradePuzzle, WritesTheDocumentedRecord) {
     }
 }
 
+// One header line, then a line per record: the counters a column each, absent values empty.
+TEST(GradePuzzle, WritesCsvWithAColumnPerField) {
+    const std::string counters =
+        "box_single_passes,locked_candidate_sweeps,naked_single_scans,line_single_passes,"
+        "naked_pair_sweeps,naked_triple_sweeps,";
+    EXPECT_EQ(record_header(RecordFormat::csv, RecordKind::generated),
+              "index,seed,class,grade,score," + counters + "givens,solution,version\n");
+    EXPECT_EQ(record_header(RecordFormat::csv, RecordKind::graded),
+              "class,grade,score,solutions,solved," + counters + "givens,solution,version\n");
+    for (const RecordFormat other : {RecordFormat::dat, RecordFormat::line, RecordFormat::json}) {
+        EXPECT_EQ(record_header(other, RecordKind::graded), "");
+    }
+    const Grid empty{};
+    EXPECT_EQ(
+        format_record(graded_record(empty, grade_puzzle(empty)), RecordFormat::csv, false),
+        ",,,2,false,0,0,0,0,0,0," + std::string(81, '.') + ",," CELLWRIGHT_VERSION_STRING "\n");
+}
+
 TEST(GradePuzzle, LeavesScoreOutWhenTheLadderNeedsSubsetsOrFails) {
     // The first attempt of the batch seeded with 0 is solved, but with one naked-pair sweep.
     RandomState random;
