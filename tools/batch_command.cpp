@@ -14,11 +14,8 @@ int run_batch_lines(const BatchOptions& options, std::ostream& out, std::ostream
         return 2;
     }
     OutputSink sink(out);
-    if (!options.output.path.empty()) {
-        if (OutputFault fault = sink.open(options.output.path, options.output.force)) {
-            errors << "cellwright-tool: " << *fault << '\n';
-            return 1;
-        }
+    if (!sink.open(options.output.path, options.output.force, errors)) {
+        return 1;
     }
     // The same stream of draws as a batch of the program: one seeding, then problem after
     // problem, each from where the last one left the random source.

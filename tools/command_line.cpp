@@ -16,6 +16,9 @@ int run_tool(int argc, const char* const* argv) {
                  "cellwright-tool"};
     app.set_version_flag("--version", std::string("cellwright-tool ") + version());
     app.require_subcommand(1);
+    app.footer(
+        "Each subcommand's --help names its options and gives an example.\nExample:\n  "
+        "cellwright-tool generate --class 2 --count 5 --seed 1");
     int status = 0;
     // Subcommands register here.
     add_batch_command(app, status);

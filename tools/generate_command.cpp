@@ -57,11 +57,8 @@ int run_generate(const GenerateOptions& options, std::ostream& out, std::ostream
         errors << "seed: " << seed << '\n' << std::flush;
     }
     OutputSink sink(out);
-    if (!options.output.path.empty()) {
-        if (OutputFault fault = sink.open(options.output.path, options.output.force)) {
-            errors << "cellwright-tool: " << *fault << '\n';
-            return 1;
-        }
+    if (!sink.open(options.output.path, options.output.force, errors)) {
+        return 1;
     }
     const ProblemRange range =
         options.shard

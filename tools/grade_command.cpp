@@ -14,11 +14,8 @@ int run_grade(const GradeOptions& options, std::istream& standard_input, std::os
         return 2;
     }
     OutputSink sink(out);
-    if (!options.output.path.empty()) {
-        if (OutputFault fault = sink.open(options.output.path, options.output.force)) {
-            errors << "cellwright-tool: " << *fault << '\n';
-            return 1;
-        }
+    if (!sink.open(options.output.path, options.output.force, errors)) {
+        return 1;
     }
     bool written = sink.write(record_header(options.format, RecordKind::graded));
     const std::uint64_t faults = for_each_puzzle(

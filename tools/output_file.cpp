@@ -137,9 +137,16 @@ void OutputFile::discard() {
     write_error_ = 0;
 }
 
-OutputFault OutputSink::open(const std::string& path, bool replace) {
+bool OutputSink::open(const std::string& path, bool replace, std::ostream& errors) {
+    if (path.empty()) {
+        return true;
+    }
     to_file_ = true;
-    return file_.open(path, replace, "--force");
+    if (OutputFault fault = file_.open(path, replace, "--force")) {
+        errors << "cellwright-tool: " << *fault << '\n';
+        return false;
+    }
+    return true;
 }
 
 bool OutputSink::write(std::string_view text) {

@@ -60,8 +60,10 @@ class OutputSink {
   public:
     explicit OutputSink(std::ostream& out) : out_(&out) {}
 
-    // Sends the output to a new file `path` instead (see OutputFile::open; --force replaces).
-    OutputFault open(const std::string& path, bool replace);
+    // Sends the output to a new file `path` instead, unless `path` is empty (see
+    // OutputFile::open; --force replaces). False, with the reason on `errors`, when the file
+    // cannot be made.
+    bool open(const std::string& path, bool replace, std::ostream& errors);
 
     // False once anything was lost.
     bool write(std::string_view text);
