@@ -26,13 +26,14 @@ struct Shown {
     std::vector<std::string> errors;
 };
 
-Shown show(const std::string& input, bool with_solutions) {
+Shown show(const std::string& input, bool with_solutions, GivenMarks marks = GivenMarks::brackets) {
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream errors;
     Shown shown;
     ShowOptions options;
     options.with_solutions = with_solutions;
+    options.marks = marks;
     shown.status = run_show(options, in, out, errors);
     shown.out = lines_of(out.str());
     shown.errors = lines_of(errors.str());
@@ -59,21 +60,26 @@ TEST(ShowCommand, HeadsEachGridAndPutsTheSolutionBeside) {
         const char* name;
         std::string input;
         bool with_solutions;
+        GivenMarks marks;
         std::string heading;
         std::string first_row;  // the grid's first row of cells
     };
     const std::vector<Case> cases{
-        {"problem line", PROBLEM + "\n", false, "problem 1: grade 7, class 2",
+        {"problem line", PROBLEM + "\n", false, GivenMarks::brackets, "problem 1: grade 7, class 2",
          "┃ . 4 . │ . . . │ . . . ┃"},
-        {"problem line with solution", PROBLEM + "\n", true, "problem 1: grade 7, class 2",
+        {"solution, givens in brackets", PROBLEM + "\n", true, GivenMarks::brackets,
+         "problem 1: grade 7, class 2",
          "┃ . 4 . │ . . . │ . . . ┃" + GAP + "┃ 7 [4] 5 │ 2  3  1 │ 6  9  8 ┃"},
-        {"plain puzzle graded on the spot", plain_unique + "\n", false,
+        {"solution, givens in bold", PROBLEM + "\n", true, GivenMarks::bold,
+         "problem 1: grade 7, class 2",
+         "┃ . 4 . │ . . . │ . . . ┃" + GAP + "┃ 7 \x1b[1m4\x1b[22m 5 │ 2 3 1 │ 6 9 8 ┃"},
+        {"plain puzzle graded on the spot", plain_unique + "\n", false, GivenMarks::brackets,
          "problem 1: grade 7, class 2", "┃ . 4 . │ . . . │ . . . ┃"},
-        {"puzzle with many solutions", std::string(81, '.') + "\n", true,
+        {"puzzle with many solutions", std::string(81, '.') + "\n", true, GivenMarks::brackets,
          "problem 1: not graded (not unique)", "┃ . . . │ . . . │ . . . ┃"},
     };
     for (const Case& test : cases) {
-        const Shown shown = show(test.input, test.with_solutions);
+        const Shown shown = show(test.input, test.with_solutions, test.marks);
         EXPECT_EQ(shown.status, 0) << test.name;
         ASSERT_EQ(shown.out.size(), 14u) << test.name << ": heading and 13 grid lines";
         EXPECT_EQ(shown.out[0], test.heading) << test.name;
