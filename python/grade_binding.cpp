@@ -103,9 +103,9 @@ py::dict grade(const py::object& source) {
             gradings[row] = grade_puzzle(puzzles[row]);
         }
     }
-    // The columns of cellwright-tool grade's JSON records, in their order.
+    // The fields of cellwright-tool grade's records, under their names.
     Table table(puzzles.size());
-    std::uint8_t* puzzle = table.add<std::uint8_t>("puzzle", 81);
+    std::uint8_t* puzzle = table.add<std::uint8_t>("givens", 81);
     std::int32_t* solutions = table.add<std::int32_t>("solutions");
     std::uint8_t* solution = table.add<std::uint8_t>("solution", 81);
     bool* solved = table.add<bool>("solved");
@@ -157,7 +157,7 @@ empty cell; or a list of text lines (or one line), each 81 cells ('.' or '0' for
 problem-file line. A bad puzzle raises ValueError (TypeError for a wrong type) naming it by
 its position, "puzzle 3: digit 5 twice in row 2", with the tool's words for the fault.
 
-Returns a dict of NumPy arrays, one row per puzzle, in the order of the tool's JSON: puzzle
+Returns a dict of NumPy arrays, one row per puzzle, the fields of the tool's records: givens
 (uint8[N, 81]), solutions (0, 1, or 2 for two or more), solution (uint8[N, 81]; all 0 unless
 there is exactly one), solved (bool: the ladder alone filled every cell), the six ladder
 counters, score, grade and class (0 where the tool's JSON has null: not solved by the ladder

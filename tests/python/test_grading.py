@@ -52,7 +52,7 @@ def test_grade_writes_the_tools_fields(tool):
     assert {0, 1, 2} <= set(graded["solutions"].tolist()), "every kind of puzzle is there"
     assert set(graded["solved"].tolist()) == {False, True}
     for row, record in enumerate(records):
-        assert graded["puzzle"][row].tolist() == cells(record["puzzle"]), row
+        assert graded["givens"][row].tolist() == cells(record["givens"]), row
         for name in ["solutions", "solved", "score", "grade", "class"]:
             assert graded[name][row] == (record[name] or 0), (row, name)
         for name in cellwright.COUNTERS:
@@ -73,8 +73,8 @@ def test_every_form_of_input_reads_alike():
         for name, column in cellwright.grade(other).items():
             assert np.array_equal(column, expected[name]), (type(other), name)
     for one in [lines[0], problem_line, puzzles[0]]:
-        assert cellwright.grade(one)["puzzle"].tolist() == [puzzles[0].tolist()], one
-    assert cellwright.grade([])["puzzle"].shape == (0, 81)
+        assert cellwright.grade(one)["givens"].tolist() == [puzzles[0].tolist()], one
+    assert cellwright.grade([])["givens"].shape == (0, 81)
 
 
 BAD_LINES = [
