@@ -214,7 +214,12 @@ void PuzzleReader::fault(std::uint64_t line_number, std::string_view reason) {
     ++faults_;
 }
 
-void PuzzleReader::deliver(std::uint64_t line_number, PuzzleEntry entry) {
+void PuzzleReader::deliver(std::uint64_t line_number, const InputFault& failed,
+                           const PuzzleEntry& entry) {
+    if (failed) {
+        fault(line_number, *failed);
+        return;
+    }
     if (entry.grade != 0 && class_of_grade(entry.grade) == 0) {
         fault(line_number, "grade " + std::to_string(entry.grade) + " belongs to no class");
         return;
@@ -267,11 +272,8 @@ void PuzzleReader::take_line(std::uint64_t line_number, std::string_view text) {
         problem_line ? parse_puzzle(trimmed(without_comment(text)), PuzzleFormat::problem_line)
                      : parse_puzzle(text, PuzzleFormat::line);
     PuzzleEntry entry;
-    if (InputFault failed = entry_from(parsed, entry)) {
-        fault(line_number, *failed);
-        return;
-    }
-    deliver(line_number, entry);
+    const InputFault failed = entry_from(parsed, entry);
+    deliver(line_number, failed, entry);
 }
 
 void PuzzleReader::take_json(std::uint64_t line_number, std::string_view text) {
@@ -279,11 +281,8 @@ void PuzzleReader::take_json(std::uint64_t line_number, std::string_view text) {
         return;
     }
     PuzzleEntry entry;
-    if (InputFault failed = entry_from_json(text, entry)) {
-        fault(line_number, *failed);
-        return;
-    }
-    deliver(line_number, entry);
+    const InputFault failed = entry_from_json(text, entry);
+    deliver(line_number, failed, entry);
 }
 
 void PuzzleReader::take_csv(std::uint64_t line_number, std::string_view text) {
@@ -327,11 +326,7 @@ void PuzzleReader::take_csv(std::uint64_t line_number, std::string_view text) {
     if (!failed && present(csv_->grade)) {
         failed = read_grade((*fields)[*csv_->grade], entry);
     }
-    if (failed) {
-        fault(line_number, *failed);
-        return;
-    }
-    deliver(line_number, entry);
+    deliver(line_number, failed, entry);
 }
 
 void PuzzleReader::take_grid(std::uint64_t line_number, std::string_view text) {
@@ -365,11 +360,8 @@ void PuzzleReader::end_grid() {
     grid_text_.clear();
     grid_rows_ = 0;
     PuzzleEntry entry;
-    if (InputFault failed = entry_from(parsed, entry)) {
-        fault(line_number, *failed);
-        return;
-    }
-    deliver(grid_first_line_, entry);
+    const InputFault failed = entry_from(parsed, entry);
+    deliver(failed ? line_number : grid_first_line_, failed, entry);
 }
 
 void PuzzleReader::finish(std::uint64_t lines, bool read_failed) {

@@ -74,7 +74,8 @@ class PuzzleReader {
 
   private:
     void fault(std::uint64_t line_number, std::string_view reason);
-    void deliver(std::uint64_t line_number, PuzzleEntry entry);
+    // Hands `entry` on, unless `failed` or its grade belongs to no class: then reports it.
+    void deliver(std::uint64_t line_number, const InputFault& failed, const PuzzleEntry& entry);
     void take_line(std::uint64_t line_number, std::string_view text);
     void take_json(std::uint64_t line_number, std::string_view text);
     void take_csv(std::uint64_t line_number, std::string_view text);
