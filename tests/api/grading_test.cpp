@@ -4,17 +4,16 @@
 #include <fstream>
 #include <string>
 
-#include <gtest/gtest.h>
 #include <cellwright/cellwright.hpp>
+#include <gtest/gtest.h>
+
+#include "support/known_puzzles.hpp"
 
 namespace cellwright {
 namespace {
 
-// The first class-2 problem of the batch seeded with 0, and its solution.
-const std::string GRADE_7_PUZZLE =
-    ".4.........1.7.2.5.3.9.8.7...6...8...5..1..6...7...4...2.3.4.8.3.8.2.9.........1.";
-const std::string GRADE_7_SOLUTION =
-    "745231698891476235632958174916547823453812769287693451129364587378125946564789312";
+using known::GRADE_7_PUZZLE;
+using known::GRADE_7_SOLUTION;
 
 Grid grid_of(const std::string& line) {
     return parse_puzzle(line, PuzzleFormat::line).givens;
