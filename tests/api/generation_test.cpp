@@ -4,7 +4,6 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -111,26 +110,6 @@ TEST(GenerateProblem, EveryProblemKeepsTheGeneratorsPromises) {
         EXPECT_EQ(parsed.givens, problem.givens) << line;
         EXPECT_EQ(parsed.grade, problem.grade) << line;
     }
-}
-
-TEST(GenerateProblem, DependsOnSeedAndIndexAloneOnAnyThread) {
-    std::vector<std::string> alone;
-    for (std::uint64_t index = 0; index < 6; ++index) {
-        alone.push_back(problem_line(generate_problem(99, index, 2).value_or(Problem{})));
-    }
-    std::vector<std::string> together(alone.size());
-    {
-        std::vector<std::jthread> threads;
-        for (std::size_t index = 0; index < alone.size(); ++index) {
-            threads.emplace_back([&together, index] {
-                together[index] = problem_line(generate_problem(99, index, 2).value_or(Problem{}));
-            });
-        }
-    }
-    EXPECT_EQ(together, alone);
-    EXPECT_NE(alone[0], alone[1]) << "two indices";
-    EXPECT_NE(problem_line(generate_problem(100, 0, 2).value_or(Problem{})), alone[0])
-        << "two seeds";
 }
 
 TEST(GenerateProblem, GivesNothingForAClassOutsideOneToThree) {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include <cellwright/cellwright.hpp>
 #include <gtest/gtest.h>
+#include <cellwright/cellwright.hpp>
 
 #include "support/known_puzzles.hpp"
 
