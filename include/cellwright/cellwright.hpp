@@ -202,6 +202,10 @@ struct ProblemKind {
     std::optional<Technique> hardest;
 };
 
+// True when some problem can be of `kind`: a class 1..5, and a hardest technique only with
+// class 4 or 5 and only one of those from claiming on.
+CELLWRIGHT_API bool is_possible_kind(const ProblemKind& kind) noexcept;
+
 // The first problem of that kind in the random stream of (seed, index). Nothing for a kind
 // that no problem can be.
 CELLWRIGHT_API std::optional<Problem> generate_problem(std::uint64_t seed, std::uint64_t index,

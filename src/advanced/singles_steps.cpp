@@ -23,7 +23,9 @@ bool hidden_single_step(const CandidateView& view, int unit, DigitMask digit,
     begin_step(step, technique);
     step.digits = digit;
     add_unit(step, unit);
-    set_placement(step, UNIT_CELLS[unit][std::countr_zero(open_positions(view, unit, d - 1))], d);
+    const int cell = UNIT_CELLS[unit][std::countr_zero(open_positions(view, unit, d - 1))];
+    add_pattern_cell(step, cell, digit);
+    set_placement(step, cell, d);
     return true;
 }
 

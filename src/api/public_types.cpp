@@ -48,7 +48,7 @@ SolveStatus public_status(StepStatus status) {
     return SolveStatus::stalled;
 }
 
-bool is_possible_kind(const ProblemKind& kind) {
+bool is_possible_kind(const ProblemKind& kind) noexcept {
     if (kind.difficulty_class < 1 || kind.difficulty_class > 5) {
         return false;
     }

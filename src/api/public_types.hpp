@@ -19,10 +19,6 @@ std::optional<Technique> public_technique(std::optional<StepTechnique> technique
 TechniqueSteps public_steps(const StepCounts& steps);
 SolveStatus public_status(StepStatus status);
 
-// True when some problem can be of `kind`: a class 1..5, and a hardest technique only for
-// classes 4 and 5 and only one that they can have.
-bool is_possible_kind(const ProblemKind& kind);
-
 // An accepted problem of any class: `counters` from its ladder run, `rating` from
 // rate_after_ladder on its givens.
 Problem public_problem(const ProblemRecord& record, const TechniqueCounters& counters,
