@@ -16,8 +16,9 @@ struct PrintOptions {
     std::vector<std::string> files;  // problem files, read in this order
     std::string output;              // .pdf, .svg or .png
     SheetOptions sheet;
-    int page = 1;        // the page an SVG or PNG shows, from 1
-    bool force = false;  // replace an existing output file
+    int page = 1;                 // the page an SVG or PNG shows, from 1
+    bool force = false;           // replace an existing output file
+    bool show_technique = false;  // name each problem's hardest technique in its heading
 };
 
 // Reads every input ("-" is `standard_input`), and only when all of it is sound creates

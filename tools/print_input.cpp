@@ -25,7 +25,8 @@ InputFault solve_for_key(const Grid& givens, Grid& solution) {
 }  // namespace
 
 bool read_print_problems(const std::vector<std::string>& files, std::istream& standard_input,
-                         std::vector<PrintProblem>& problems, std::ostream& errors) {
+                         std::vector<PrintProblem>& problems, std::ostream& errors,
+                         bool with_technique) {
     int faults = 0;
     const int unreadable =
         for_each_input(files, standard_input, errors, [&](std::string_view name, std::istream& in) {
@@ -48,6 +49,10 @@ bool read_print_problems(const std::vector<std::string>& files, std::istream& st
                     problem.grade = entry.grade;
                     problem.difficulty_class = class_of_grade(entry.grade);
                     problem.givens = entry.givens;
+                    if (with_technique) {
+                        const std::optional<Technique> hardest = grade_puzzle(entry.givens).hardest;
+                        problem.technique = hardest ? technique_name(*hardest) : "";
+                    }
                     problems.push_back(problem);
                 });
         });

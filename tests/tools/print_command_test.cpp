@@ -150,6 +150,25 @@ TEST(PrintCommand, ProblemsAreNumberedAcrossFilesAndSolvedLikeTheGenerator) {
     }
 }
 
+// Problems of classes 4 and 5 print like any other; asked for, each heading names the hardest
+// technique of the problem's solution.
+TEST(PrintCommand, ClassesFourAndFivePrintAndNameTheirHardestTechnique) {
+    const std::string hard_line =
+        format_puzzle(generate_problem(9, 1, 5)->givens, PuzzleFormat::problem_line, 12);
+    for (const bool with_technique : {false, true}) {
+        std::istringstream standard_input(GOOD_LINE_1 + "\n" + hard_line + "\n");
+        std::vector<PrintProblem> problems;
+        std::ostringstream errors;
+        ASSERT_TRUE(read_print_problems({"-"}, standard_input, problems, errors, with_technique))
+            << errors.str();
+        ASSERT_EQ(problems.size(), 2u);
+        EXPECT_EQ(problems[1].grade, 12);
+        EXPECT_EQ(problems[1].difficulty_class, 5);
+        EXPECT_EQ(problems[1].technique, with_technique ? "AIC" : "");
+        EXPECT_EQ(problems[0].technique, with_technique ? "naked single" : "");
+    }
+}
+
 // The whole command line, as a user types it; the width of the PNG tells the paper.
 TEST(PrintCommand, CommandLineStatuses) {
     const TempDirectory scratch;
