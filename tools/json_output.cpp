@@ -74,6 +74,11 @@ std::string number_or_null(std::int32_t value, bool present) {
     return present ? std::to_string(value) : "null";
 }
 
+// The last pair of every record: which version of the library made it.
+std::string version_pair() {
+    return ", \"version\": " + quoted(version());
+}
+
 // A grid's cells as 81 characters, "." for an empty cell.
 std::string cells(const Grid& grid) {
     return quoted(format_puzzle(grid, PuzzleFormat::line));
@@ -103,7 +108,7 @@ std::string grade_json(const Grid& givens, const Grading& grade) {
            ", \"rated_grade\": " + number_or_null(grade.rated_grade, grade.rated_grade != 0) +
            ", \"outcome\": " + quoted(status_key(grade.outcome)) +
            ", \"hardest\": " + technique_or_null(grade.hardest) +
-           ", \"steps\": " + steps_json(grade.steps) + "}";
+           ", \"steps\": " + steps_json(grade.steps) + version_pair() + "}";
 }
 
 std::string steps_json(const TechniqueSteps& steps) {
@@ -127,7 +132,7 @@ std::string explanation_json(const Grid& grid, const Explanation& explanation) {
     return "{\"puzzle\": " + cells(grid) +
            ", \"status\": " + quoted(status_key(explanation.status)) +
            ", \"text\": " + quoted(explanation.text) + ", \"steps\": " + steps +
-           ", \"grid\": " + cells(explanation.grid) + "}";
+           ", \"grid\": " + cells(explanation.grid) + version_pair() + "}";
 }
 
 std::string generated_json(std::uint64_t index, std::uint64_t seed, const Problem& problem) {
@@ -138,7 +143,7 @@ std::string generated_json(std::uint64_t index, std::uint64_t seed, const Proble
            ", \"counters\": " + counters_json(problem.counters) +
            ", \"givens\": " + cells(problem.givens) + ", \"solution\": " + cells(problem.solution) +
            ", \"hardest\": " + technique_or_null(problem.hardest) +
-           ", \"steps\": " + steps_json(problem.steps) + "}";
+           ", \"steps\": " + steps_json(problem.steps) + version_pair() + "}";
 }
 
 }  // namespace cellwright::tool

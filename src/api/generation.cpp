@@ -1,7 +1,6 @@
 // Making problems: one of a numbered run, or the next of a batch as the program makes it.
 
-#include <cstring>
-#include <type_traits>
+#include <bit>
 
 #include "api/public_types.hpp"
 #include "app/accept_problem.hpp"
@@ -35,8 +34,7 @@ Problem next_problem(RandomState& random, const ProblemKind& kind) {
 
 // A batch keeps its random source as plain words, so that the public type does not depend
 // on the engine's; the two are copied bit for bit.
-static_assert(sizeof(RandomState) == sizeof(Batch::random));
-static_assert(std::is_trivially_copyable_v<RandomState>);
+using RandomWords = decltype(Batch::random);
 
 }  // namespace
 
@@ -60,7 +58,7 @@ Batch start_batch(std::uint32_t seed, int difficulty_class) noexcept {
     batch.difficulty_class = difficulty_class;
     RandomState random;
     random_seed(random, seed);
-    std::memcpy(batch.random.data(), &random, sizeof random);
+    batch.random = std::bit_cast<RandomWords>(random);
     return batch;
 }
 
@@ -68,15 +66,14 @@ std::optional<Problem> next_batch_problem(Batch& batch) noexcept {
     if (!is_batch_class(batch.difficulty_class)) {
         return std::nullopt;
     }
-    RandomState random;
-    std::memcpy(&random, batch.random.data(), sizeof random);
+    RandomState random = std::bit_cast<RandomState>(batch.random);
     // Only a batch that start_batch made may go on: any other position would index past
     // the words.
     if (random.position < 0 || random.position >= RANDOM_WORDS) {
         return std::nullopt;
     }
     const Problem problem = next_problem(random, ProblemKind{batch.difficulty_class, std::nullopt});
-    std::memcpy(batch.random.data(), &random, sizeof random);
+    batch.random = std::bit_cast<RandomWords>(random);
     return problem;
 }
 

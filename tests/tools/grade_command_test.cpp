@@ -25,6 +25,7 @@ TEST(GradePuzzle, WritesTheDocumentedRecord) {
         std::string puzzle;
         std::string json;
     };
+    const std::string version = ", \"version\": \"" CELLWRIGHT_VERSION_STRING "\"}";
     const std::string zero_counters =
         "{\"box_single_passes\": 0, \"locked_candidate_sweeps\": 0, \"naked_single_scans\": 0, "
         "\"line_single_passes\": 0, \"naked_pair_sweeps\": 0, \"naked_triple_sweeps\": 0}";
@@ -42,13 +43,15 @@ TEST(GradePuzzle, WritesTheDocumentedRecord) {
          "\"naked_pair_sweeps\": 0, \"naked_triple_sweeps\": 0}, \"score\": 10212, \"grade\": 7, "
          "\"class\": 2, \"rated_class\": 2, \"rated_grade\": 7, \"outcome\": \"solved\", "
          "\"hardest\": \"naked_single\", \"steps\": {\"box_hidden_single\": 53, \"pointing\": 13, "
-         "\"naked_single\": 3}}"},
+         "\"naked_single\": 3}" +
+             version},
         {"empty grid", std::string(81, '.'),
          "{\"puzzle\": \"" + std::string(81, '.') +
              "\", \"solutions\": 2, \"solution\": null, \"solved\": false, \"counters\": " +
              zero_counters +
              ", \"score\": null, \"grade\": null, \"class\": null, \"rated_class\": null, "
-             "\"rated_grade\": null, \"outcome\": \"stalled\", \"hardest\": null, \"steps\": {}}"},
+             "\"rated_grade\": null, \"outcome\": \"stalled\", \"hardest\": null, \"steps\": {}" +
+             version},
     };
     for (const Case& test : cases) {
         PuzzleEntry entry;

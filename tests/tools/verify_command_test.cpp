@@ -132,6 +132,31 @@ TEST(VerifyCommand, NamesEachPlantedFault) {
     EXPECT_EQ(tally.problems, 3) << "good file";
 }
 
+// A pattern broken in any band, the middle one included where a cell and its half-turn
+// partner both lie, is reported: each given cell in turn loses its partner.
+TEST(VerifyCommand, FindsAnAsymmetryInEveryBand) {
+    PuzzleEntry good;
+    ASSERT_FALSE(parse_problem_line(GOOD, good).has_value());
+    int bands_seen[3] = {0, 0, 0};
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        const int partner = CELL_COUNT - 1 - cell;
+        if (good.givens[cell] == 0 || partner == cell) {
+            continue;
+        }
+        PuzzleEntry broken = good;
+        broken.givens[partner] = 0;
+        const std::vector<std::string> faults = problem_faults(broken);
+        EXPECT_NE(std::find(faults.begin(), faults.end(),
+                            "given cells are not symmetric under a quarter or half turn"),
+                  faults.end())
+            << "cell " << cell << " without its partner " << partner;
+        ++bands_seen[partner / 27];
+    }
+    for (int band = 0; band < 3; ++band) {
+        EXPECT_GT(bands_seen[band], 0) << "no case in band " << band + 1;
+    }
+}
+
 TEST(VerifyCommand, FailsWhenAnyFileFails) {
     const std::filesystem::path directory =
         std::filesystem::temp_directory_path() / ("cellwright_verify_" + std::to_string(getpid()));
