@@ -4,8 +4,6 @@
 
 #include <cstdint>
 #include <iosfwd>
-#include <optional>
-#include <string_view>
 
 #include <CLI/CLI.hpp>
 
@@ -18,10 +16,6 @@ struct BatchOptions {
     std::uint32_t seed = 0;                    // the batch's tick count
     std::uint64_t count = PROBLEMS_PER_BATCH;  // the first `count` problems of the stream
 };
-
-// A number written in decimal or, after "0x" or "0X", in hexadecimal, no greater than
-// `largest`. No sign, blank, octal reading of a leading 0 or trailing text; nullopt otherwise.
-std::optional<std::uint64_t> parse_number(std::string_view text, std::uint64_t largest);
 
 // Writes the first `options.count` problem lines of the batch, each with its line feed, to
 // `out`. Returns 0, 1 (with a message on `errors`) when `out` failed, or 2 for a class

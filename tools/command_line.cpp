@@ -3,6 +3,7 @@
 #include <cellwright/cellwright.hpp>
 
 #include "batch_command.hpp"
+#include "explain_command.hpp"
 #include "generate_command.hpp"
 #include "grade_command.hpp"
 #include "print_command.hpp"
@@ -21,9 +22,21 @@ int run_tool(int argc, const char* const* argv) {
     add_batch_command(app, status);
     add_generate_command(app, status);
     add_grade_command(app, status);
+    add_explain_command(app, status);
     add_verify_command(app, status);
     add_show_command(app, status);
     add_print_command(app, status);
+    // A word where the subcommand belongs that names none: say which, not just that one is
+    // missing.
+    const std::string first_word = argc > 1 ? argv[1] : "";
+    const auto named = [&](CLI::App* sub) { return sub->check_name(first_word); };
+    if (!first_word.empty() && first_word[0] != '-' && app.get_subcommands(named).empty()) {
+        std::cerr << "cellwright-tool: unknown subcommand '" << first_word
+                  << "' (batch, generate, grade, verify, show or print)\n"
+                  << "usage: cellwright-tool SUBCOMMAND [OPTIONS]   (cellwright-tool --help "
+                     "lists them)\n";
+        return 2;
+    }
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -43,6 +56,11 @@ int run_tool(int argc, const char* const* argv) {
         std::cerr << "usage: " << command << (failed == &app ? " SUBCOMMAND" : "")
                   << " [OPTIONS]   (" << command << " --help lists them)\n";
         return 2;
+    } catch (const std::exception& e) {
+        // Out of memory or another resource while a subcommand ran: a message, not an abort.
+        // Output files that were under way have been removed as the stack unwound.
+        std::cerr << "cellwright-tool: " << e.what() << '\n';
+        return 1;
     }
     return status;
 }

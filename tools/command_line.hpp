@@ -9,7 +9,7 @@ namespace cellwright::tool {
 // Builds the whole command line, parses `argv` and runs the chosen subcommand. Returns the
 // exit status: the subcommand's, 0 for --help and --version ("cellwright-tool 1.0.0", the
 // library's version), 2 for a command line it cannot accept (with the error and a usage line
-// on standard error).
+// on standard error), 1 when the system ran out of a resource.
 int run_tool(int argc, const char* const* argv);
 
 }  // namespace cellwright::tool

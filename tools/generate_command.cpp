@@ -1,9 +1,6 @@
 #include "generate_command.hpp"
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <charconv>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -12,84 +9,85 @@
 
 #include "app/platform.hpp"
 #include "json_output.hpp"
+#include "number_option.hpp"
+#include "output_file.hpp"
 #include "progress_bar.hpp"
 #include "puzzle_input.hpp"
 
 namespace cellwright::tool {
 namespace {
 
-// Where the problems go: standard output, or a file created for this run alone.
+// Where the problems go: standard output, or a file that appears only when complete.
 class ProblemSink {
   public:
     explicit ProblemSink(std::ostream& out) : out_(&out) {}
-    ProblemSink(const ProblemSink&) = delete;
-    ProblemSink& operator=(const ProblemSink&) = delete;
-    ~ProblemSink() {
-        if (file_ != nullptr) {
-            std::fclose(file_);
-        }
-    }
 
-    // Creates `path`, never replacing anything. Returns the reason on failure.
-    InputFault create(const std::string& path) {
-        const NewFile created = create_new_file(path.c_str());
-        if (created.outcome == CreateOutcome::taken) {
-            return path + ": already exists, not overwritten";
-        }
-        if (created.outcome != CreateOutcome::created) {
-            return path + ": cannot create: " + std::strerror(errno);
-        }
-        file_ = created.stream;
-        return std::nullopt;
+    OutputFault create(const std::string& path) {
+        to_file_ = true;
+        return file_.open(path, false);
     }
 
     bool write(const std::string& text) {
-        if (file_ != nullptr) {
-            return std::fwrite(text.data(), 1, text.size(), file_) == text.size();
+        if (to_file_) {
+            return file_.write(text.data(), text.size());
         }
         *out_ << text;
         return static_cast<bool>(*out_);
     }
 
-    // Flushes and closes; false when anything written was lost.
-    bool close() {
-        if (file_ == nullptr) {
-            out_->flush();
-            return static_cast<bool>(*out_);
+    // Completes the output; false, with the reason on `errors`, when anything was lost.
+    bool close(std::ostream& errors) {
+        if (!to_file_) {
+            return finish_output(*out_, errors);
         }
-        const bool good = std::fflush(file_) == 0 && std::ferror(file_) == 0;
-        const bool closed = std::fclose(file_) == 0;
-        file_ = nullptr;
-        return good && closed;
+        if (OutputFault fault = file_.commit()) {
+            errors << "cellwright-tool: " << *fault << '\n';
+            return false;
+        }
+        return true;
     }
 
   private:
     std::ostream* out_;
-    std::FILE* file_ = nullptr;
+    OutputFile file_;
+    bool to_file_ = false;
 };
-
-// Unsigned options would take "-1" as 2^64 - 1 and wrap what is too large; only plain
-// decimal digits that fit 64 bits pass.
-const CLI::Validator WHOLE_NUMBER(
-    [](const std::string& text) -> std::string {
-        std::uint64_t value = 0;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (text.empty() || error != std::errc{} || end != text.data() + text.size()) {
-            return "must be a whole number from 0 to 2^64-1, not " + text;
-        }
-        return {};
-    },
-    "0..2^64-1");
 
 std::uint64_t clock_seed() {
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
-// The work that went into a run's problems.
+// The work that went into a run's problems, and the techniques they needed.
 struct Effort {
     std::uint64_t attempts = 0;
     std::uint64_t fillings = 0;
+    std::array<std::uint64_t, TECHNIQUE_COUNT> hardest{};  // problems with it as the hardest
+    std::array<std::uint64_t, TECHNIQUE_COUNT> met{};      // problems that needed it
+
+    void add(const Problem& problem) {
+        attempts += problem.attempts;
+        fillings += problem.fillings;
+        if (problem.hardest) {
+            ++hardest[static_cast<int>(*problem.hardest)];
+        }
+        for (int i = 0; i < TECHNIQUE_COUNT; ++i) {
+            met[i] += problem.steps[i] != 0 ? 1 : 0;
+        }
+    }
 };
+
+// "skyscraper 41, xy_wing 31": the techniques with a count, in the order of the techniques.
+std::string technique_counts(const std::array<std::uint64_t, TECHNIQUE_COUNT>& counts) {
+    std::string text;
+    for (int i = 0; i < TECHNIQUE_COUNT; ++i) {
+        if (counts[i] != 0) {
+            text += (text.empty() ? "" : ", ") +
+                    std::string(technique_key(static_cast<Technique>(i))) + " " +
+                    std::to_string(counts[i]);
+        }
+    }
+    return text;
+}
 
 void print_stats(std::ostream& errors, std::uint64_t problems, const Effort& tally,
                  double seconds) {
@@ -104,7 +102,8 @@ void print_stats(std::ostream& errors, std::uint64_t problems, const Effort& tal
                   static_cast<unsigned long long>(problems),
                   static_cast<unsigned long long>(tally.attempts),
                   static_cast<unsigned long long>(tally.fillings), rate, speed);
-    errors << text;
+    errors << text << "hardest techniques: " << technique_counts(tally.hardest) << '\n'
+           << "techniques met: " << technique_counts(tally.met) << '\n';
 }
 
 }  // namespace
@@ -123,13 +122,23 @@ std::string format_generated(std::uint64_t index, const Problem& problem, std::u
 }
 
 int run_generate(const GenerateOptions& options, std::ostream& out, std::ostream& errors) {
+    const ProblemKind kind{options.difficulty_class, options.hardest};
+    if (!is_possible_kind(kind)) {
+        errors << "cellwright-tool: no problem of class " << options.difficulty_class
+               << (options.hardest ? " has " + std::string(technique_key(*options.hardest)) +
+                                         " as its hardest technique (--technique needs class 4 "
+                                         "or 5 and a technique from claiming on)"
+                                   : " exists")
+               << '\n';
+        return 2;
+    }
     if (options.start > UINT64_MAX - options.count) {
         errors << "cellwright-tool: --start plus --count passes 2^64\n";
         return 1;
     }
     const std::uint64_t seed = options.seed ? *options.seed : clock_seed();
     if (!options.seed) {
-        errors << "seed: " << seed << '\n';
+        errors << "seed: " << seed << '\n' << std::flush;
     }
     ProblemSink sink(out);
     if (!options.output.empty()) {
@@ -151,10 +160,9 @@ int run_generate(const GenerateOptions& options, std::ostream& out, std::ostream
     Effort total;
     std::uint64_t done = 0;
     const bool completed = generate_problems(
-        seed, range.first, range.count, options.difficulty_class, options.jobs,
+        seed, range.first, range.count, kind, options.jobs,
         [&](std::uint64_t index, const Problem& problem) {
-            total.attempts += problem.attempts;
-            total.fillings += problem.fillings;
+            total.add(problem);
             ++done;
             if (bar) {
                 bar->update(done);
@@ -164,11 +172,9 @@ int run_generate(const GenerateOptions& options, std::ostream& out, std::ostream
     if (bar) {
         bar->finish();
     }
-    const bool closed = sink.close();
+    // A failed write stops the run early; closing reports why.
+    const bool closed = sink.close(errors);
     if (!completed || !closed) {
-        errors << "cellwright-tool: writing "
-               << (options.output.empty() ? std::string("standard output") : options.output)
-               << " failed\n";
         return 1;
     }
     if (options.stats) {
@@ -184,17 +190,32 @@ void add_generate_command(CLI::App& app, int& status) {
         "Generate N problems of one class; problem i depends only on the seed and i, so the "
         "output never depends on --jobs, and ranges made elsewhere with --start fit together");
     auto options = std::make_shared<GenerateOptions>();
-    command->add_option("--class", options->difficulty_class, "Difficulty class 1..3")
+    const CLI::Validator any_number = number_in(0, UINT64_MAX, "0..2^64-1");
+    command
+        ->add_option("--class", options->difficulty_class,
+                     "Difficulty class 1..5: 1..3 as the batches, 4 needs naked pairs or "
+                     "triples, 5 needs more than the batches' techniques")
         ->required()
-        ->check(CLI::Range(1, 3));
+        ->transform(number_in(1, 5, "1..5"));
+    auto technique = std::make_shared<std::string>();
+    CLI::Option* technique_option =
+        command
+            ->add_option("--technique", *technique,
+                         "With class 4 or 5: only problems whose hardest technique is this one "
+                         "(a key as `grade` writes it, such as x_wing or xy_chain)")
+            ->check(CLI::Validator(
+                [](const std::string& key) -> std::string {
+                    return technique_from_key(key) ? "" : "no technique is called " + key;
+                },
+                "KEY"));
     command->add_option("--count", options->count, "Number of problems (default 30)")
-        ->check(WHOLE_NUMBER);
+        ->transform(any_number);
     auto seed = std::make_shared<std::uint64_t>(0);
     CLI::Option* seed_option = command->add_option(
         "--seed", *seed, "Seed S, 0..2^64-1 (default: from the clock, printed to standard error)");
-    seed_option->check(WHOLE_NUMBER);
+    seed_option->transform(any_number);
     command->add_option("--start", options->start, "Number K of the first problem (default 0)")
-        ->check(WHOLE_NUMBER);
+        ->transform(any_number);
     auto shard = std::make_shared<std::string>();
     CLI::Option* shard_option =
         command
@@ -203,7 +224,7 @@ void add_generate_command(CLI::App& app, int& status) {
                          "in order are the whole run, whatever machines made them")
             ->check(shard_validator());
     command->add_option("--jobs", options->jobs, "Threads (default: one per core)")
-        ->check(CLI::Range(1u, MAX_JOBS));
+        ->transform(number_in(1, MAX_JOBS, "1..1024"));
     auto format = std::make_shared<std::string>("dat");
     command
         ->add_option("--format", *format,
@@ -213,9 +234,14 @@ void add_generate_command(CLI::App& app, int& status) {
     command->add_option("--output", options->output,
                         "Write to this new file; an existing file is never overwritten");
     command->add_flag("--stats", options->stats,
-                      "Print attempts, fillings, acceptance rate and problems per second");
-    command->callback([options, seed, seed_option, format, shard, shard_option, &status] {
+                      "Print attempts, fillings, acceptance rate, problems per second and the "
+                      "techniques the problems needed");
+    command->callback([options, seed, seed_option, format, shard, shard_option, technique,
+                       technique_option, &status] {
         GenerateOptions run = *options;
+        if (technique_option->count() != 0) {
+            run.hardest = technique_from_key(*technique);
+        }
         if (shard_option->count() != 0) {
             run.shard = parse_shard(*shard);
         } else if (const std::optional<std::string> hint =
@@ -228,7 +254,7 @@ void add_generate_command(CLI::App& app, int& status) {
         if (seed_option->count() != 0) {
             run.seed = *seed;
         }
-        run.progress = isatty(STDERR_FILENO) != 0;
+        run.progress = is_terminal(stderr);
         status = run_generate(run, std::cout, std::cerr);
     });
 }

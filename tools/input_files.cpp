@@ -1,5 +1,6 @@
 #include "input_files.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -8,43 +9,73 @@
 
 namespace cellwright::tool {
 
-int for_each_input(const std::vector<std::string>& names, std::istream& standard_input,
-                   std::ostream& errors,
-                   const std::function<void(std::string_view name, std::istream& in)>& read) {
-    if (names.empty()) {
-        read(STANDARD_INPUT_NAME, standard_input);
-        return 0;
+namespace {
+
+// Reads one input; false (with the reason on `errors`) when reading it failed part way.
+bool read_input(std::string_view name, std::istream& in, std::ostream& errors,
+                const std::function<void(std::string_view name, std::istream& in)>& read) {
+    read(name, in);
+    if (!in.bad()) {
+        return true;
     }
-    int unreadable = 0;
+    errors << std::string(name) + ": read error: " + std::strerror(read_error(in)) + "\n";
+    return false;
+}
+
+}  // namespace
+
+std::uint64_t for_each_input(
+    const std::vector<std::string>& names, std::istream& standard_input, std::ostream& errors,
+    const std::function<void(std::string_view name, std::istream& in)>& read) {
+    if (names.empty()) {
+        return read_input(STANDARD_INPUT_NAME, standard_input, errors, read) ? 0 : 1;
+    }
+    std::uint64_t unreadable = 0;
     for (const std::string& name : names) {
         if (name == "-") {
-            read(STANDARD_INPUT_NAME, standard_input);
+            unreadable += read_input(STANDARD_INPUT_NAME, standard_input, errors, read) ? 0 : 1;
             continue;
         }
         std::error_code ignored;
         if (std::filesystem::is_directory(name, ignored)) {
-            errors << name << ": cannot open: is a directory\n";
+            errors << name + ": cannot open: is a directory\n";
             ++unreadable;
             continue;
         }
+        errno = 0;
         std::ifstream file(name, std::ios::binary);
         if (!file) {
-            errors << name << ": cannot open: " << std::strerror(errno) << '\n';
+            const int error = errno != 0 ? errno : EIO;
+            errors << name + ": cannot open: " + std::strerror(error) + "\n";
             ++unreadable;
             continue;
         }
-        read(name, file);
+        unreadable += read_input(name, file, errors, read) ? 0 : 1;
     }
     return unreadable;
 }
 
-int read_puzzles(std::string_view name, std::istream& in, std::ostream& errors,
-                 const std::function<void(int line_number, const PuzzleEntry& entry)>& use) {
-    int faults = 0;
-    int line_number = 0;
+bool strip_byte_order_mark(InputLine& line) {
+    constexpr std::string_view MARK = "\xEF\xBB\xBF";
+    if (!line.view().starts_with(MARK)) {
+        return false;
+    }
+    std::copy(line.text.begin() + MARK.size(), line.text.begin() + line.length, line.text.begin());
+    line.length -= MARK.size();
+    return true;
+}
+
+std::uint64_t read_puzzles(
+    std::string_view name, std::istream& in, std::ostream& errors,
+    const std::function<void(std::uint64_t line_number, const PuzzleEntry& entry)>& use) {
+    std::uint64_t faults = 0;
+    std::uint64_t line_number = 0;
     InputLine line;
     while (read_bounded_line(in, line)) {
         ++line_number;
+        if (line_number == 1) {
+            strip_byte_order_mark(line);
+        }
         if (line.too_long) {
             report_fault(errors, name, line_number,
                          "line longer than " + std::to_string(MAX_LINE_LENGTH) + " characters");
@@ -68,28 +99,34 @@ int read_puzzles(std::string_view name, std::istream& in, std::ostream& errors,
         }
         use(line_number, entry);
     }
-    if (line_number == 0) {
+    if (line_number == 0 && !in.bad()) {
         report_fault(errors, name, 1, "empty input, no puzzle");
         ++faults;
     }
     return faults;
 }
 
-int for_each_puzzle(const std::vector<std::string>& names, std::istream& standard_input,
-                    std::ostream& errors,
-                    const std::function<void(const PuzzleEntry& entry)>& use) {
-    int faults = 0;
-    const int unreadable =
+std::uint64_t for_each_puzzle(const std::vector<std::string>& names, std::istream& standard_input,
+                              std::ostream& errors,
+                              const std::function<void(const PuzzleEntry& entry)>& use) {
+    std::uint64_t faults = 0;
+    const std::uint64_t unreadable =
         for_each_input(names, standard_input, errors, [&](std::string_view name, std::istream& in) {
-            faults +=
-                read_puzzles(name, in, errors, [&](int, const PuzzleEntry& entry) { use(entry); });
+            faults += read_puzzles(name, in, errors,
+                                   [&](std::uint64_t, const PuzzleEntry& entry) { use(entry); });
         });
     return faults + unreadable;
 }
 
-void report_fault(std::ostream& out, std::string_view name, int line_number,
+void report_fault(std::ostream& out, std::string_view name, std::uint64_t line_number,
                   std::string_view reason) {
-    out << name << ':' << line_number << ": " << reason << '\n';
+    std::string message(name);
+    message += ':';
+    message += std::to_string(line_number);
+    message += ": ";
+    message += reason;
+    message += '\n';
+    out << message;
 }
 
 }  // namespace cellwright::tool

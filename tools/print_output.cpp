@@ -12,9 +12,8 @@ namespace cellwright::tool {
 namespace {
 
 cairo_status_t write_to_file(void* closure, const unsigned char* data, unsigned int length) {
-    auto* out = static_cast<std::FILE*>(closure);
-    return std::fwrite(data, 1, length, out) == length ? CAIRO_STATUS_SUCCESS
-                                                       : CAIRO_STATUS_WRITE_ERROR;
+    auto* out = static_cast<OutputFile*>(closure);
+    return out->write(data, length) ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
 }
 
 void paint_white(cairo_t* cr) {
@@ -44,7 +43,7 @@ bool draw_and_finish(cairo_surface_t* surface, const SheetOptions& options,
     return ok;
 }
 
-bool write_png(std::FILE* out, const SheetOptions& options, std::span<const PrintProblem> problems,
+bool write_png(OutputFile& out, const SheetOptions& options, std::span<const PrintProblem> problems,
                int page) {
     const Box paper = page_box(options.paper);
     const double scale = PNG_DOTS_PER_INCH / 72;
@@ -58,7 +57,7 @@ bool write_png(std::FILE* out, const SheetOptions& options, std::span<const Prin
     bool ok = cairo_status(cr) == CAIRO_STATUS_SUCCESS;
     cairo_destroy(cr);
     ok = ok &&
-         cairo_surface_write_to_png_stream(surface, write_to_file, out) == CAIRO_STATUS_SUCCESS;
+         cairo_surface_write_to_png_stream(surface, write_to_file, &out) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(surface);
     return ok;
 }
@@ -85,7 +84,7 @@ std::optional<SheetFormat> format_of(std::string_view path) {
     return std::nullopt;
 }
 
-bool write_sheet(std::FILE* out, SheetFormat format, const SheetOptions& options,
+bool write_sheet(OutputFile& out, SheetFormat format, const SheetOptions& options,
                  std::span<const PrintProblem> problems, int single_page) {
     const Box paper = page_box(options.paper);
     bool ok = false;
@@ -93,7 +92,7 @@ bool write_sheet(std::FILE* out, SheetFormat format, const SheetOptions& options
         ok = write_png(out, options, problems, single_page);
     } else if (format == SheetFormat::svg) {
         cairo_surface_t* surface =
-            cairo_svg_surface_create_for_stream(write_to_file, out, paper.width, paper.height);
+            cairo_svg_surface_create_for_stream(write_to_file, &out, paper.width, paper.height);
         ok = draw_and_finish(surface, options, problems, single_page, single_page + 1, true);
         cairo_surface_destroy(surface);
     } else {
@@ -101,7 +100,7 @@ bool write_sheet(std::FILE* out, SheetFormat format, const SheetOptions& options
                                      options.with_answers)
                               .total_pages();
         cairo_surface_t* surface =
-            cairo_pdf_surface_create_for_stream(write_to_file, out, paper.width, paper.height);
+            cairo_pdf_surface_create_for_stream(write_to_file, &out, paper.width, paper.height);
         if (!options.title.empty()) {
             cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_TITLE,
                                            options.title.c_str());
@@ -109,7 +108,7 @@ bool write_sheet(std::FILE* out, SheetFormat format, const SheetOptions& options
         ok = draw_and_finish(surface, options, problems, 0, pages, false);
         cairo_surface_destroy(surface);
     }
-    return ok && std::fflush(out) == 0 && std::ferror(out) == 0;
+    return ok;
 }
 
 }  // namespace cellwright::tool

@@ -1,12 +1,12 @@
 #pragma once
 // Turns a drawn sheet into bytes: a multi-page PDF, or a single page as SVG or PNG, written
-// through cairo's stream surfaces to a file the caller has opened.
+// through cairo's stream surfaces to an output file the caller has opened.
 
-#include <cstdio>
 #include <optional>
 #include <span>
 #include <string_view>
 
+#include "output_file.hpp"
 #include "print_drawing.hpp"
 
 namespace cellwright::tool {
@@ -22,8 +22,8 @@ std::optional<SheetFormat> format_of(std::string_view path);
 
 // Writes the sheet to `out`: every page for PDF; for SVG and PNG only page `single_page`
 // (0-based, below the sheet's page count) on a white ground. Returns false when cairo or
-// the stream reported an error; `out` may then hold a partial file. Does not close `out`.
-bool write_sheet(std::FILE* out, SheetFormat format, const SheetOptions& options,
+// the file reported an error; `out` then holds a partial file. Does not commit `out`.
+bool write_sheet(OutputFile& out, SheetFormat format, const SheetOptions& options,
                  std::span<const PrintProblem> problems, int single_page);
 
 }  // namespace cellwright::tool

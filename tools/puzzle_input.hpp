@@ -29,13 +29,18 @@ struct InputLine {
 };
 
 // Reads the next line (without its line feed) from `in`. Returns false, with `line` empty,
-// when the input is exhausted.
+// when the input is exhausted, or when reading failed: a stream buffer reports an I/O error
+// by throwing, as a file's does; `in` is then bad, `read_error(in)` holds the errno, and the
+// part of a line read before the failure is dropped.
 bool read_bounded_line(std::istream& in, InputLine& line);
+
+// The errno of the failed read that made `in` bad, or 0.
+int read_error(std::istream& in);
 
 // One puzzle as read: the givens and, for a problem line, its stored grade.
 struct PuzzleEntry {
     Grid givens{};
-    std::int32_t grade = 0;  // 1..10 from a problem line, 0 for a plain puzzle
+    std::int32_t grade = 0;  // 1..12 from a problem line, 0 for a plain puzzle
 };
 
 // nullopt when the input is good, else the reason it is not.

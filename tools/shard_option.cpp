@@ -1,19 +1,9 @@
 #include "shard_option.hpp"
 
-#include <charconv>
+#include "number_option.hpp"
 
 namespace cellwright::tool {
 namespace {
-
-std::optional<std::uint64_t> plain_number(std::string_view text) {
-    std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc{} || stop != end) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 bool is_set(const char* value) {
     return value != nullptr && *value != '\0';
@@ -26,8 +16,8 @@ std::optional<Shard> parse_shard(std::string_view text) {
     if (slash == std::string_view::npos) {
         return std::nullopt;
     }
-    const std::optional<std::uint64_t> index = plain_number(text.substr(0, slash));
-    const std::optional<std::uint64_t> count = plain_number(text.substr(slash + 1));
+    const std::optional<std::uint64_t> index = parse_number(text.substr(0, slash), UINT64_MAX);
+    const std::optional<std::uint64_t> count = parse_number(text.substr(slash + 1), UINT64_MAX);
     if (!index || !count || *index >= *count) {
         return std::nullopt;
     }
@@ -40,7 +30,8 @@ CLI::Validator shard_validator() {
             if (parse_shard(text)) {
                 return {};
             }
-            return "'" + text + "' is not a shard I/N of whole numbers with 0 <= I < N";
+            return "'" + text +
+                   "' is not a shard I/N of whole numbers (decimal or 0x-hex) with 0 <= I < N";
         },
         "I/N");
 }

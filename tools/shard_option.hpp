@@ -19,7 +19,7 @@ struct Shard {
     std::uint64_t count = 1;
 };
 
-// "I/N" with 0 <= I < N, each a plain decimal number; nullopt for anything else.
+// "I/N" with 0 <= I < N, each read as parse_number reads it; nullopt for anything else.
 std::optional<Shard> parse_shard(std::string_view text);
 
 // For the option's `check`: accepts what parse_shard accepts.

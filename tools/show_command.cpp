@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "input_files.hpp"
+#include "output_file.hpp"
 
 namespace cellwright::tool {
 namespace {
@@ -37,9 +38,10 @@ std::string row_line(const Grid& grid, int row) {
     return line;
 }
 
-std::string heading(int number, const PuzzleEntry& entry, const Grading& grade) {
+std::string heading(std::uint64_t number, const PuzzleEntry& entry, const Grading& grade) {
     std::string text = "problem " + std::to_string(number);
-    const std::int32_t shown = entry.grade != 0 ? entry.grade : grade.grade;
+    // A plain puzzle is rated on the spot: grades 11 and 12 for classes 4 and 5.
+    const std::int32_t shown = entry.grade != 0 ? entry.grade : grade.rated_grade;
     if (shown != 0) {
         text +=
             ": grade " + std::to_string(shown) + ", class " + std::to_string(class_of_grade(shown));
@@ -66,8 +68,8 @@ std::vector<std::string> grid_drawing(const Grid& grid) {
 
 int run_show(const std::string& file, bool with_solutions, std::istream& standard_input,
              std::ostream& out, std::ostream& errors) {
-    int number = 0;
-    const int faults =
+    std::uint64_t number = 0;
+    const std::uint64_t faults =
         for_each_puzzle({file}, standard_input, errors, [&](const PuzzleEntry& entry) {
             const Grading grade = grade_puzzle(entry.givens);
             std::string title = heading(++number, entry, grade);
@@ -87,8 +89,8 @@ int run_show(const std::string& file, bool with_solutions, std::istream& standar
                 out << '\n';
             }
         });
-    out.flush();
-    return faults == 0 ? 0 : 1;
+    const bool written = finish_output(out, errors);
+    return faults == 0 && written ? 0 : 1;
 }
 
 void add_show_command(CLI::App& app, int& status) {

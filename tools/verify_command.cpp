@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "input_files.hpp"
+#include "output_file.hpp"
 
 namespace cellwright::tool {
 namespace {
@@ -40,6 +41,16 @@ std::vector<std::string> problem_faults(const PuzzleEntry& problem) {
         faults.push_back(grade.solutions == 0 ? "no solution" : "more than one solution");
         return faults;
     }
+    if (problem.grade > 10) {
+        // Classes 4 and 5: the ladder needs naked pairs or triples, or stalls, by design.
+        if (grade.rated_grade != problem.grade) {
+            faults.push_back("stored grade " + std::to_string(problem.grade) +
+                             (grade.rated_grade == 0
+                                  ? ", but no technique finishes it (it needs guessing)"
+                                  : ", the rating gives " + std::to_string(grade.rated_grade)));
+        }
+        return faults;
+    }
     if (!grade.solved) {
         faults.push_back("the technique ladder does not solve it");
         return faults;
@@ -60,15 +71,19 @@ std::vector<std::string> problem_faults(const PuzzleEntry& problem) {
 void verify_problem_file(std::string_view name, std::istream& in, std::ostream& out,
                          VerifyTally& tally) {
     ++tally.files;
-    auto fault = [&](int line_number, std::string_view reason) {
+    auto fault = [&](std::uint64_t line_number, std::string_view reason) {
         report_fault(out, name, line_number, reason);
         ++tally.faults;
     };
-    int line_number = 0;
+    std::uint64_t line_number = 0;
     InputLine line;
     while (read_bounded_line(in, line)) {
         ++line_number;
         ++tally.problems;
+        // Not what the batch writes, but the line after the mark can still be judged.
+        if (line_number == 1 && strip_byte_order_mark(line)) {
+            fault(line_number, "file begins with a UTF-8 byte-order mark");
+        }
         if (InputFault format = line_format_fault(line)) {
             fault(line_number, *format);
             // A missing final line feed leaves the line itself intact, so it is still judged.
@@ -85,7 +100,7 @@ void verify_problem_file(std::string_view name, std::istream& in, std::ostream& 
             fault(line_number, reason);
         }
     }
-    if (line_number == 0) {
+    if (line_number == 0 && !in.bad()) {
         fault(1, "empty file, no problem");
     }
 }
@@ -93,29 +108,35 @@ void verify_problem_file(std::string_view name, std::istream& in, std::ostream& 
 int run_verify(const std::vector<std::string>& files, std::istream& standard_input,
                std::ostream& out, std::ostream& errors) {
     VerifyTally tally;
-    const int unreadable =
+    const std::uint64_t unreadable =
         for_each_input(files, standard_input, errors, [&](std::string_view name, std::istream& in) {
             verify_problem_file(name, in, out, tally);
         });
-    out << "checked " << tally.problems << (tally.problems == 1 ? " problem" : " problems")
-        << " in " << tally.files << (tally.files == 1 ? " file" : " files") << ": ";
-    if (tally.faults == 0) {
-        out << "all good\n";
-    } else {
-        out << tally.faults << (tally.faults == 1 ? " fault\n" : " faults\n");
+    const auto counted = [](std::uint64_t count, const char* one, const char* many) {
+        return std::to_string(count) + (count == 1 ? one : many);
+    };
+    std::string summary = "checked " + counted(tally.problems, " problem", " problems") + " in " +
+                          counted(tally.files, " file", " files") + ": ";
+    if (tally.faults == 0 && unreadable == 0) {
+        summary += "all good";
+    } else if (tally.faults != 0) {
+        summary += counted(tally.faults, " fault", " faults");
     }
     if (unreadable != 0) {
-        out << unreadable << (unreadable == 1 ? " file" : " files") << " could not be read\n";
+        summary += (tally.faults != 0 ? ", " : "") + counted(unreadable, " file", " files") +
+                   " could not be read";
     }
-    out.flush();
-    return tally.faults == 0 && unreadable == 0 ? 0 : 1;
+    out << summary + '\n';
+    const bool written = finish_output(out, errors);
+    return tally.faults == 0 && unreadable == 0 && written ? 0 : 1;
 }
 
 void add_verify_command(CLI::App& app, int& status) {
     CLI::App* command = app.add_subcommand(
         "verify",
         "Check problem files: exact line format, unique solution, no naked pair or triple "
-        "needed, 24 or 25 givens on a symmetric pattern, stored grade equal to the ladder's. "
+        "needed, 24 or 25 givens on a symmetric pattern, stored grade equal to the ladder's "
+        "(grades 11 and 12, classes 4 and 5: equal to the rating beyond the ladder). "
         "Prints FILE:LINE: reason per fault and a summary; exits 1 when anything fails");
     auto files = std::make_shared<std::vector<std::string>>();
     command->add_option("files", *files, "Problem files; '-' for standard input")->required();

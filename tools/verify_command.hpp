@@ -5,6 +5,7 @@
 // by the technique ladder without naked pairs or triples, and carries the grade the ladder's
 // counters give.
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -20,17 +21,18 @@ namespace cellwright::tool {
 std::vector<std::string> problem_faults(const PuzzleEntry& problem);
 
 struct VerifyTally {
-    int files = 0;
-    int problems = 0;  // lines read
-    int faults = 0;    // fault messages printed
+    std::uint64_t files = 0;
+    std::uint64_t problems = 0;  // lines read
+    std::uint64_t faults = 0;    // fault messages printed
 };
 
 // Checks one problem file read from `in`, printing "NAME:LINE: reason" for each fault.
 void verify_problem_file(std::string_view name, std::istream& in, std::ostream& out,
                          VerifyTally& tally);
 
-// Checks every file, prints the faults and a summary line on `out`. Returns 0 when nothing
-// failed, 1 otherwise (unreadable files included).
+// Checks every file, prints the faults and a summary line on `out` ("checked 90 problems in
+// 3 files: all good", or the count of faults and of files that could not be read). Returns 0
+// when nothing failed, 1 otherwise (unreadable files included).
 int run_verify(const std::vector<std::string>& files, std::istream& standard_input,
                std::ostream& out, std::ostream& errors);
 

@@ -3,6 +3,7 @@
 #include "app/run_batch.hpp"
 
 int main(int argc, char** argv) {
+    cellwright::prepare_process();
     if (cellwright::asks_for_version(argc, argv)) {
         cellwright::print_version(stdout);
         return 0;

@@ -3,7 +3,9 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include <csignal>
 #include <cstdint>
+#include <cstring>
 
 #include "app/platform.hpp"
 
@@ -21,6 +23,15 @@ bool name_exists(const char* path) {
 
 std::uint32_t tick_count() {
     return GetTickCount();
+}
+
+std::uint32_t process_id() {
+    return GetCurrentProcessId();
+}
+
+void prepare_process() {
+    // Windows has no file-size signal, and a program started without a console gets standard
+    // streams that are not open rather than numbers that a new file could take.
 }
 
 NewFile create_new_file(const char* path) {
@@ -50,5 +61,69 @@ NewFile create_new_file(const char* path) {
     }
     return {CreateOutcome::created, stream};
 }
+
+bool sync_to_disk(std::FILE* stream) {
+    return std::fflush(stream) == 0 && _commit(_fileno(stream)) == 0;
+}
+
+bool is_terminal(std::FILE* stream) {
+    return _isatty(_fileno(stream)) != 0;
+}
+
+MoveOutcome move_file(const char* from, const char* to, bool replace) {
+    // Without MOVEFILE_REPLACE_EXISTING the move fails when any entry of the new name exists.
+    if (MoveFileExA(from, to, replace ? MOVEFILE_REPLACE_EXISTING : 0)) {
+        return MoveOutcome::moved;
+    }
+    const DWORD error = GetLastError();
+    if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) {
+        return MoveOutcome::taken;
+    }
+    return MoveOutcome::failed;
+}
+
+namespace {
+
+constexpr int INTERRUPTS[] = {SIGINT, SIGTERM, SIGBREAK};
+
+char interrupt_path[MAX_PATH];
+volatile std::sig_atomic_t interrupt_path_set = 0;
+bool interrupt_handlers_installed = false;
+
+// The C runtime runs console interrupts on a thread of their own, where deleting a file is
+// allowed.
+extern "C" void remove_and_die(int signal_number) {
+    if (interrupt_path_set != 0) {
+        DeleteFileA(interrupt_path);
+    }
+    std::signal(signal_number, SIG_DFL);
+    std::raise(signal_number);
+}
+
+}  // namespace
+
+bool remove_on_interrupt(const char* path) {
+    interrupt_path_set = 0;
+    if (path == nullptr) {
+        return true;
+    }
+    const std::size_t length = std::strlen(path);
+    if (length >= sizeof interrupt_path) {
+        return false;
+    }
+    std::memcpy(interrupt_path, path, length + 1);
+    interrupt_path_set = 1;
+    if (!interrupt_handlers_installed) {
+        for (const int signal_number : INTERRUPTS) {
+            std::signal(signal_number, remove_and_die);
+        }
+        interrupt_handlers_installed = true;
+    }
+    return true;
+}
+
+// Console interrupts cannot be held back on Windows; the steps they bracket are short.
+void hold_interrupts() {}
+void release_interrupts() {}
 
 }  // namespace cellwright

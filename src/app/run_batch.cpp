@@ -6,10 +6,20 @@ namespace cellwright {
 
 int run_batch(int difficulty_class, const BatchEnvironment& environment) {
     std::FILE* console = environment.console;
-    // The empty file exists from here until the batch is written; an interrupted batch
-    // leaves it behind.
+    const bool guarded = environment.remove_if_interrupted;
+    // The empty file exists from here until the batch is written. Interrupts are held back
+    // until the handler knows its name, so that none can leave it behind.
+    if (guarded) {
+        hold_interrupts();
+    }
     ProblemFile file =
         open_problem_file(difficulty_class, environment.read_date(), environment.directory);
+    if (guarded) {
+        if (file.stream != nullptr) {
+            remove_on_interrupt(file.path.data());
+        }
+        release_interrupts();
+    }
     if (file.stream == nullptr) {
         std::fprintf(console, "failed to open: %s\n", file.name());
         return 1;
@@ -29,7 +39,16 @@ int run_batch(int difficulty_class, const BatchEnvironment& environment) {
         std::fprintf(console, "o");
         std::fflush(console);
     }
-    return finish_batch(file, records, console);
+    if (!guarded) {
+        return finish_batch(file, records, console);
+    }
+    // Written, the file is no longer the handler's to remove; an interrupt during the writing
+    // takes effect once the batch is complete or its file removed.
+    hold_interrupts();
+    const int status = finish_batch(file, records, console);
+    remove_on_interrupt(nullptr);
+    release_interrupts();
+    return status;
 }
 
 int finish_batch(ProblemFile& file, const ProblemBlock& records, std::FILE* console) {

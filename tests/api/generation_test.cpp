@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -112,9 +113,41 @@ TEST(GenerateProblem, EveryProblemKeepsTheGeneratorsPromises) {
     }
 }
 
-TEST(GenerateProblem, GivesNothingForAClassOutsideOneToThree) {
-    for (const int difficulty_class : {0, 4, -1, 1000}) {
+TEST(GenerateProblem, DependsOnSeedAndIndexAloneOnAnyThread) {
+    std::vector<std::string> alone;
+    for (std::uint64_t index = 0; index < 6; ++index) {
+        alone.push_back(problem_line(generate_problem(99, index, 2).value_or(Problem{})));
+    }
+    std::vector<std::string> together(alone.size());
+    {
+        std::vector<std::jthread> threads;
+        for (std::size_t index = 0; index < alone.size(); ++index) {
+            threads.emplace_back([&together, index] {
+                together[index] = problem_line(generate_problem(99, index, 2).value_or(Problem{}));
+            });
+        }
+    }
+    EXPECT_EQ(together, alone);
+    EXPECT_NE(alone[0], alone[1]) << "two indices";
+    EXPECT_NE(problem_line(generate_problem(100, 0, 2).value_or(Problem{})), alone[0])
+        << "two seeds";
+}
+
+TEST(GenerateProblem, GivesNothingForAClassOrKindThatNoProblemIs) {
+    for (const int difficulty_class : {0, 6, -1, 1000}) {
         EXPECT_FALSE(generate_problem(1, 0, difficulty_class).has_value()) << difficulty_class;
+    }
+    const ProblemKind impossible[] = {{3, Technique::x_wing},
+                                      {5, Technique::naked_single},
+                                      {4, static_cast<Technique>(TECHNIQUE_COUNT)}};
+    for (const ProblemKind& kind : impossible) {
+        EXPECT_FALSE(generate_problem(1, 0, kind).has_value()) << kind.difficulty_class;
+        EXPECT_FALSE(generate_problems(1, 0, 1, kind, 1, [](std::uint64_t, const Problem&) {
+            return true;
+        })) << kind.difficulty_class;
+    }
+    // Batches are the program's: classes 1..3 only.
+    for (const int difficulty_class : {0, 4, -1, 1000}) {
         EXPECT_TRUE(make_batch(1, difficulty_class).empty()) << difficulty_class;
         Batch batch = start_batch(1, difficulty_class);
         EXPECT_FALSE(next_batch_problem(batch).has_value()) << difficulty_class;

@@ -94,12 +94,12 @@ TEST(CountSolutions, CountsAnyGridAndRefusesNonPuzzles) {
     }
 }
 
-TEST(ClassOfGrade, IsZeroOutsideGradesOneToTen) {
-    for (const int grade : {0, 11, -1, 1000}) {
-        EXPECT_EQ(class_of_grade(grade), 0) << "grade " << grade;
+TEST(ClassOfGrade, MapsGradesOneToTwelveOnly) {
+    const int expected[] = {0, 1, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 5, 0};
+    for (int grade = 0; grade <= 13; ++grade) {
+        EXPECT_EQ(class_of_grade(grade), expected[grade]) << "grade " << grade;
     }
-    EXPECT_EQ(class_of_grade(1), 1);
-    EXPECT_EQ(class_of_grade(10), 3);
+    EXPECT_EQ(class_of_grade(-1), 0);
 }
 
 }  // namespace

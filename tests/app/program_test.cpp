@@ -1,13 +1,13 @@
 // The real cellwright program, started as a user would in an empty directory.
 
 #include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -16,67 +16,24 @@
 
 #include "app/platform.hpp"
 #include "app/problem_file.hpp"
+#include "support/child_process.hpp"
 #include "temp_directory.hpp"
 
 namespace cellwright {
 namespace {
 
-struct Started {
-    pid_t process = -1;
-    int output = -1;  // read end of the program's standard output
-};
+using test::Child;
+using test::ChildSetup;
+using test::Ended;
+using test::finish_child;
+using test::start_child;
 
-struct Finished {
-    int status = -1;  // exit status, -1 if it did not exit normally
-    std::string output;
-};
-
-// Starts the program in `directory` with `arguments`; a non-negative `file_size_limit` caps
-// the size of any file it writes, as a full disk would.
-Started start_program(const std::string& directory, const std::vector<std::string>& arguments,
-                      long file_size_limit = -1) {
-    int ends[2];
-    if (pipe(ends) != 0) {
-        return {};
-    }
-    const pid_t process = fork();
-    if (process == 0) {
-        dup2(ends[1], STDOUT_FILENO);
-        close(ends[0]);
-        close(ends[1]);
-        if (file_size_limit >= 0) {
-            // Make an oversized write fail with an error instead of killing the program.
-            signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{static_cast<rlim_t>(file_size_limit),
-                               static_cast<rlim_t>(file_size_limit)};
-            setrlimit(RLIMIT_FSIZE, &limit);
-        }
-        std::vector<char*> argv{const_cast<char*>(CELLWRIGHT_PROGRAM)};
-        for (const std::string& argument : arguments) {
-            argv.push_back(const_cast<char*>(argument.c_str()));
-        }
-        argv.push_back(nullptr);
-        if (chdir(directory.c_str()) == 0) {
-            execv(CELLWRIGHT_PROGRAM, argv.data());
-        }
-        _exit(127);
-    }
-    close(ends[1]);
-    return {process, ends[0]};
-}
-
-Finished finish_program(const Started& started) {
-    Finished finished;
-    char chunk[512];
-    for (ssize_t got; (got = read(started.output, chunk, sizeof chunk)) > 0;) {
-        finished.output.append(chunk, static_cast<std::size_t>(got));
-    }
-    close(started.output);
-    int status = 0;
-    if (waitpid(started.process, &status, 0) == started.process && WIFEXITED(status)) {
-        finished.status = WEXITSTATUS(status);
-    }
-    return finished;
+ChildSetup program_in(const std::string& directory, const std::vector<std::string>& arguments) {
+    ChildSetup setup;
+    setup.argv = {CELLWRIGHT_PROGRAM};
+    setup.argv.insert(setup.argv.end(), arguments.begin(), arguments.end());
+    setup.directory = directory;
+    return setup;
 }
 
 // The name pattern itself is pinned by the problem file tests.
@@ -107,6 +64,21 @@ bool is_problem_line(std::string_view line) {
     return true;
 }
 
+// 30 problem lines: grade, "/", nine rows each followed by "/", a single line feed.
+void expect_whole_batch(const std::string& path, const std::string& label) {
+    const std::string text = read_file(path);
+    int lines = 0;
+    for (std::size_t start = 0; start < text.size(); ++lines) {
+        std::size_t end = text.find('\n', start);
+        end = end == std::string::npos ? text.size() : end;
+        EXPECT_TRUE(is_problem_line(std::string_view(text).substr(start, end - start)))
+            << label << " line " << lines;
+        start = end + 1;
+    }
+    EXPECT_EQ(lines, 30) << label;
+    EXPECT_EQ(text.empty() ? ' ' : text.back(), '\n') << label;
+}
+
 const std::string MARKS =
     "creating problems...\n+----------------------------+\n" + std::string(30, 'o') + "\n";
 
@@ -114,7 +86,8 @@ TEST(Program, WrongCommandLinesPrintUsage) {
     const std::vector<std::string> cases[] = {{}, {"c4"}, {"C"}, {"c2", "c2"}, {"--version", "c2"}};
     for (const auto& arguments : cases) {
         TempDirectory directory;
-        const Finished finished = finish_program(start_program(directory.path(), arguments));
+        Child child = start_child(program_in(directory.path(), arguments));
+        const Ended finished = finish_child(child);
         const std::string label = arguments.empty() ? "no argument" : arguments[0];
         EXPECT_EQ(finished.status, 0) << label;
         EXPECT_EQ(finished.output,
@@ -127,7 +100,8 @@ TEST(Program, WrongCommandLinesPrintUsage) {
 
 TEST(Program, VersionIsTheOneAddedCommandLine) {
     TempDirectory directory;
-    const Finished finished = finish_program(start_program(directory.path(), {"--version"}));
+    Child child = start_child(program_in(directory.path(), {"--version"}));
+    const Ended finished = finish_child(child);
     EXPECT_EQ(finished.status, 0);
     EXPECT_EQ(finished.output, "cellwright " CELLWRIGHT_VERSION_STRING "\n");
     EXPECT_TRUE(directory.names().empty()) << "file created";
@@ -139,12 +113,12 @@ TEST(Program, SimultaneousRunsEachWriteTheirOwnFile) {
     constexpr int RUNS = 3;
     TempDirectory directory;
     const LocalDate date = local_date();
-    std::vector<Started> started;
+    std::vector<Child> started;
     for (int run = 0; run < RUNS; ++run) {
-        started.push_back(start_program(directory.path(), {"c2"}));
+        started.push_back(start_child(program_in(directory.path(), {"c2"})));
     }
     for (int run = 0; run < RUNS; ++run) {
-        const Finished finished = finish_program(started[static_cast<std::size_t>(run)]);
+        const Ended finished = finish_child(started[static_cast<std::size_t>(run)]);
         EXPECT_EQ(finished.status, 0) << "run " << run;
         EXPECT_EQ(finished.output, MARKS + "finished.\n") << "run " << run;
     }
@@ -157,29 +131,71 @@ TEST(Program, SimultaneousRunsEachWriteTheirOwnFile) {
         expected.insert(class_2_file(date, sequence));
     }
     ASSERT_EQ(directory.names(), expected);
-    // 30 problem lines: grade, "/", nine rows each followed by "/", a single line feed.
+    std::set<std::string> batches;
     for (const std::string& name : expected) {
-        const std::string text = read_file(directory / name);
-        int lines = 0;
-        for (std::size_t start = 0; start < text.size(); ++lines) {
-            std::size_t end = text.find('\n', start);
-            end = end == std::string::npos ? text.size() : end;
-            EXPECT_TRUE(is_problem_line(std::string_view(text).substr(start, end - start)))
-                << name << " line " << lines;
-            start = end + 1;
-        }
-        EXPECT_EQ(lines, 30) << name;
-        EXPECT_EQ(text.back(), '\n') << name;
+        expect_whole_batch(directory / name, name);
+        batches.insert(read_file(directory / name));
     }
+    EXPECT_EQ(batches.size(), expected.size()) << "batches started at once share a seed";
 }
 
-TEST(Program, FullDiskIsReportedAndLeavesNoFile) {
-    TempDirectory directory;
-    const LocalDate date = local_date();
-    const Finished finished = finish_program(start_program(directory.path(), {"c2"}, 0));
-    EXPECT_EQ(finished.status, 1);
-    EXPECT_EQ(finished.output, MARKS + "failed to write: " + class_2_file(date, 1) + "\n");
-    EXPECT_TRUE(directory.names().empty()) << "incomplete file left behind";
+// What users and their systems do to a run: close its standard output, limit the size of its
+// files (SIGXFSZ at its default action), interrupt it, close the pipe its console goes to.
+// The file is then complete, or absent; never empty, torn or holding console text.
+TEST(Program, HostileEnvironmentLeavesAWholeFileOrNone) {
+    enum class Act { nothing, close_console, signal_once_file_exists };
+    struct Case {
+        const char* name;
+        const char* argument;
+        bool close_stdout;
+        long file_size_limit;
+        Act act;
+        int signal;  // sent, or expected to end it; 0 for a normal exit
+        int status;  // when it exits
+        bool file_left;
+    };
+    // Class 1 batches take the longest, so an interrupt finds the run still at work.
+    const Case cases[] = {
+        {"standard output closed", "c2", true, -1, Act::nothing, 0, 0, true},
+        {"file-size limit", "c2", false, 1024, Act::nothing, 0, 1, false},
+        {"SIGINT", "c1", false, -1, Act::signal_once_file_exists, SIGINT, 0, false},
+        {"SIGTERM", "c1", false, -1, Act::signal_once_file_exists, SIGTERM, 0, false},
+        {"SIGHUP", "c1", false, -1, Act::signal_once_file_exists, SIGHUP, 0, false},
+        {"console pipe closed", "c1", false, -1, Act::close_console, SIGPIPE, 0, false},
+    };
+    for (const Case& c : cases) {
+        TempDirectory directory;
+        const LocalDate date = local_date();
+        ChildSetup setup = program_in(directory.path(), {c.argument});
+        setup.close_stdout = c.close_stdout;
+        setup.file_size_limit = c.file_size_limit;
+        Child child = start_child(setup);
+        if (c.act == Act::close_console) {
+            close(child.output);
+            child.output = -1;
+        } else if (c.act == Act::signal_once_file_exists) {
+            for (int wait = 0; wait < 10000 && directory.names().empty(); ++wait) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+            kill(child.process, c.signal);
+        }
+        const Ended ended = finish_child(child);
+        EXPECT_EQ(ended.signal, c.signal) << c.name << ": " << ended.output;
+        if (c.signal == 0) {
+            EXPECT_EQ(ended.status, c.status) << c.name << ": " << ended.output;
+        }
+        if (local_date().day != date.day) {
+            continue;  // the file name changed with the date
+        }
+        const std::string name = c.argument[1] == '2' ? class_2_file(date, 1) : "";
+        if (c.file_size_limit >= 0) {
+            EXPECT_EQ(ended.output, MARKS + "failed to write: " + name + "\n") << c.name;
+        }
+        EXPECT_EQ(directory.names().size(), c.file_left ? 1u : 0u) << c.name;
+        if (c.file_left) {
+            expect_whole_batch(directory / name, c.name);
+        }
+    }
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "app/temp_directory.hpp"
-#include "command_line.hpp"
+#include "tool_run.hpp"
 
 namespace cellwright::tool {
 namespace {
@@ -26,40 +26,6 @@ std::string first_lines(const std::string& text, int lines) {
         end = text.find('\n', end) + 1;
     }
     return text.substr(0, end);
-}
-
-TEST(ParseNumber, AcceptsDecimalAndHexadecimalOnly) {
-    constexpr std::uint64_t LARGEST = 0xFFFFFFFF;
-    struct Case {
-        const char* text;
-        std::optional<std::uint64_t> expected;
-    };
-    const Case cases[] = {
-        {"0", 0},
-        {"10", 10},
-        {"010", 10},
-        {"4294967295", LARGEST},
-        {"0x0", 0},
-        {"0xff", 255},
-        {"0XFF", 255},
-        {"0xFFFFFFFF", LARGEST},
-        {"4294967296", {}},
-        {"0x100000000", {}},
-        {"99999999999999999999", {}},
-        {"", {}},
-        {"0x", {}},
-        {"-1", {}},
-        {"+1", {}},
-        {" 1", {}},
-        {"1 ", {}},
-        {"12a", {}},
-        {"0x1g", {}},
-        {"0x-1", {}},
-        {"1e3", {}},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(parse_number(c.text, LARGEST), c.expected) << "'" << c.text << "'";
-    }
 }
 
 TEST(BatchLines, FirstProblemOfEachClassMatchTheReferenceBatches) {
@@ -79,32 +45,8 @@ TEST(BatchLines, FailedOutputIsReported) {
     out.setstate(std::ios::badbit);
     std::ostringstream errors;
     EXPECT_EQ(run_batch_lines({2, 0, 3}, out, errors), 1);
-    EXPECT_NE(errors.str().find("failed to write"), std::string::npos) << errors.str();
-}
-
-std::string joined(const std::vector<const char*>& arguments) {
-    std::string text;
-    for (const char* argument : arguments) {
-        text += std::string(argument) + " ";
-    }
-    return text;
-}
-
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string errors;
-};
-
-ToolRun run(std::vector<const char*> arguments) {
-    arguments.insert(arguments.begin(), "cellwright-tool");
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    const int status = run_tool(static_cast<int>(arguments.size()), arguments.data());
-    std::cout.flush();
-    ToolRun result{status, testing::internal::GetCapturedStdout(), ""};
-    result.errors = testing::internal::GetCapturedStderr();
-    return result;
+    EXPECT_NE(errors.str().find("writing standard output failed"), std::string::npos)
+        << errors.str();
 }
 
 TEST(BatchCommand, PrintsTheProblemFileOfTheSeededBatch) {
@@ -120,7 +62,7 @@ TEST(BatchCommand, PrintsTheProblemFileOfTheSeededBatch) {
     };
     for (const Case& c : cases) {
         const std::string label = joined(c.arguments);
-        const ToolRun result = run(c.arguments);
+        const ToolRun result = run_tool_words(c.arguments);
         EXPECT_EQ(result.status, 0) << label << result.errors;
         EXPECT_EQ(result.out, c.expected) << label;
     }
@@ -144,7 +86,7 @@ TEST(BatchCommand, BadOptionsGiveErrorAndUsageWithStatus2) {
     };
     for (const auto& arguments : cases) {
         const std::string label = joined(arguments);
-        const ToolRun result = run(arguments);
+        const ToolRun result = run_tool_words(arguments);
         EXPECT_EQ(result.status, 2) << label;
         EXPECT_EQ(result.out, "") << label;
         EXPECT_NE(result.errors.find("cellwright-tool: "), std::string::npos)
@@ -154,11 +96,12 @@ TEST(BatchCommand, BadOptionsGiveErrorAndUsageWithStatus2) {
 }
 
 TEST(ToolCommandLine, VersionIsTheLibrarysAndNeedsNoSubcommand) {
-    const ToolRun alone = run({"--version"});
+    const ToolRun alone = run_tool_words({"--version"});
     EXPECT_EQ(alone.status, 0) << alone.errors;
     EXPECT_EQ(alone.out, std::string("cellwright-tool ") + version() + "\n");
     EXPECT_EQ(alone.errors, "");
-    EXPECT_EQ(run({"batch", "--version"}).status, 2) << "a subcommand's option it is not";
+    EXPECT_EQ(run_tool_words({"batch", "--version"}).status, 2)
+        << "a subcommand's option it is not";
 }
 
 }  // namespace

@@ -4,11 +4,16 @@
 
 #include <unistd.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <map>
+#include <regex>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -65,6 +70,43 @@ TEST(GenerateCommand, OutputIsTheSameForAnyNumberOfJobs) {
     for (const unsigned jobs : {2u, 3u}) {
         const Generated many = generate(options_for(2, 9, 5, jobs, GenerateFormat::json));
         EXPECT_EQ(many.out, one.out) << jobs << " jobs";
+    }
+}
+
+// Problem i of seed S is the same in every version: files and shards made by any two versions
+// fit together. Stored outputs of a few seeds and starts, in every format.
+TEST(GenerateCommand, ReproducesStoredOutputs) {
+    struct Case {
+        std::uint64_t seed;
+        std::uint64_t start;
+        std::uint64_t count;
+        int difficulty_class;
+        const char* name;  // of the data files
+    };
+    const Case cases[] = {
+        {7, 0, 3, 2, "seed7_start0_class2"},
+        {0xDEADBEEFCAFE, 1000, 2, 3, "seed0xDEADBEEFCAFE_start1000_class3"},
+        {0, 0x10000000000, 2, 1, "seed0_start0x10000000000_class1"},
+        {11, 0, 2, 4, "seed11_start0_class4"},
+        {11, 0, 2, 5, "seed11_start0_class5"},
+    };
+    const std::pair<GenerateFormat, const char*> formats[] = {{GenerateFormat::dat, ".dat"},
+                                                              {GenerateFormat::line, ".line"},
+                                                              {GenerateFormat::json, ".jsonl"}};
+    for (const Case& c : cases) {
+        for (const auto& [format, extension] : formats) {
+            GenerateOptions options = options_for(c.difficulty_class, c.count, c.start, 2, format);
+            options.seed = c.seed;
+            const std::string name = std::string(c.name) + extension;
+            const std::string expected =
+                read_file(std::string(CELLWRIGHT_TEST_DATA) + "/generated/" + name);
+            ASSERT_FALSE(expected.empty()) << "missing " << name;
+            // Each JSON record also names the version that wrote it, which is all that may
+            // differ.
+            const std::string out = std::regex_replace(generate(options).out,
+                                                       std::regex(R"(, "version": "[^"]*")"), "");
+            EXPECT_EQ(out, expected) << name;
+        }
     }
 }
 
@@ -160,7 +202,7 @@ TEST(GenerateCommand, HintsAtShardWhenAnArrayIndexIsSetButNeverGuesses) {
 }
 
 TEST(GenerateCommand, EveryFormatCarriesAValidProblemOfTheClass) {
-    for (int difficulty_class = 1; difficulty_class <= 3; ++difficulty_class) {
+    for (int difficulty_class = 1; difficulty_class <= 5; ++difficulty_class) {
         const std::string name = "class " + std::to_string(difficulty_class);
         const Generated dat =
             generate(options_for(difficulty_class, 2, 40, 2, GenerateFormat::dat));
@@ -239,7 +281,10 @@ TEST(GenerateCommand, ClockSeedIsPrintedSoTheRunCanBeRepeated) {
 TEST(GenerateCommand, RefusesOptionsOutOfRange) {
     // Each would otherwise run for ever or with a wrapped value: exit status 2 before any work.
     const std::vector<std::vector<const char*>> command_lines{
-        {"cellwright-tool", "generate", "--class", "4"},
+        {"cellwright-tool", "generate", "--class", "6"},
+        {"cellwright-tool", "generate", "--class", "5", "--technique", "guessing"},
+        {"cellwright-tool", "generate", "--class", "3", "--technique", "x_wing"},
+        {"cellwright-tool", "generate", "--class", "5", "--technique", "pointing"},
         {"cellwright-tool", "generate", "--class", "2", "--count", "-1"},
         {"cellwright-tool", "generate", "--class", "2", "--count", "1.5"},
         {"cellwright-tool", "generate", "--class", "2", "--seed", "18446744073709551616"},
@@ -255,6 +300,72 @@ TEST(GenerateCommand, RefusesOptionsOutOfRange) {
             shown += std::string(" ") + word;
         }
         EXPECT_EQ(run_tool(static_cast<int>(argv.size()), argv.data()), 2) << shown;
+    }
+}
+
+TEST(GenerateCommand, KeepsTheAskedHardestTechniqueAndCountsTheTechniquesMet) {
+    GenerateOptions options = options_for(5, 2, 0, 1, GenerateFormat::json);
+    options.hardest = Technique::xy_wing;
+    options.stats = true;
+    const Generated run = generate(options);
+    EXPECT_EQ(run.status, 0) << run.errors;
+    const std::vector<std::string> records = check::lines_of(run.out);
+    ASSERT_EQ(records.size(), 2u) << run.out;
+    for (const std::string& record : records) {
+        EXPECT_NE(record.find("\"class\": 5, \"grade\": 12, \"score\": null"), std::string::npos)
+            << record;
+        EXPECT_NE(record.find("\"hardest\": \"xy_wing\", \"steps\": {\"box_hidden_single\": "),
+                  std::string::npos)
+            << record;
+    }
+    EXPECT_NE(run.errors.find("\nhardest techniques: xy_wing 2\n"), std::string::npos)
+        << run.errors;
+    EXPECT_NE(run.errors.find("\ntechniques met: box_hidden_single 2, "), std::string::npos)
+        << run.errors;
+}
+
+// A consumer that blocks, like a slow pipe, lets the workers run a whole ring ahead of it:
+// every problem must still come out exactly once, in order, and the run must end, also when
+// the consumer stops it early.
+TEST(GenerateProblems, BlockingReceiverGetsEveryProblemOnceInOrder) {
+    constexpr std::uint64_t FIRST = 5;
+    constexpr std::uint64_t COUNT = 120;  // more than two jobs' ring of 32 slots holds
+    struct Receiver {
+        std::uint64_t stop_at;  // the receiver says stop at this index
+        std::vector<std::uint64_t> seen;
+        std::vector<Grid> givens;
+    };
+    const auto receive = [](void* context, std::uint64_t index, const Problem& problem) {
+        auto& receiver = *static_cast<Receiver*>(context);
+        if (receiver.seen.size() % 40 == 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+        receiver.seen.push_back(index);
+        receiver.givens.push_back(problem.givens);
+        return index != receiver.stop_at;
+    };
+    for (const std::uint64_t stop_at : {FIRST + COUNT, FIRST + 50}) {
+        const std::string name = stop_at == FIRST + COUNT ? "to the end" : "stopped";
+        Receiver receiver{stop_at, {}, {}};
+        std::promise<bool> result;
+        std::future<bool> finished = result.get_future();
+        std::thread([&] {
+            result.set_value(generate_problems(3, FIRST, COUNT, 2, 2, receive, &receiver));
+        }).detach();
+        if (finished.wait_for(std::chrono::seconds(60)) != std::future_status::ready) {
+            ADD_FAILURE() << name << ": the run never ended";
+            std::_Exit(1);  // the generating thread still uses this frame
+        }
+        EXPECT_EQ(finished.get(), stop_at == FIRST + COUNT) << name;
+        const std::uint64_t last = std::min(stop_at, FIRST + COUNT - 1);
+        ASSERT_EQ(receiver.seen.size(), last - FIRST + 1) << name;
+        for (std::size_t i = 0; i < receiver.seen.size(); i += 1) {
+            EXPECT_EQ(receiver.seen[i], FIRST + i) << name;
+            if (i % 10 == 0) {
+                EXPECT_EQ(receiver.givens[i], generate_problem(3, FIRST + i, 2).value().givens)
+                    << name << ": problem " << FIRST + i;
+            }
+        }
     }
 }
 

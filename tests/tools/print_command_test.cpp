@@ -50,7 +50,7 @@ TEST(PrintCommand, FaultyLineIsReportedAndNothingIsWritten) {
     const Case CASES[] = {
         {"empty line", ""},
         {"grade 0", "0" + GOOD_LINE_1.substr(1)},
-        {"grade 11", "11" + GOOD_LINE_1.substr(1)},
+        {"grade 13", "13" + GOOD_LINE_1.substr(1)},
         {"no grade", GOOD_LINE_1.substr(1)},
         {"zero as a cell", "8/0" + GOOD_LINE_1.substr(3)},
         {"short row", "8/..62..../" + GOOD_LINE_1.substr(12)},
@@ -107,19 +107,19 @@ TEST(PrintCommand, ExistingOutputIsReplacedOnlyWhenForced) {
     EXPECT_EQ(read_file(output).substr(0, 5), "%PDF-");
 }
 
-// A device that refuses the bytes: the failure is reported, and what --force named is not
-// deleted because it is no plain file.
-TEST(PrintCommand, WriteFailureIsReported) {
-    if (!std::filesystem::exists("/dev/full")) {
-        GTEST_SKIP() << "no /dev/full on this system";
-    }
+// --force replaces what has the name, a symbolic link itself, and never writes through it.
+TEST(PrintCommand, ForceReplacesALinkAndNeverWritesThroughIt) {
     const TempDirectory scratch;
-    const std::string output = scratch / "full.pdf";
-    std::filesystem::create_symlink("/dev/full", output);
+    const std::string output = scratch / "link.pdf";
+    const std::string target = scratch / "target.txt";
+    write_file(target, "keep me");
+    std::filesystem::create_symlink(target, output);
     std::string errors;
-    EXPECT_EQ(print_files({DATA + "/seed0_class1.dat"}, output, errors, true), 1);
-    EXPECT_NE(errors.find("writing failed"), std::string::npos) << errors;
-    EXPECT_TRUE(std::filesystem::is_symlink(output));
+    EXPECT_EQ(print_files({DATA + "/seed0_class1.dat"}, output, errors, true), 0) << errors;
+    EXPECT_FALSE(std::filesystem::is_symlink(output));
+    EXPECT_EQ(read_file(output).substr(0, 5), "%PDF-");
+    EXPECT_EQ(read_file(target), "keep me");
+    EXPECT_EQ(scratch.names(), (std::set<std::string>{"link.pdf", "target.txt"}));
 }
 
 // Numbering runs on across files ("-" being standard input), and the answer key holds the very
@@ -147,6 +147,25 @@ TEST(PrintCommand, ProblemsAreNumberedAcrossFilesAndSolvedLikeTheGenerator) {
         EXPECT_EQ(problems[i].givens, record.givens) << "problem " << i + 1;
         EXPECT_EQ(problems[i].solution, record.solution) << "problem " << i + 1;
         EXPECT_EQ(problems[i].grade, record.grade) << "problem " << i + 1;
+    }
+}
+
+// Problems of classes 4 and 5 print like any other; asked for, each heading names the hardest
+// technique of the problem's solution.
+TEST(PrintCommand, ClassesFourAndFivePrintAndNameTheirHardestTechnique) {
+    const std::string hard_line =
+        format_puzzle(generate_problem(9, 1, 5)->givens, PuzzleFormat::problem_line, 12);
+    for (const bool with_technique : {false, true}) {
+        std::istringstream standard_input(GOOD_LINE_1 + "\n" + hard_line + "\n");
+        std::vector<PrintProblem> problems;
+        std::ostringstream errors;
+        ASSERT_TRUE(read_print_problems({"-"}, standard_input, problems, errors, with_technique))
+            << errors.str();
+        ASSERT_EQ(problems.size(), 2u);
+        EXPECT_EQ(problems[1].grade, 12);
+        EXPECT_EQ(problems[1].difficulty_class, 5);
+        EXPECT_EQ(problems[1].technique, with_technique ? "AIC" : "");
+        EXPECT_EQ(problems[0].technique, with_technique ? "naked single" : "");
     }
 }
 

@@ -27,7 +27,7 @@ namespace {
 
 const std::string CLASS3_BATCH = std::string(CELLWRIGHT_TEST_DATA) + "/seed0_class3.dat";
 
-int print_batch(const std::string& output, SheetOptions sheet, int page = 1) {
+int print_batch(const std::string& output, SheetOptions sheet, int page = 0) {
     PrintOptions options;
     options.files = {CLASS3_BATCH};
     options.output = output;

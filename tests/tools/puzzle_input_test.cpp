@@ -46,6 +46,42 @@ TEST(PuzzleInput, EntriesComeFromTheLibrarysParser) {
     }
 }
 
+// Every byte in every kind of place: accepted exactly where the form allows it, so that a
+// bound that is off by one ('/' below '0', ':' above '9') cannot slip through.
+TEST(PuzzleInput, AcceptsExactlyTheAllowedCharacterInEachPlace) {
+    const std::string empty_rows = [] {
+        std::string rows;
+        for (int row = 0; row < 9; ++row) {
+            rows += "........./";
+        }
+        return rows;
+    }();
+    struct Place {
+        const char* name;
+        std::string line;  // with the byte under test at `at`
+        std::size_t at;
+        std::string_view allowed;
+    };
+    const Place places[] = {
+        {"plain puzzle cell", std::string(81, '.'), 40, ".0123456789"},
+        {"problem line cell", "5/" + empty_rows, 2 + 10 * 4 + 4, ".123456789"},
+        {"grade", "5/" + empty_rows, 0, "123456789"},
+        {"second digit of grades 10 to 12", "10/" + empty_rows, 1, "012"},
+        {"row end", "5/" + empty_rows, 2 + 10 * 3 + 9, "/"},
+    };
+    for (const Place& place : places) {
+        for (int byte = 0; byte < 256; ++byte) {
+            const char c = static_cast<char>(byte);
+            std::string line = place.line;
+            line[place.at] = c;
+            PuzzleEntry entry;
+            const bool accepted = !parse_puzzle_line(line, entry).has_value();
+            EXPECT_EQ(accepted, place.allowed.find(c) != std::string_view::npos)
+                << place.name << ": byte " << byte;
+        }
+    }
+}
+
 TEST(PuzzleInput, ReaderCapsLinesAndKeepsItsPlace) {
     const std::string huge(1'000'000, '7');
     std::istringstream in(huge + "\nnext\r\n\nlast");

@@ -1,0 +1,18 @@
+// The Python module `cellwright`: Sudoku problems made and graded by the library, as NumPy
+// arrays for building datasets. See the README's "Python" section.
+
+#include "binding.hpp"
+
+PYBIND11_MODULE(cellwright, module) {
+    namespace py = pybind11;
+    module.doc() =
+        "Sudoku problems made and graded as a puzzle maker grades them, by solving each with a "
+        "fixed ladder of human techniques, as NumPy arrays: generate, batch, grade, "
+        "count_solutions, shard_range.";
+    module.attr("__version__") = cellwright::version();
+    module.attr("COUNTERS") = cellwright::python::counter_names();
+    module.attr("MAX_JOBS") = cellwright::MAX_JOBS;
+    module.attr("PROBLEMS_PER_BATCH") = cellwright::PROBLEMS_PER_BATCH;
+    cellwright::python::add_generation(module);
+    cellwright::python::add_grading(module);
+}
