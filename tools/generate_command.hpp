@@ -19,7 +19,8 @@
 namespace cellwright::tool {
 
 struct GenerateOptions {
-    int difficulty_class = 1;           // 1..3
+    int difficulty_class = 1;           // 1..5
+    std::optional<Technique> hardest;   // for classes 4 and 5: the hardest technique wanted
     std::uint64_t count = 30;           // N
     std::optional<std::uint64_t> seed;  // S; from the clock when absent
     std::uint64_t start = 0;            // K, the number of the first problem
@@ -28,14 +29,14 @@ struct GenerateOptions {
     RecordFormat format = RecordFormat::dat;
     bool with_solutions = false;  // the solution after each puzzle of a line
     OutputOptions output;         // a file that appears complete; empty for `out`
-    bool stats = false;           // attempts, fillings, rates at the end
+    bool stats = false;           // attempts, fillings, techniques, rates at the end
     bool progress = false;        // progress bar on `errors`
 };
 
 // Runs a whole `generate`: problems to `out` or to the file `options.output`; the clock
 // seed, the progress bar, statistics and failures to `errors`. Returns 0 on success, 1 when
 // the output cannot be created or written, 2 for options that do not go together (a range
-// past 2^64, --solutions with dat).
+// past 2^64, --solutions with dat, a hardest technique that no problem of the class can have).
 int run_generate(const GenerateOptions& options, std::ostream& out, std::ostream& errors);
 
 // Registers `generate`; its callback stores run_generate's result in `status`.

@@ -34,7 +34,8 @@ void add_grade_command(CLI::App& app, int& status) {
         "grade",
         "Grade puzzles from files or standard input, in any input format: one record each with "
         "solutions (0, 1, or 2 for two or more), solution, ladder counters, score, grade and "
-        "class");
+        "class, then the rating beyond the ladder: rated_class (4: needs naked pairs or "
+        "triples, 5: needs more), rated_grade, outcome, hardest technique and steps");
     set_example(command, "cellwright-tool grade puzzles.txt --format csv -o graded.csv");
     auto options = std::make_shared<GradeOptions>();
     command->add_option("files", options->files, "Puzzle files; '-' or none for standard input");

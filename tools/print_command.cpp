@@ -50,7 +50,7 @@ int run_print(const PrintOptions& options, std::istream& standard_input, std::os
     }
     std::vector<PrintProblem> problems;
     if (!read_print_problems(options.files, standard_input, problems, errors,
-                             options.input_format)) {
+                             options.show_technique, options.input_format)) {
         return 1;
     }
     if (problems.empty()) {
@@ -127,6 +127,8 @@ void add_print_command(CLI::App& app, int& status) {
         ->transform(number_in(1, INT_MAX, "1..2^31-1"));
     print->add_option("--dpi", options->dots_per_inch, "Dots per inch of a PNG (default 300)")
         ->transform(number_in(MIN_DOTS_PER_INCH, MAX_DOTS_PER_INCH, "36..1200"));
+    print->add_flag("--show-technique", options->show_technique,
+                    "name each puzzle's hardest technique in its heading");
     print->callback([options, output, paper, no_solutions, &status] {
         options->output = output->path;
         options->force = output->force;

@@ -23,6 +23,7 @@ struct PrintOptions {
     int page = 0;  // the page an SVG or PNG shows, from 1; 0 when not given (every page)
     int dots_per_inch = DEFAULT_DOTS_PER_INCH;  // of a PNG
     bool force = false;                         // replace existing output files
+    bool show_technique = false;  // name each problem's hardest technique in its heading
 };
 
 // Reads every input ("-" is `standard_input`), and only when all of it is sound writes the

@@ -13,12 +13,13 @@ namespace cellwright::tool {
 
 // Appends the problems of `files` ("-" for `standard_input`), in order, to `problems`,
 // numbered 1, 2, ... across all files. A problem is headed with the grade its record states,
-// else with the grade the ladder gives it, else with none. Every faulty record (unreadable, or
-// givens without exactly one solution) is reported on `errors` as "FILE:LINE: reason", and a
-// file that cannot be read as "FILE: reason"; reading goes on so that all faults are listed.
-// Returns true when there was no fault at all.
+// else with the grade its rating gives it, else with none. Every faulty record (unreadable,
+// or givens without exactly one solution) is reported on `errors` as "FILE:LINE: reason", and
+// a file that cannot be read as "FILE: reason"; reading goes on so that all faults are listed.
+// Returns true when there was no fault at all. With `with_technique`, each problem also
+// names its hardest technique.
 bool read_print_problems(const std::vector<std::string>& files, std::istream& standard_input,
                          std::vector<PrintProblem>& problems, std::ostream& errors,
-                         InputFormat format = InputFormat::automatic);
+                         bool with_technique = false, InputFormat format = InputFormat::automatic);
 
 }  // namespace cellwright::tool

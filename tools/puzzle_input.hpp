@@ -42,8 +42,8 @@ bool strip_byte_order_mark(InputLine& line);
 // One puzzle as read, with what its record said of it.
 struct PuzzleEntry {
     Grid givens{};
-    std::int32_t grade = 0;  // the grade the record states (a problem line's, a grade field's),
-                             // else 0
+    std::int32_t grade = 0;  // the grade 1..12 the record states (a problem line's, a grade
+                             // field's), else 0
     Grid solution{};         // the solution the record carries, checked against the givens;
                              // all 0 when it carries none
 

@@ -1,14 +1,10 @@
 #include "records.hpp"
 
-#include <nlohmann/json.hpp>
-
 #include "csv_text.hpp"
+#include "json_text.hpp"
 
 namespace cellwright::tool {
 namespace {
-
-// Objects keep their keys in the order they were set.
-using Json = nlohmann::ordered_json;
 
 template <class T>
 Json nullable(const std::optional<T>& value) {
@@ -30,14 +26,46 @@ Json counters_json(const LadderCounters& counters) {
     return object;
 }
 
+Json technique_or_null(const std::optional<Technique>& technique) {
+    return technique ? Json(technique_key(*technique)) : Json(nullptr);
+}
+
+const char* status_key(SolveStatus status) {
+    switch (status) {
+        case SolveStatus::step:
+            return "step";
+        case SolveStatus::solved:
+            return "solved";
+        case SolveStatus::stalled:
+            return "stalled";
+        case SolveStatus::contradiction:
+            return "contradiction";
+    }
+    return "";
+}
+
+// {"box_hidden_single": n, ...} in the order of the techniques: only those used, or with
+// `every_key` all of them, so that each has its own csv column.
+Json steps_json(const TechniqueSteps& steps, bool every_key) {
+    Json object = Json::object();
+    for (int i = 0; i < TECHNIQUE_COUNT; ++i) {
+        if (every_key || steps[i] != 0) {
+            object[technique_key(static_cast<Technique>(i))] = steps[i];
+        }
+    }
+    return object;
+}
+
 enum Kinds : unsigned { GENERATED = 1, GRADED = 2, BOTH = GENERATED | GRADED };
 
 // One field of a record: its name, the records that have it, and its value. A value that is
-// an object spreads over one csv column per key, so it must be an object in every record.
+// an object spreads over one csv column per key, so in csv it must be an object with the same
+// keys in every record: `csv_value`, when set, gives that form.
 struct Field {
     const char* name;
     unsigned kinds;
     Json (*value)(const PuzzleRecord& record);
+    Json (*csv_value)(const PuzzleRecord& record) = nullptr;
 };
 
 // Every field, in the order records write them. The order of generate's fields is that of
@@ -54,6 +82,13 @@ const Field FIELDS[] = {
     {GIVENS_FIELD, BOTH, [](const PuzzleRecord& r) { return cells(r.givens); }},
     {SOLUTION_FIELD, BOTH,
      [](const PuzzleRecord& r) { return r.solution ? cells(*r.solution) : Json(nullptr); }},
+    // The step-by-step solver's rating, which goes beyond the ladder's classes 1..3.
+    {"rated_class", GRADED, [](const PuzzleRecord& r) { return nullable(r.rated_class); }},
+    {"rated_grade", GRADED, [](const PuzzleRecord& r) { return nullable(r.rated_grade); }},
+    {"outcome", GRADED, [](const PuzzleRecord& r) -> Json { return status_key(r.outcome); }},
+    {"hardest", BOTH, [](const PuzzleRecord& r) { return technique_or_null(r.hardest); }},
+    {"steps", BOTH, [](const PuzzleRecord& r) { return steps_json(r.steps, false); },
+     [](const PuzzleRecord& r) { return steps_json(r.steps, true); }},
     // Which version of the library made the record.
     {"version", BOTH, [](const PuzzleRecord&) -> Json { return version(); }},
 };
@@ -62,32 +97,15 @@ bool has_field(const Field& field, RecordKind kind) {
     return (field.kinds & (kind == RecordKind::generated ? GENERATED : GRADED)) != 0;
 }
 
-Json record_json(const PuzzleRecord& record) {
+Json record_json(const PuzzleRecord& record, bool csv) {
     Json object = Json::object();
     for (const Field& field : FIELDS) {
         if (has_field(field, record.kind)) {
-            object[field.name] = field.value(record);
+            object[field.name] =
+                csv && field.csv_value != nullptr ? field.csv_value(record) : field.value(record);
         }
     }
     return object;
-}
-
-// JSON as people write it by hand: ", " between the members, ": " after each key.
-void append_json(const Json& value, std::string& text) {
-    if (!value.is_object()) {
-        text += value.dump();
-        return;
-    }
-    text += '{';
-    bool first = true;
-    for (const auto& [key, member] : value.items()) {
-        text += first ? "" : ", ";
-        first = false;
-        text += Json(key).dump();
-        text += ": ";
-        append_json(member, text);
-    }
-    text += '}';
 }
 
 std::string csv_cell(const Json& value) {
@@ -100,7 +118,7 @@ std::string csv_cell(const Json& value) {
 // The csv columns of `record`: the name of each column with `column(name, value)`.
 template <class Column>
 void for_each_column(const PuzzleRecord& record, Column&& column) {
-    const Json object = record_json(record);
+    const Json object = record_json(record, true);
     for (const auto& [name, value] : object.items()) {
         if (value.is_object()) {
             for (const auto& [inner, inner_value] : value.items()) {
@@ -135,9 +153,14 @@ PuzzleRecord generated_record(std::uint64_t index, std::uint64_t seed, const Pro
     record.solutions = 1;
     record.solved = true;
     record.counters = problem.counters;
-    record.score = problem.score;
+    // Only the ladder's classes have a score.
+    if (problem.difficulty_class <= 3) {
+        record.score = problem.score;
+    }
     record.grade = problem.grade;
     record.difficulty_class = problem.difficulty_class;
+    record.hardest = problem.hardest;
+    record.steps = problem.steps;
     return record;
 }
 
@@ -156,6 +179,13 @@ PuzzleRecord graded_record(const Grid& givens, const Grading& grading) {
         record.grade = grading.grade;
         record.difficulty_class = grading.difficulty_class;
     }
+    if (grading.rated_class != 0) {
+        record.rated_class = grading.rated_class;
+        record.rated_grade = grading.rated_grade;
+    }
+    record.outcome = grading.outcome;
+    record.hardest = grading.hardest;
+    record.steps = grading.steps;
     return record;
 }
 
@@ -198,11 +228,8 @@ std::string format_record(const PuzzleRecord& record, RecordFormat format, bool 
             }
             return line + '\n';
         }
-        case RecordFormat::json: {
-            std::string line;
-            append_json(record_json(record), line);
-            return line + '\n';
-        }
+        case RecordFormat::json:
+            return json_text(record_json(record, false)) + '\n';
         case RecordFormat::csv:
             return csv_line(record, false);
     }

@@ -9,9 +9,15 @@
 //
 // The fields carry the same names in every format and subcommand, in the order of one table
 // (records.cpp); a new field is one line there. `generate` writes index, seed, class, grade,
-// score, counters, givens, solution, version; `grade` writes class, grade, score, solutions,
-// solved, counters, givens, solution, version. "solutions" is 0, 1 or 2, where 2 means two or
-// more; null stands for a value that does not exist (no unique solution, not graded).
+// score, counters, givens, solution, hardest, steps, version; `grade` writes class, grade,
+// score, solutions, solved, counters, givens, solution, rated_class, rated_grade, outcome,
+// hardest, steps, version. "solutions" is 0, 1 or 2, where 2 means two or more; null stands
+// for a value that does not exist (no unique solution, not graded by the ladder, a class 4 or
+// 5 problem's score). class, grade and score are the ladder's (classes 1..3); rated_class and
+// rated_grade the step-by-step solver's (classes 1..5), outcome how it ended ("solved",
+// "stalled" or "contradiction"), hardest the key of the dearest technique it used. steps holds
+// the techniques used with their counts in json, and every technique, 0 for those unused, as
+// a csv column each.
 
 #include <cstdint>
 #include <optional>
@@ -41,6 +47,12 @@ struct PuzzleRecord {
     std::optional<int> score;  // absent when not graded
     std::optional<int> grade;
     std::optional<int> difficulty_class;
+    // graded: the step-by-step solver's class 1..5 and grade, absent when it cannot finish
+    std::optional<int> rated_class;
+    std::optional<int> rated_grade;
+    SolveStatus outcome = SolveStatus::stalled;  // graded: how that solver ended
+    std::optional<Technique> hardest;            // the dearest technique a step used
+    TechniqueSteps steps{};                      // the steps of each technique
 };
 
 PuzzleRecord generated_record(std::uint64_t index, std::uint64_t seed, const Problem& problem);

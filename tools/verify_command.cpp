@@ -42,6 +42,17 @@ std::vector<std::string> problem_faults(const PuzzleEntry& problem) {
         faults.push_back(grade.solutions == 0 ? "no solution" : "more than one solution");
         return faults;
     }
+    if (problem.grade > 10 || (problem.grade == 0 && grade.rated_grade > 10)) {
+        // Classes 4 and 5: the ladder needs naked pairs or triples, or stalls, by design. A
+        // record without a grade is judged by the rating alone.
+        if (problem.grade != 0 && grade.rated_grade != problem.grade) {
+            faults.push_back("stored grade " + std::to_string(problem.grade) +
+                             (grade.rated_grade == 0
+                                  ? ", but no technique finishes it (it needs guessing)"
+                                  : ", the rating gives " + std::to_string(grade.rated_grade)));
+        }
+        return faults;
+    }
     if (!grade.solved) {
         faults.push_back("the technique ladder does not solve it");
         return faults;
@@ -184,9 +195,10 @@ void add_verify_command(CLI::App& app, int& status) {
     CLI::App* command = app.add_subcommand(
         "verify",
         "Check files of generated problems: unique solution, no naked pair or triple needed, "
-        "24 or 25 givens on a symmetric pattern, stored grade equal to the ladder's; problem "
-        "files also in their exact line form. Prints FILE:LINE: reason per fault and a "
-        "summary; exits 1 when anything fails");
+        "24 or 25 givens on a symmetric pattern, stored grade equal to the ladder's (grades 11 "
+        "and 12, classes 4 and 5: equal to the rating beyond the ladder); problem files also in "
+        "their exact line form. Prints FILE:LINE: reason per fault and a summary; exits 1 when "
+        "anything fails");
     set_example(command, "cellwright-tool verify 20261208_01\\(diff2\\).dat hard.jsonl");
     auto files = std::make_shared<std::vector<std::string>>();
     auto format = std::make_shared<InputFormat>(InputFormat::automatic);

@@ -17,7 +17,7 @@ namespace {
 const std::string BATCH = std::string(CELLWRIGHT_TEST_DATA) + "/seed0_class2.dat";
 
 TEST(CommandConvention, EverySubcommandsHelpEndsWithAnExample) {
-    for (const char* name : {"batch", "generate", "grade", "verify", "show", "print"}) {
+    for (const char* name : {"batch", "generate", "grade", "verify", "show", "print", "explain"}) {
         const ToolRun help = run_tool_words({name, "--help"});
         EXPECT_EQ(help.status, 0) << name;
         EXPECT_NE(help.out.find("Example:\n  cellwright-tool " + std::string(name) + " "),

@@ -1,6 +1,6 @@
-// Every format generate and grade write is read back by grade, show, print and verify, and
-// each of them sees the same puzzles in it as in the problem lines: the same records, the same
-// drawings, the same sheet, the same verdict.
+// Every format generate and grade write is read back by grade, show, print, verify and explain,
+// and each of them sees the same puzzles in it as in the problem lines: the same records, the
+// same drawings, the same sheet, the same verdict, the same hints.
 
 #include <sstream>
 #include <string>
@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "explain_command.hpp"
 #include "generate_command.hpp"
 #include "grade_command.hpp"
 #include "print_input.hpp"
@@ -75,6 +76,15 @@ const std::pair<const char*, Reader> READERS[] = {
          std::istringstream in(input);
          std::ostringstream out;
          const int status = run_verify({"-"}, in, out, out);
+         return std::to_string(status) + "\n" + out.str();
+     }},
+    {"explain",
+     [](const std::string& input) {
+         std::istringstream in(input);
+         std::ostringstream out;
+         ExplainOptions options;
+         options.first = true;
+         const int status = run_explain(options, in, out, out);
          return std::to_string(status) + "\n" + out.str();
      }},
 };

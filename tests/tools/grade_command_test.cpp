@@ -54,12 +54,17 @@ TEST(GradePuzzle, WritesTheDocumentedRecord) {
          "\"naked_triple_sweeps\": 0}, \"givens\": "
          "\".4.........1.7.2.5.3.9.8.7...6...8...5..1..6...7...4...2.3.4.8.3.8.2.9.........1.\", "
          "\"solution\": "
-         "\"745231698891476235632958174916547823453812769287693451129364587378125946564789312\"" +
+         "\"745231698891476235632958174916547823453812769287693451129364587378125946564789312\", "
+         "\"rated_class\": 2, \"rated_grade\": 7, \"outcome\": \"solved\", \"hardest\": "
+         "\"naked_single\", \"steps\": {\"box_hidden_single\": 53, \"pointing\": 13, "
+         "\"naked_single\": 3}" +
              version},
         {"empty grid", std::string(81, '.'),
          "{\"class\": null, \"grade\": null, \"score\": null, \"solutions\": 2, \"solved\": "
          "false, \"counters\": " +
-             zero_counters + ", \"givens\": \"" + std::string(81, '.') + "\", \"solution\": null" +
+             zero_counters + ", \"givens\": \"" + std::string(81, '.') +
+             "\", \"solution\": null, \"rated_class\": null, \"rated_grade\": null, "
+             "\"outcome\": \"stalled\", \"hardest\": null, \"steps\": {}" +
              version},
     };
     for (const Case& test : cases) {
@@ -69,22 +74,32 @@ TEST(GradePuzzle, WritesTheDocumentedRecord) {
     }
 }
 
-// One header line, then a line per record: the counters a column each, absent values empty.
+// One header line, then a line per record: the counters and the steps of every technique a
+// column each, absent values empty.
 TEST(GradePuzzle, WritesCsvWithAColumnPerField) {
     const std::string counters =
         "box_single_passes,locked_candidate_sweeps,naked_single_scans,line_single_passes,"
         "naked_pair_sweeps,naked_triple_sweeps,";
+    std::string techniques;
+    std::string no_steps;
+    for (int i = 0; i < TECHNIQUE_COUNT; ++i) {
+        techniques += std::string(technique_key(static_cast<Technique>(i))) + ",";
+        no_steps += "0,";
+    }
     EXPECT_EQ(record_header(RecordFormat::csv, RecordKind::generated),
-              "index,seed,class,grade,score," + counters + "givens,solution,version\n");
+              "index,seed,class,grade,score," + counters + "givens,solution,hardest," + techniques +
+                  "version\n");
     EXPECT_EQ(record_header(RecordFormat::csv, RecordKind::graded),
-              "class,grade,score,solutions,solved," + counters + "givens,solution,version\n");
+              "class,grade,score,solutions,solved," + counters +
+                  "givens,solution,rated_class,rated_grade,outcome,hardest," + techniques +
+                  "version\n");
     for (const RecordFormat other : {RecordFormat::dat, RecordFormat::line, RecordFormat::json}) {
         EXPECT_EQ(record_header(other, RecordKind::graded), "");
     }
     const Grid empty{};
-    EXPECT_EQ(
-        format_record(graded_record(empty, grade_puzzle(empty)), RecordFormat::csv, false),
-        ",,,2,false,0,0,0,0,0,0," + std::string(81, '.') + ",," CELLWRIGHT_VERSION_STRING "\n");
+    EXPECT_EQ(format_record(graded_record(empty, grade_puzzle(empty)), RecordFormat::csv, false),
+              ",,,2,false,0,0,0,0,0,0," + std::string(81, '.') + ",,,,stalled,," + no_steps +
+                  CELLWRIGHT_VERSION_STRING "\n");
 }
 
 TEST(GradePuzzle, LeavesScoreOutWhenTheLadderNeedsSubsetsOrFails) {
@@ -102,10 +117,14 @@ TEST(GradePuzzle, LeavesScoreOutWhenTheLadderNeedsSubsetsOrFails) {
     EXPECT_EQ(with_pair.counters.locked_candidate_sweeps, counters.locked_candidate_sweeps)
         << "naked pair puzzle: the attempt's own counters";
     EXPECT_EQ(with_pair.counters.naked_pair_sweeps, 1) << "naked pair puzzle";
-    EXPECT_NE(
-        grade_json(givens, with_pair).find("\"class\": null, \"grade\": null, \"score\": null"),
-        std::string::npos)
-        << "naked pair puzzle";
+    const std::string with_pair_json = grade_json(givens, with_pair);
+    EXPECT_NE(with_pair_json.find("\"class\": null, \"grade\": null, \"score\": null"),
+              std::string::npos)
+        << with_pair_json;
+    EXPECT_NE(with_pair_json.find("\"rated_class\": 4, \"rated_grade\": 11, \"outcome\": "
+                                  "\"solved\""),
+              std::string::npos)
+        << with_pair_json;
 
     // 1..7 in the top row and a 9 in box 2 leave both last cells of the row only 8: no
     // solution, so the ladder cannot finish and nothing is graded.
@@ -116,7 +135,10 @@ TEST(GradePuzzle, LeavesScoreOutWhenTheLadderNeedsSubsetsOrFails) {
     const std::string json = grade_json(broken, none);
     EXPECT_EQ(none.solutions, 0) << "no solution";
     EXPECT_NE(json.find("\"solutions\": 0, \"solved\": false"), std::string::npos) << json;
-    EXPECT_NE(json.find("\"solution\": null"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"solution\": null, \"rated_class\": null, \"rated_grade\": null, "
+                        "\"outcome\": \"contradiction\""),
+              std::string::npos)
+        << json;
     EXPECT_NE(json.find("\"class\": null, \"grade\": null, \"score\": null,"), std::string::npos)
         << json;
 }

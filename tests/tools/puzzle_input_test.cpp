@@ -8,15 +8,13 @@
 #include <gtest/gtest.h>
 
 #include "puzzle_input.hpp"
+#include "support/known_puzzles.hpp"
 
 namespace cellwright::tool {
 namespace {
 
-const std::string GRADE_7_LINE =
-    "7/.4......./..1.7.2.5/.3.9.8.7./..6...8../.5..1..6./..7...4../.2.3.4.8./3.8.2.9../"
-    ".......1./";
-const std::string GRADE_7_PUZZLE =
-    ".4.........1.7.2.5.3.9.8.7...6...8...5..1..6...7...4...2.3.4.8.3.8.2.9.........1.";
+using known::GRADE_7_LINE;
+using known::GRADE_7_PUZZLE;
 
 TEST(PuzzleInput, EntriesComeFromTheLibrarysParser) {
     struct Case {
@@ -68,7 +66,7 @@ TEST(PuzzleInput, AcceptsExactlyTheAllowedCharacterInEachPlace) {
         {"plain puzzle cell", std::string(81, '.'), 40, ".0123456789_*"},
         {"problem line cell", "5/" + empty_rows, 2 + 10 * 4 + 4, ".123456789"},
         {"grade", "5/" + empty_rows, 0, "123456789"},
-        {"second digit of grade 10", "10/" + empty_rows, 1, "0"},
+        {"second digit of grades 10 to 12", "10/" + empty_rows, 1, "012"},
         {"row end", "5/" + empty_rows, 2 + 10 * 3 + 9, "/"},
     };
     for (const Place& place : places) {
