@@ -94,15 +94,18 @@ std::vector<Grid> read_puzzles(const py::handle& source) {
     return read_array(source);
 }
 
+// Calls `write_row(row)` for every row, with the GIL released: the rows go into columns of
+// a Table made before.
+template <class WriteRow>
+void write_rows_without_gil(std::size_t rows, const WriteRow& write_row) {
+    const py::gil_scoped_release release;
+    for (std::size_t row = 0; row < rows; ++row) {
+        write_row(row);
+    }
+}
+
 py::dict grade(const py::object& source) {
     const std::vector<Grid> puzzles = read_puzzles(source);
-    std::vector<Grading> gradings(puzzles.size());
-    {
-        const py::gil_scoped_release release;
-        for (std::size_t row = 0; row < puzzles.size(); ++row) {
-            gradings[row] = grade_puzzle(puzzles[row]);
-        }
-    }
     // The columns of cellwright-tool grade's JSON records, in their order.
     Table table(puzzles.size());
     std::uint8_t* puzzle = table.add<std::uint8_t>("puzzle", 81);
@@ -113,8 +116,8 @@ py::dict grade(const py::object& source) {
     std::int32_t* score = table.add<std::int32_t>("score");
     std::int32_t* grade = table.add<std::int32_t>("grade");
     std::int32_t* difficulty_class = table.add<std::int32_t>("class");
-    for (std::size_t row = 0; row < puzzles.size(); ++row) {
-        const Grading& grading = gradings[row];
+    write_rows_without_gil(puzzles.size(), [&](std::size_t row) {
+        const Grading grading = grade_puzzle(puzzles[row]);
         write_grid(puzzle, row, puzzles[row]);
         solutions[row] = grading.solutions;
         write_grid(solution, row, grading.solution);
@@ -123,26 +126,20 @@ py::dict grade(const py::object& source) {
         score[row] = grading.score;
         grade[row] = grading.grade;
         difficulty_class[row] = grading.difficulty_class;
-    }
+    });
     return table.columns();
 }
 
 py::dict count(const py::object& source) {
     const std::vector<Grid> puzzles = read_puzzles(source);
-    std::vector<SolutionCount> counts(puzzles.size());
-    {
-        const py::gil_scoped_release release;
-        for (std::size_t row = 0; row < puzzles.size(); ++row) {
-            counts[row] = count_solutions(puzzles[row]);
-        }
-    }
     Table table(puzzles.size());
     std::int32_t* solutions = table.add<std::int32_t>("solutions");
     std::uint8_t* solution = table.add<std::uint8_t>("solution", 81);
-    for (std::size_t row = 0; row < puzzles.size(); ++row) {
-        solutions[row] = counts[row].count;
-        write_grid(solution, row, counts[row].solution);
-    }
+    write_rows_without_gil(puzzles.size(), [&](std::size_t row) {
+        const SolutionCount counted = count_solutions(puzzles[row]);
+        solutions[row] = counted.count;
+        write_grid(solution, row, counted.solution);
+    });
     return table.columns();
 }
 
