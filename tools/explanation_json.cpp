@@ -6,29 +6,20 @@
 namespace cellwright::tool {
 namespace {
 
-const char* status_key(SolveStatus status) {
-    switch (status) {
-        case SolveStatus::step:
-            return "step";
-        case SolveStatus::solved:
-            return "solved";
-        case SolveStatus::stalled:
-            return "stalled";
-        case SolveStatus::contradiction:
-            return "contradiction";
-    }
-    return "";
-}
-
 // "r5c6" for cell 49.
 std::string cell_name(int cell) {
-    return "r" + std::to_string(cell / 9 + 1) + "c" + std::to_string(cell % 9 + 1);
+    // Appended piece by piece: g++ 12 warns falsely on "r" + std::to_string(...).
+    std::string name = "r";
+    name += std::to_string(cell / 9 + 1);
+    name += 'c';
+    name += std::to_string(cell % 9 + 1);
+    return name;
 }
 
 // "row 3", "column 4", "box 5" for units 2, 12, 22.
 std::string unit_name(int unit) {
     static constexpr const char* KINDS[3] = {"row ", "column ", "box "};
-    return KINDS[unit / 9] + std::to_string(unit % 9 + 1);
+    return std::string(KINDS[unit / 9]) + std::to_string(unit % 9 + 1);
 }
 
 // [{"cell": "r1c1", "digits": [1, 2]}, ...]

@@ -30,20 +30,6 @@ Json technique_or_null(const std::optional<Technique>& technique) {
     return technique ? Json(technique_key(*technique)) : Json(nullptr);
 }
 
-const char* status_key(SolveStatus status) {
-    switch (status) {
-        case SolveStatus::step:
-            return "step";
-        case SolveStatus::solved:
-            return "solved";
-        case SolveStatus::stalled:
-            return "stalled";
-        case SolveStatus::contradiction:
-            return "contradiction";
-    }
-    return "";
-}
-
 // {"box_hidden_single": n, ...} in the order of the techniques: only those used, or with
 // `every_key` all of them, so that each has its own csv column.
 Json steps_json(const TechniqueSteps& steps, bool every_key) {
@@ -142,6 +128,20 @@ std::string csv_line(const PuzzleRecord& record, bool header) {
 }
 
 }  // namespace
+
+const char* status_key(SolveStatus status) {
+    switch (status) {
+        case SolveStatus::step:
+            return "step";
+        case SolveStatus::solved:
+            return "solved";
+        case SolveStatus::stalled:
+            return "stalled";
+        case SolveStatus::contradiction:
+            return "contradiction";
+    }
+    return "";
+}
 
 PuzzleRecord generated_record(std::uint64_t index, std::uint64_t seed, const Problem& problem) {
     PuzzleRecord record;

@@ -55,6 +55,9 @@ struct PuzzleRecord {
     TechniqueSteps steps{};                      // the steps of each technique
 };
 
+// How a solver's run ended, as records write it: "step", "solved", "stalled", "contradiction".
+const char* status_key(SolveStatus status);
+
 PuzzleRecord generated_record(std::uint64_t index, std::uint64_t seed, const Problem& problem);
 PuzzleRecord graded_record(const Grid& givens, const Grading& grading);
 
