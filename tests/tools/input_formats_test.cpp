@@ -133,7 +133,7 @@ TEST(InputFormats, ReadsEverySourceFoundOrNamed) {
 }
 
 TEST(InputFormats, ReportsEachBadRecordAtItsLine) {
-    const std::string wrong_solution = "1" + SOLUTION.substr(1);
+    const std::string wrong_solution = std::string(1, '1') + SOLUTION.substr(1);
     struct Case {
         const char* name;
         std::string text;
