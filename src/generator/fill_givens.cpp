@@ -48,7 +48,8 @@ bool fill_digits(RandomState& random, const GivenCellList& list, int count, Plac
     return true;
 }
 
-bool fill_givens(RandomState& random, const GivenCellList& list, int count, PlacedGrid& solution) {
+bool fill_and_count(RandomState& random, const GivenCellList& list, int count,
+                    PlacedGrid& solution) {
     PlacedGrid placed;
     ExclusionGrid excluded;
     // The exclusions are the filling's own sound conclusions; the count starts from them.

@@ -15,7 +15,14 @@ namespace cellwright {
 // after the spreading and after each filled cell. True when the filled grid has exactly one
 // solution, which `solution` then holds. A list of fewer than nine cells could never hold
 // the nine spread digits: it yields false without drawing.
+// On an x86-64 processor with the newer instructions of the x86-64-v3 level, the build's
+// second compile of the filling runs instead (generator/x86_64_v3.hpp); both give the same
+// results and make the same draws.
 bool fill_givens(RandomState& random, const GivenCellList& list, int count, PlacedGrid& solution);
+
+// `fill_givens` as compiled for every processor of the build's target.
+bool fill_and_count(RandomState& random, const GivenCellList& list, int count,
+                    PlacedGrid& solution);
 
 // The filling part of `fill_givens`, without the solution count: starts from an empty board
 // and leaves in `placed` every digit placed or concluded, and in `excluded` every digit ruled
