@@ -7,8 +7,22 @@
 
 namespace cellwright {
 
-bool fill_digits(RandomState& random, const GivenCellList& list, int count, PlacedGrid& placed,
-                 ExclusionGrid& excluded) {
+namespace {
+
+// True while a listed cell after entry `from` is still empty: the completion will draw for it.
+bool draws_left(const PlacedGrid& placed, const GivenCellList& list, int from, int count) {
+    for (int i = from; i < count; ++i) {
+        if (placed[list[i]] == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The filling; with `conclude_last` false, the conclusions after the last drawn digit are left
+// to the count (see `fill_and_count`).
+bool fill(RandomState& random, const GivenCellList& list, int count, PlacedGrid& placed,
+          ExclusionGrid& excluded, bool conclude_last) {
     if (count < 9) {
         return false;
     }
@@ -43,9 +57,18 @@ bool fill_digits(RandomState& random, const GivenCellList& list, int count, Plac
         const unsigned from_start = open >> start_bit << start_bit;
         const int bit = std::countr_zero(from_start != 0 ? from_start : open);
         place_digit(placed, excluded, cell, static_cast<DigitMask>(1u << bit));
-        apply_naked_triples(placed, excluded, counters, memory);
+        if (conclude_last || draws_left(placed, list, i + 1, count)) {
+            apply_naked_triples(placed, excluded, counters, memory);
+        }
     }
     return true;
+}
+
+}  // namespace
+
+bool fill_digits(RandomState& random, const GivenCellList& list, int count, PlacedGrid& placed,
+                 ExclusionGrid& excluded) {
+    return fill(random, list, count, placed, excluded, true);
 }
 
 bool fill_and_count(RandomState& random, const GivenCellList& list, int count,
@@ -53,7 +76,11 @@ bool fill_and_count(RandomState& random, const GivenCellList& list, int count,
     PlacedGrid placed;
     ExclusionGrid excluded;
     // The exclusions are the filling's own sound conclusions; the count starts from them.
-    return fill_digits(random, list, count, placed, excluded) &&
+    // After the last drawn digit the filling draws nothing more, and what it would still
+    // conclude removes no completion of the grid (every technique only fills a digit all
+    // completions share and rules out digits none uses): the count meets the same completions
+    // in the same order without it, so it is skipped.
+    return fill(random, list, count, placed, excluded, false) &&
            count_solutions(placed, excluded, solution) == 1;
 }
 

@@ -47,11 +47,11 @@ CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier)
         for (int step = 0; step < most; ++step) {
             filled = _mm256_or_si256(filled, _mm256_add_epi16(filled, one));
         }
-        listed_bits[first / 64] |=
-            bits(_mm256_cmpeq_epi16(_mm256_or_si256(filled, top), in_range)) << (first & 63);
+        listed_bits[first / 64] |= bits(_mm256_cmpeq_epi16(_mm256_or_si256(filled, top), in_range))
+                                   << (first & 63);
         if (earlier != nullptr) {
-            same_bits[first / 64] |=
-                bits(_mm256_cmpeq_epi16(words, load(earlier->data() + first))) << (first & 63);
+            same_bits[first / 64] |= bits(_mm256_cmpeq_epi16(words, load(earlier->data() + first)))
+                                     << (first & 63);
         }
     }
     const int last_count = digit_count(candidates_of(excluded[80]));
