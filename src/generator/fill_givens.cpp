@@ -19,6 +19,16 @@ bool draws_left(const PlacedGrid& placed, const GivenCellList& list, int from, i
     return false;
 }
 
+// An empty cell with every digit ruled out. The exclusions being sound, the grid then has no
+// completion: the count would answer 0, its first look finding the same cell.
+bool has_dead_cell(const PlacedGrid& placed, const ExclusionGrid& excluded) {
+    bool dead = false;
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        dead |= placed[cell] == 0 && excluded[cell] == ALL_DIGITS;
+    }
+    return dead;
+}
+
 // The filling; with `conclude_last` false, the conclusions after the last drawn digit are left
 // to the count (see `fill_and_count`).
 bool fill(RandomState& random, const GivenCellList& list, int count, PlacedGrid& placed,
@@ -80,7 +90,7 @@ bool fill_and_count(RandomState& random, const GivenCellList& list, int count,
     // conclude removes no completion of the grid (every technique only fills a digit all
     // completions share and rules out digits none uses): the count meets the same completions
     // in the same order without it, so it is skipped.
-    return fill(random, list, count, placed, excluded, false) &&
+    return fill(random, list, count, placed, excluded, false) && !has_dead_cell(placed, excluded) &&
            count_solutions(placed, excluded, solution) == 1;
 }
 
