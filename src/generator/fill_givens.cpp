@@ -29,10 +29,10 @@ bool has_dead_cell(const PlacedGrid& placed, const ExclusionGrid& excluded) {
     return dead;
 }
 
-// The filling; with `conclude_last` false, the conclusions after the last drawn digit are left
-// to the count (see `fill_and_count`).
-bool fill(RandomState& random, const GivenCellList& list, int count, PlacedGrid& placed,
-          ExclusionGrid& excluded, bool conclude_last) {
+}  // namespace
+
+bool fill_digits(RandomState& random, const GivenCellList& list, int count, PlacedGrid& placed,
+                 ExclusionGrid& excluded, LastCascade last) {
     if (count < 9) {
         return false;
     }
@@ -67,18 +67,11 @@ bool fill(RandomState& random, const GivenCellList& list, int count, PlacedGrid&
         const unsigned from_start = open >> start_bit << start_bit;
         const int bit = std::countr_zero(from_start != 0 ? from_start : open);
         place_digit(placed, excluded, cell, static_cast<DigitMask>(1u << bit));
-        if (conclude_last || draws_left(placed, list, i + 1, count)) {
+        if (last == LastCascade::run || draws_left(placed, list, i + 1, count)) {
             apply_naked_triples(placed, excluded, counters, memory);
         }
     }
     return true;
-}
-
-}  // namespace
-
-bool fill_digits(RandomState& random, const GivenCellList& list, int count, PlacedGrid& placed,
-                 ExclusionGrid& excluded) {
-    return fill(random, list, count, placed, excluded, true);
 }
 
 bool fill_and_count(RandomState& random, const GivenCellList& list, int count,
@@ -90,8 +83,8 @@ bool fill_and_count(RandomState& random, const GivenCellList& list, int count,
     // conclude removes no completion of the grid (every technique only fills a digit all
     // completions share and rules out digits none uses): the count meets the same completions
     // in the same order without it, so it is skipped.
-    return fill(random, list, count, placed, excluded, false) && !has_dead_cell(placed, excluded) &&
-           count_solutions(placed, excluded, solution) == 1;
+    return fill_digits(random, list, count, placed, excluded, LastCascade::left_to_count) &&
+           !has_dead_cell(placed, excluded) && count_solutions(placed, excluded, solution) == 1;
 }
 
 }  // namespace cellwright

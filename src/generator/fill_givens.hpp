@@ -24,12 +24,18 @@ bool fill_givens(RandomState& random, const GivenCellList& list, int count, Plac
 bool fill_and_count(RandomState& random, const GivenCellList& list, int count,
                     PlacedGrid& solution);
 
+// Whether the filling runs the naked-triples cascade after its last random digit (`run`), or
+// leaves those conclusions to the count, as `fill_givens` does (`left_to_count`): nothing is
+// drawn after it, and the count finds the same completions without them.
+enum class LastCascade { run, left_to_count };
+
 // The filling part of `fill_givens`, without the solution count: starts from an empty board
 // and leaves in `placed` every digit placed or concluded, and in `excluded` every digit ruled
-// out. False when a listed cell has every digit excluded at its turn (the pair is then partly
-// filled), or when the list is shorter than nine (the pair is left as it was). Makes exactly
-// the draws `fill_givens` makes.
+// out (with `left_to_count`, all but the conclusions after the last random digit). False when
+// a listed cell has every digit excluded at its turn (the pair is then partly filled), or when
+// the list is shorter than nine (the pair is left as it was). Makes exactly the draws
+// `fill_givens` makes.
 bool fill_digits(RandomState& random, const GivenCellList& list, int count, PlacedGrid& placed,
-                 ExclusionGrid& excluded);
+                 ExclusionGrid& excluded, LastCascade last = LastCascade::run);
 
 }  // namespace cellwright
