@@ -2,6 +2,9 @@
 
 #include "generator/x86_64_v3.hpp"
 
+#include <cstdlib>
+#include <string_view>
+
 #if CELLWRIGHT_X86_64_V3
 #include <cpuid.h>
 #endif
@@ -44,10 +47,18 @@ bool runs_x86_64_v3() {
 #endif
 }
 
+bool baseline_asked(const char* value) {
+    return value != nullptr && std::string_view(value) != "" && std::string_view(value) != "0";
+}
+
+bool fill_picks_x86_64_v3() {
+    static const bool picked = runs_x86_64_v3() && !baseline_asked(std::getenv(BASELINE_VARIABLE));
+    return picked;
+}
+
 bool fill_givens(RandomState& random, const GivenCellList& list, int count, PlacedGrid& solution) {
 #if CELLWRIGHT_X86_64_V3
-    static const bool newer_processor = runs_x86_64_v3();
-    if (newer_processor) {
+    if (fill_picks_x86_64_v3()) {
         return x86_64_v3::fill_and_count(random, list, count, solution);
     }
 #endif

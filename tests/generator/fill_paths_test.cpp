@@ -3,6 +3,7 @@
 
 #include "generator/x86_64_v3.hpp"
 
+#include <cstdlib>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -44,6 +45,20 @@ TEST(FillPaths, SecondCompileAgreesWithTheFirstCallByCall) {
 #else
     EXPECT_FALSE(runs_x86_64_v3()) << "a build without the second compile cannot run it";
 #endif
+}
+
+// CELLWRIGHT_BASELINE keeps the process on the first compile; the tests run the pinned batches
+// once more with it set (tests/CMakeLists.txt), and this checks that it took effect there.
+TEST(FillPaths, BaselineVariableKeepsTheFirstCompile) {
+    const struct {
+        const char* value;
+        bool asked;
+    } cases[] = {{nullptr, false}, {"", false}, {"0", false}, {"1", true}, {"yes", true}};
+    for (const auto& one : cases) {
+        EXPECT_EQ(baseline_asked(one.value), one.asked) << (one.value ? one.value : "unset");
+    }
+    const bool asked = baseline_asked(std::getenv(BASELINE_VARIABLE));
+    EXPECT_EQ(fill_picks_x86_64_v3(), runs_x86_64_v3() && !asked);
 }
 
 }  // namespace
