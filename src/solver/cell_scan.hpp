@@ -22,6 +22,23 @@ struct CellScan {
     CellBits fresh;
 };
 
+#if CELLWRIGHT_SSE2
+// The vector scans below take cells 0..79 sixteen at a time; this adds cell 80 by itself and
+// keeps the listed cells that differ from `earlier` (all of them when it is null).
+template <int fewest, int most>
+CellScan finish_scan(const ExclusionGrid& excluded, const ExclusionGrid* earlier,
+                     std::uint64_t (&listed_bits)[2], std::uint64_t (&same_bits)[2]) {
+    const int last_count = digit_count(candidates_of(excluded[80]));
+    listed_bits[1] |= std::uint64_t{last_count >= fewest && last_count <= most} << 16;
+    const BandWords listed_bands = band_words(listed_bits[0], listed_bits[1]);
+    if (earlier == nullptr) {
+        return {listed_bands, {listed_bits[0], listed_bits[1]}};
+    }
+    same_bits[1] |= std::uint64_t{excluded[80] == (*earlier)[80]} << 16;
+    return {listed_bands, {listed_bits[0] & ~same_bits[0], listed_bits[1] & ~same_bits[1]}};
+}
+#endif
+
 #if CELLWRIGHT_AVX2
 // Sixteen cells a vector of 16-bit lanes, as below; a lane's test result is two bits of the byte
 // mask, and PEXT keeps one of them.
@@ -54,14 +71,7 @@ CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier)
                                      << (first & 63);
         }
     }
-    const int last_count = digit_count(candidates_of(excluded[80]));
-    listed_bits[1] |= std::uint64_t{last_count >= fewest && last_count <= most} << 16;
-    const BandWords listed_bands = band_words(listed_bits[0], listed_bits[1]);
-    if (earlier == nullptr) {
-        return {listed_bands, {listed_bits[0], listed_bits[1]}};
-    }
-    same_bits[1] |= std::uint64_t{excluded[80] == (*earlier)[80]} << 16;
-    return {listed_bands, {listed_bits[0] & ~same_bits[0], listed_bits[1] & ~same_bits[1]}};
+    return finish_scan<fewest, most>(excluded, earlier, listed_bits, same_bits);
 }
 #elif CELLWRIGHT_SSE2
 // Sixteen cells at a time, eight per vector of 16-bit lanes; each test gives 0xFFFF or 0 per
@@ -103,14 +113,7 @@ CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier)
                 << (first & 63);
         }
     }
-    const int last_count = digit_count(candidates_of(excluded[80]));
-    listed_bits[1] |= std::uint64_t{last_count >= fewest && last_count <= most} << 16;
-    const BandWords listed_bands = band_words(listed_bits[0], listed_bits[1]);
-    if (earlier == nullptr) {
-        return {listed_bands, {listed_bits[0], listed_bits[1]}};
-    }
-    same_bits[1] |= std::uint64_t{excluded[80] == (*earlier)[80]} << 16;
-    return {listed_bands, {listed_bits[0] & ~same_bits[0], listed_bits[1] & ~same_bits[1]}};
+    return finish_scan<fewest, most>(excluded, earlier, listed_bits, same_bits);
 }
 #else
 template <int fewest, int most>
