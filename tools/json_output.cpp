@@ -29,7 +29,12 @@ const char* status_key(SolveStatus status) {
 
 // "r5c6" for cell 49.
 std::string cell_name(int cell) {
-    return "r" + std::to_string(cell / 9 + 1) + "c" + std::to_string(cell % 9 + 1);
+    // Appended piece by piece: g++ 12 warns wrongly (-Wrestrict) on a literal + a temporary.
+    std::string name = "r";
+    name += std::to_string(cell / 9 + 1);
+    name += 'c';
+    name += std::to_string(cell % 9 + 1);
+    return name;
 }
 
 // "row 3", "column 4", "box 5" for units 2, 12, 22.
