@@ -86,6 +86,7 @@ std::string candidate_chain(const SolveStep& step) {
         if (i > 0) {
             text += i % 2 == 1 ? " = " : " - ";
         }
+        // Appended piece by piece: g++ 12 warns wrongly (-Wrestrict) on a literal + a temporary.
         text += '(';
         text += std::to_string(step.cells[i].digit);
         text += ')';
@@ -174,7 +175,6 @@ std::string pattern_text(const SolveStep& step) {
 }  // namespace
 
 std::string cell_name(int cell) {
-    // Appended piece by piece: g++ 12 warns falsely on "r" + std::to_string(...).
     std::string name = "r";
     name += std::to_string(row_of(cell) + 1);
     name += 'c';
