@@ -1,6 +1,7 @@
 // Making problems: one of a numbered run, or the next of a batch as the program makes it.
 
-#include <bit>
+#include <cstring>
+#include <type_traits>
 
 #include "api/public_types.hpp"
 #include "app/accept_problem.hpp"
@@ -18,6 +19,16 @@ bool is_difficulty_class(int difficulty_class) {
 // on the engine's; the two are copied bit for bit.
 using RandomWords = decltype(Batch::random);
 
+// The bits of `from` as a `To` of the same size (what std::bit_cast does, which not every
+// standard library the engine is built with has yet).
+template <class To, class From>
+To copy_bits(const From& from) {
+    static_assert(sizeof(To) == sizeof(From));
+    static_assert(std::is_trivially_copyable_v<To> && std::is_trivially_copyable_v<From>);
+    To to;
+    std::memcpy(static_cast<void*>(&to), &from, sizeof to);
+    return to;
+}
 
 }  // namespace
 
@@ -40,7 +51,7 @@ Batch start_batch(std::uint32_t seed, int difficulty_class) noexcept {
     batch.difficulty_class = difficulty_class;
     RandomState random;
     random_seed(random, seed);
-    batch.random = std::bit_cast<RandomWords>(random);
+    batch.random = copy_bits<RandomWords>(random);
     return batch;
 }
 
@@ -48,7 +59,7 @@ std::optional<Problem> next_batch_problem(Batch& batch) noexcept {
     if (!is_difficulty_class(batch.difficulty_class)) {
         return std::nullopt;
     }
-    RandomState random = std::bit_cast<RandomState>(batch.random);
+    RandomState random = copy_bits<RandomState>(batch.random);
     // Only a batch that start_batch made may go on: any other position would index past
     // the words.
     if (random.position < 0 || random.position >= RANDOM_WORDS) {
@@ -58,7 +69,7 @@ std::optional<Problem> next_batch_problem(Batch& batch) noexcept {
     TechniqueCounters counters;
     AttemptTally tally;
     accept_next_problem(random, batch.difficulty_class, record, counters, &tally);
-    batch.random = std::bit_cast<RandomWords>(random);
+    batch.random = copy_bits<RandomWords>(random);
     return public_problem(record, counters, tally);
 }
 
