@@ -3,6 +3,7 @@
 #include <cellwright/cellwright.hpp>
 
 #include "batch_command.hpp"
+#include "explain_command.hpp"
 #include "generate_command.hpp"
 #include "grade_command.hpp"
 #include "print_command.hpp"
@@ -21,6 +22,7 @@ int run_tool(int argc, const char* const* argv) {
     add_batch_command(app, status);
     add_generate_command(app, status);
     add_grade_command(app, status);
+    add_explain_command(app, status);
     add_verify_command(app, status);
     add_show_command(app, status);
     add_print_command(app, status);

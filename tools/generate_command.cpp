@@ -1,5 +1,6 @@
 #include "generate_command.hpp"
 
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -56,11 +57,37 @@ std::uint64_t clock_seed() {
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
-// The work that went into a run's problems.
+// The work that went into a run's problems, and the techniques they needed.
 struct Effort {
     std::uint64_t attempts = 0;
     std::uint64_t fillings = 0;
+    std::array<std::uint64_t, TECHNIQUE_COUNT> hardest{};  // problems with it as the hardest
+    std::array<std::uint64_t, TECHNIQUE_COUNT> met{};      // problems that needed it
+
+    void add(const Problem& problem) {
+        attempts += problem.attempts;
+        fillings += problem.fillings;
+        if (problem.hardest) {
+            ++hardest[static_cast<int>(*problem.hardest)];
+        }
+        for (int i = 0; i < TECHNIQUE_COUNT; ++i) {
+            met[i] += problem.steps[i] != 0 ? 1 : 0;
+        }
+    }
 };
+
+// "skyscraper 41, xy_wing 31": the techniques with a count, in the order of the techniques.
+std::string technique_counts(const std::array<std::uint64_t, TECHNIQUE_COUNT>& counts) {
+    std::string text;
+    for (int i = 0; i < TECHNIQUE_COUNT; ++i) {
+        if (counts[i] != 0) {
+            text += (text.empty() ? "" : ", ") +
+                    std::string(technique_key(static_cast<Technique>(i))) + " " +
+                    std::to_string(counts[i]);
+        }
+    }
+    return text;
+}
 
 void print_stats(std::ostream& errors, std::uint64_t problems, const Effort& tally,
                  double seconds) {
@@ -75,7 +102,8 @@ void print_stats(std::ostream& errors, std::uint64_t problems, const Effort& tal
                   static_cast<unsigned long long>(problems),
                   static_cast<unsigned long long>(tally.attempts),
                   static_cast<unsigned long long>(tally.fillings), rate, speed);
-    errors << text;
+    errors << text << "hardest techniques: " << technique_counts(tally.hardest) << '\n'
+           << "techniques met: " << technique_counts(tally.met) << '\n';
 }
 
 }  // namespace
@@ -94,6 +122,16 @@ std::string format_generated(std::uint64_t index, const Problem& problem, std::u
 }
 
 int run_generate(const GenerateOptions& options, std::ostream& out, std::ostream& errors) {
+    const ProblemKind kind{options.difficulty_class, options.hardest};
+    if (!is_possible_kind(kind)) {
+        errors << "cellwright-tool: no problem of class " << options.difficulty_class
+               << (options.hardest ? " has " + std::string(technique_key(*options.hardest)) +
+                                         " as its hardest technique (--technique needs class 4 "
+                                         "or 5 and a technique from claiming on)"
+                                   : " exists")
+               << '\n';
+        return 2;
+    }
     if (options.start > UINT64_MAX - options.count) {
         errors << "cellwright-tool: --start plus --count passes 2^64\n";
         return 1;
@@ -122,10 +160,9 @@ int run_generate(const GenerateOptions& options, std::ostream& out, std::ostream
     Effort total;
     std::uint64_t done = 0;
     const bool completed = generate_problems(
-        seed, range.first, range.count, options.difficulty_class, options.jobs,
+        seed, range.first, range.count, kind, options.jobs,
         [&](std::uint64_t index, const Problem& problem) {
-            total.attempts += problem.attempts;
-            total.fillings += problem.fillings;
+            total.add(problem);
             ++done;
             if (bar) {
                 bar->update(done);
@@ -154,9 +191,23 @@ void add_generate_command(CLI::App& app, int& status) {
         "output never depends on --jobs, and ranges made elsewhere with --start fit together");
     auto options = std::make_shared<GenerateOptions>();
     const CLI::Validator any_number = number_in(0, UINT64_MAX, "0..2^64-1");
-    command->add_option("--class", options->difficulty_class, "Difficulty class 1..3")
+    command
+        ->add_option("--class", options->difficulty_class,
+                     "Difficulty class 1..5: 1..3 as the batches, 4 needs naked pairs or "
+                     "triples, 5 needs more than the batches' techniques")
         ->required()
-        ->transform(number_in(1, 3, "1..3"));
+        ->transform(number_in(1, 5, "1..5"));
+    auto technique = std::make_shared<std::string>();
+    CLI::Option* technique_option =
+        command
+            ->add_option("--technique", *technique,
+                         "With class 4 or 5: only problems whose hardest technique is this one "
+                         "(a key as `grade` writes it, such as x_wing or xy_chain)")
+            ->check(CLI::Validator(
+                [](const std::string& key) -> std::string {
+                    return technique_from_key(key) ? "" : "no technique is called " + key;
+                },
+                "KEY"));
     command->add_option("--count", options->count, "Number of problems (default 30)")
         ->transform(any_number);
     auto seed = std::make_shared<std::uint64_t>(0);
@@ -183,9 +234,14 @@ void add_generate_command(CLI::App& app, int& status) {
     command->add_option("--output", options->output,
                         "Write to this new file; an existing file is never overwritten");
     command->add_flag("--stats", options->stats,
-                      "Print attempts, fillings, acceptance rate and problems per second");
-    command->callback([options, seed, seed_option, format, shard, shard_option, &status] {
+                      "Print attempts, fillings, acceptance rate, problems per second and the "
+                      "techniques the problems needed");
+    command->callback([options, seed, seed_option, format, shard, shard_option, technique,
+                       technique_option, &status] {
         GenerateOptions run = *options;
+        if (technique_option->count() != 0) {
+            run.hardest = technique_from_key(*technique);
+        }
         if (shard_option->count() != 0) {
             run.shard = parse_shard(*shard);
         } else if (const std::optional<std::string> hint =

@@ -19,7 +19,8 @@ namespace cellwright::tool {
 enum class GenerateFormat { dat, line, json };
 
 struct GenerateOptions {
-    int difficulty_class = 1;           // 1..3
+    int difficulty_class = 1;           // 1..5
+    std::optional<Technique> hardest;   // for classes 4 and 5: the hardest technique wanted
     std::uint64_t count = 30;           // N
     std::optional<std::uint64_t> seed;  // S; from the clock when absent
     std::uint64_t start = 0;            // K, the number of the first problem
@@ -27,7 +28,7 @@ struct GenerateOptions {
     unsigned jobs = 0;                  // threads; 0 for one per core
     GenerateFormat format = GenerateFormat::dat;
     std::string output;     // created exclusively; empty for `out`
-    bool stats = false;     // attempts, fillings, rates at the end
+    bool stats = false;     // attempts, fillings, techniques, rates at the end
     bool progress = false;  // progress bar on `errors`
 };
 
@@ -37,7 +38,8 @@ std::string format_generated(std::uint64_t index, const Problem& problem, std::u
 
 // Runs a whole `generate`: problems to `out` or to the new file `options.output`; the clock
 // seed, the progress bar, statistics and failures to `errors`. Returns 0 on success, 1 when
-// the output cannot be created or written.
+// the output cannot be created or written, 2 for a hardest technique that no problem of the
+// class can have.
 int run_generate(const GenerateOptions& options, std::ostream& out, std::ostream& errors);
 
 // Registers `generate`; its callback stores run_generate's result in `status`.

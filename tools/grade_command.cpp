@@ -23,7 +23,8 @@ void add_grade_command(CLI::App& app, int& status) {
         "grade",
         "Grade puzzles (81 cells, '.' or '0' for empty, or problem-file lines) from files or "
         "standard input: one JSON line each with solutions, solution, ladder counters, score, "
-        "grade and class");
+        "grade and class, then the rating beyond the ladder: rated_class (4: needs naked pairs "
+        "or triples, 5: needs more), rated_grade, outcome, hardest technique and steps");
     auto files = std::make_shared<std::vector<std::string>>();
     command->add_option("files", *files, "Puzzle files; '-' or none for standard input");
     command->callback(

@@ -27,7 +27,8 @@ int run_print(const PrintOptions& options, std::istream& standard_input, std::os
         return 2;
     }
     std::vector<PrintProblem> problems;
-    if (!read_print_problems(options.files, standard_input, problems, errors)) {
+    if (!read_print_problems(options.files, standard_input, problems, errors,
+                             options.show_technique)) {
         return 1;
     }
     if (problems.empty()) {
@@ -84,6 +85,8 @@ void add_print_command(CLI::App& app, int& status) {
     print->add_option("--page", options->page, "the page an SVG or PNG shows (default 1)")
         ->transform(number_in(1, INT_MAX, "1..2^31-1"));
     print->add_flag("--force", options->force, "replace OUT when it exists");
+    print->add_flag("--show-technique", options->show_technique,
+                    "name each puzzle's hardest technique in its heading");
     print->callback([options, paper, no_solutions, &status] {
         options->sheet.paper = *paper == "letter" ? Paper::letter : Paper::a4;
         options->sheet.with_answers = !*no_solutions;

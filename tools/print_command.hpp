@@ -18,6 +18,7 @@ struct PrintOptions {
     SheetOptions sheet;
     int page = 0;        // the page an SVG or PNG shows, from 1; 0 when not given (the first)
     bool force = false;  // replace an existing output file
+    bool show_technique = false;  // name each problem's hardest technique in its heading
 };
 
 // Reads every input ("-" is `standard_input`), and only when all of it is sound writes the

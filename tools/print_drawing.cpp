@@ -83,19 +83,35 @@ void stroke_grid_lines(cairo_t* cr, const Box& grid, const GridStyle& style) {
     cairo_stroke(cr);
 }
 
+// The advance of `text` in the current font.
+double text_width(cairo_t* cr, const std::string& text) {
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, text.c_str(), &extents);
+    return extents.x_advance;
+}
+
 void draw_puzzle(cairo_t* cr, const Box& slot, const PrintProblem& problem) {
     const SlotContent content = place_in_slot(slot, PUZZLE_HEADING);
     const double baseline = content.heading.y + content.heading.height - 6;
     cairo_set_source_rgb(cr, 0, 0, 0);
     set_font(cr, 11, true);
-    show_text(cr, "No. " + std::to_string(problem.number), content.heading.x, baseline,
-              Align::left);
+    const std::string number = "No. " + std::to_string(problem.number);
+    show_text(cr, number, content.heading.x, baseline, Align::left);
+    const double room = content.heading.width - text_width(cr, number) - 8;
+
+    std::string grading = "grade " + std::to_string(problem.grade) + " \u00b7 class " +
+                          std::to_string(problem.difficulty_class);
+    if (!problem.technique.empty()) {
+        grading += " \u00b7 " + problem.technique;
+    }
     cairo_set_source_rgb(cr, QUIET_INK, QUIET_INK, QUIET_INK);
     set_font(cr, 9.5, false);
-    show_text(cr,
-              "grade " + std::to_string(problem.grade) + " \u00b7 class " +
-                  std::to_string(problem.difficulty_class),
-              content.heading.x + content.heading.width, baseline, Align::right);
+    // A long technique name on a narrow slot: smaller type rather than over the number.
+    const double width = text_width(cr, grading);
+    if (width > room && room > 0) {
+        set_font(cr, 9.5 * room / width, false);
+    }
+    show_text(cr, grading, content.heading.x + content.heading.width, baseline, Align::right);
 
     cairo_set_source_rgb(cr, 0, 0, 0);
     set_font(cr, content.grid.width / 9 * PUZZLE_STYLE.digit_ratio, false);

@@ -40,7 +40,7 @@ int read_error(std::istream& in);
 // One puzzle as read: the givens and, for a problem line, its stored grade.
 struct PuzzleEntry {
     Grid givens{};
-    std::int32_t grade = 0;  // 1..10 from a problem line, 0 for a plain puzzle
+    std::int32_t grade = 0;  // 1..12 from a problem line, 0 for a plain puzzle
 };
 
 // nullopt when the input is good, else the reason it is not.

@@ -40,7 +40,8 @@ std::string row_line(const Grid& grid, int row) {
 
 std::string heading(std::uint64_t number, const PuzzleEntry& entry, const Grading& grade) {
     std::string text = "problem " + std::to_string(number);
-    const std::int32_t shown = entry.grade != 0 ? entry.grade : grade.grade;
+    // A plain puzzle is rated on the spot: grades 11 and 12 for classes 4 and 5.
+    const std::int32_t shown = entry.grade != 0 ? entry.grade : grade.rated_grade;
     if (shown != 0) {
         text +=
             ": grade " + std::to_string(shown) + ", class " + std::to_string(class_of_grade(shown));

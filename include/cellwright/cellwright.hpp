@@ -9,11 +9,16 @@
 //   on a pattern that a half turn of the grid maps onto itself, exactly one solution, and is
 //   solved by the ladder without naked pairs or triples.
 //
+//   Beyond the ladder, a step-by-step solver with many more techniques (see Technique)
+//   explains solutions and gives hints, and rates harder problems: class 4 (grade 11) when
+//   the ladder needs naked pairs or triples, class 5 (grade 12) when the ladder stalls and
+//   the step-by-step solver finishes. Problems of classes 4 and 5 are made like the others.
+//
 // Every call is a function of its arguments alone: there is no global state and no lock,
 // so any number of threads may make any calls at once (generate_problems starts threads of
 // its own and waits for them). Nothing throws, save std::bad_alloc from the calls that
 // return a string or a vector, and what generate_problems' receiver throws. A bad argument (a class
-// outside 1..3, a cell outside 0..9) gives the empty result the call names, never undefined
+// outside 1..5, a cell outside 0..9) gives the empty result the call names, never undefined
 // behaviour.
 //
 // Needs C++17 or later. CMake: find_package(cellwright 1.0 REQUIRED) and link
@@ -75,15 +80,16 @@ enum class PuzzleFormat {
     // 81 characters row by row: "1".."9" for a digit, "." for an empty cell ("0" is read
     // as empty too).
     line,
-    // A line of a problem file: the grade 1..10, "/", then nine rows of nine cells ("." or
-    // "1".."9"), each row followed by "/". 92 characters, 93 for grade 10.
+    // A line of a problem file: the grade 1..12, "/", then nine rows of nine cells ("." or
+    // "1".."9"), each row followed by "/". 92 characters, 93 for grades 10 to 12. The
+    // batch writes grades 1..10; 11 and 12 stand for classes 4 and 5.
     problem_line,
 };
 
 // One puzzle read from text.
 struct ParsedPuzzle {
     Grid givens{};                             // all 0 unless the text was read
-    int grade = 0;                             // 1..10 from a problem line, else 0
+    int grade = 0;                             // 1..12 from a problem line, else 0
     PuzzleFormat format = PuzzleFormat::line;  // the form the text was read in
     std::string error;                         // empty when read; else why not, for a user
 };
@@ -97,10 +103,56 @@ CELLWRIGHT_API ParsedPuzzle parse_puzzle(std::string_view text, PuzzleFormat for
 // The same for whichever form `text` is in: a problem line when it holds a "/", else a line.
 CELLWRIGHT_API ParsedPuzzle parse_puzzle(std::string_view text);
 
-// `grid` in `format`, without a line feed; a problem line shows `grade` (1..10) in front,
+// `grid` in `format`, without a line feed; a problem line shows `grade` (1..12) in front,
 // a line ignores it. Empty when a cell is outside 0..9 or a problem line's grade is outside
-// 1..10. parse_puzzle reads the result back to the same grid and grade.
+// 1..12. parse_puzzle reads the result back to the same grid and grade.
 CELLWRIGHT_API std::string format_puzzle(const Grid& grid, PuzzleFormat format, int grade = 0);
+
+// ---- Techniques ------------------------------------------------------------------------
+
+// The techniques of the step-by-step solver, cheapest first. At each step it uses the first
+// of them that makes progress, so a puzzle's hardest technique is the dearest it needed.
+enum class Technique : int {
+    box_hidden_single,   // the only place for a digit in a box
+    pointing,            // locked candidates: a box's candidates for a digit in one line
+    naked_single,        // the only digit left in a cell
+    line_hidden_single,  // the only place for a digit in a row or column
+    claiming,            // locked candidates: a line's candidates for a digit in one box
+    naked_pair,
+    naked_triple,
+    hidden_pair,
+    hidden_triple,
+    naked_quad,
+    hidden_quad,
+    x_wing,
+    swordfish,
+    jellyfish,
+    skyscraper,
+    two_string_kite,
+    xy_wing,
+    xyz_wing,
+    w_wing,
+    colour_trap,  // simple colouring, a cell that sees both colours
+    colour_wrap,  // simple colouring, a colour that meets itself
+    x_chain,
+    xy_chain,
+    aic,  // alternating inference chain
+};
+
+inline constexpr int TECHNIQUE_COUNT = 24;
+
+// Steps per technique, indexed by static_cast<int>(Technique).
+using TechniqueSteps = std::array<int, TECHNIQUE_COUNT>;
+
+// The name solvers know a technique by ("X-wing", "hidden single"); "" for no technique.
+CELLWRIGHT_API const char* technique_name(Technique technique) noexcept;
+
+// A stable identifier for files and command lines ("x_wing", "box_hidden_single"); "" for
+// no technique.
+CELLWRIGHT_API const char* technique_key(Technique technique) noexcept;
+
+// The technique whose key is `key`, if any.
+CELLWRIGHT_API std::optional<Technique> technique_from_key(std::string_view key) noexcept;
 
 // ---- Making problems -------------------------------------------------------------------
 
@@ -119,22 +171,45 @@ struct LadderCounters {
 struct Problem {
     Grid givens{};             // the puzzle: 24 or 25 digits, 0 in every other cell
     Grid solution{};           // its one solution
-    int grade = 0;             // 1..10
-    int difficulty_class = 0;  // 1..3, from the grade
-    int score = 0;             // the score of the counters, from which the grade comes
-    LadderCounters counters;   // how the ladder solved it: no naked pairs or triples
+    int grade = 0;             // 1..10; 11 for class 4, 12 for class 5
+    int difficulty_class = 0;  // 1..5, from the grade
+    int score = 0;  // the score of the counters, from which grades 1..10 come; 0 for 4 and 5
+    // How the ladder solved it: no naked pairs or triples in classes 1..3, some in class 4;
+    // in class 5 the passes before the ladder stalled.
+    LadderCounters counters;
+    // The step-by-step solver's solution from the givens: its dearest technique and its
+    // steps per technique.
+    std::optional<Technique> hardest;
+    TechniqueSteps steps{};
     // The work it took, rejected attempts included; for statistics only.
     std::uint64_t attempts = 0;  // problem attempts: patterns drawn
     std::uint64_t fillings = 0;  // digit fillings of those patterns
 };
 
-// Problem `index` of class `difficulty_class` (1..3) of the run seeded with `seed`: the
+// Problem `index` of class `difficulty_class` (1..5) of the run seeded with `seed`: the
 // first problem of that class in a random stream of its own drawn from (seed, index), the one
 // `cellwright-tool generate --class C --seed S` writes as number `index`. It depends on the
 // three arguments alone, so any range of indices may be made on any thread or machine.
-// Nothing for a class outside 1..3.
+// Nothing for a class outside 1..5.
 CELLWRIGHT_API std::optional<Problem> generate_problem(std::uint64_t seed, std::uint64_t index,
                                                        int difficulty_class) noexcept;
+
+// The problems to make: a class 1..5 and, for classes 4 and 5 only, the technique that must
+// be the hardest (`generate --technique`). No problem of class 4 or 5 has the singles or
+// pointing as its hardest technique; a rare one (a jellyfish) may take very long.
+struct ProblemKind {
+    int difficulty_class = 0;
+    std::optional<Technique> hardest;
+};
+
+// True when some problem can be of `kind`: a class 1..5, and a hardest technique only with
+// class 4 or 5 and only one of those from claiming on.
+CELLWRIGHT_API bool is_possible_kind(const ProblemKind& kind) noexcept;
+
+// The first problem of that kind in the random stream of (seed, index). Nothing for a kind
+// that no problem can be.
+CELLWRIGHT_API std::optional<Problem> generate_problem(std::uint64_t seed, std::uint64_t index,
+                                                       const ProblemKind& kind) noexcept;
 
 // ---- Making a numbered run on many threads ---------------------------------------------
 
@@ -145,25 +220,31 @@ inline constexpr unsigned MAX_JOBS = 1024;
 // false to stop the run.
 using ProblemReceiver = bool (*)(void* context, std::uint64_t index, const Problem& problem);
 
-// Makes problems first .. first + count - 1 of class `difficulty_class` of the run seeded
-// with `seed`, each the one generate_problem makes, on `jobs` threads (0: one per core the
+// Makes problems first .. first + count - 1 of class `difficulty_class` (1..5) of the run
+// seeded with `seed`, each the one generate_problem makes, on `jobs` threads (0: one per core the
 // system reports; at most MAX_JOBS and `count`; fewer when no more can be started, the
 // calling thread alone when none can), and hands each to `receive`, with `context`, in number order
 // on the calling thread. The problems are the same for any number of threads. Returns true when all
-// were handed out. Returns false without making any for a class outside 1..3 or a range that passes
+// were handed out. Returns false without making any for a class outside 1..5 or a range that passes
 // 2^64; and false when `receive` returned false, after the threads have finished and dropped
 // the problems under way. An exception from `receive` stops the run alike and passes on.
 CELLWRIGHT_API bool generate_problems(std::uint64_t seed, std::uint64_t first, std::uint64_t count,
                                       int difficulty_class, unsigned jobs, ProblemReceiver receive,
                                       void* context);
 
-// The same with any callable `receive(std::uint64_t index, const Problem& problem) -> bool`.
-template <class Receive>
+// The same for problems of `kind`; false without making any for a kind no problem can be.
+CELLWRIGHT_API bool generate_problems(std::uint64_t seed, std::uint64_t first, std::uint64_t count,
+                                      const ProblemKind& kind, unsigned jobs,
+                                      ProblemReceiver receive, void* context);
+
+// Either, with any callable `receive(std::uint64_t index, const Problem& problem) -> bool`;
+// `kind` is a class or a ProblemKind.
+template <class Kind, class Receive>
 bool generate_problems(std::uint64_t seed, std::uint64_t first, std::uint64_t count,
-                       int difficulty_class, unsigned jobs, Receive&& receive) {
+                       const Kind& kind, unsigned jobs, Receive&& receive) {
     using Callable = std::remove_reference_t<Receive>;
     return generate_problems(
-        seed, first, count, difficulty_class, jobs,
+        seed, first, count, kind, jobs,
         [](void* context, std::uint64_t index, const Problem& problem) {
             return static_cast<bool>((*static_cast<Callable*>(context))(index, problem));
         },
@@ -212,6 +293,16 @@ CELLWRIGHT_API std::vector<Problem> make_batch(std::uint32_t seed, int difficult
 
 // ---- Grading and counting solutions ----------------------------------------------------
 
+// How solving a grid step by step stands or ended.
+enum class SolveStatus : int {
+    step,           // a step was found (a hint)
+    solved,         // every cell is filled
+    stalled,        // no technique makes progress: the puzzle needs guessing, or has several
+                    // solutions
+    contradiction,  // the grid cannot be completed (a digit twice in a unit, a cell or a
+                    // digit without a place)
+};
+
 // Everything the grading of one puzzle finds.
 struct Grading {
     int solutions = 0;        // 0, 1, or 2 meaning two or more
@@ -223,13 +314,24 @@ struct Grading {
     int grade = 0;             // 1..10
     int difficulty_class = 0;  // 1..3
 
+    // The rating of every puzzle, beyond the ladder's: the class 1..5 and grade 1..12 (the
+    // ladder's own when graded(); 4 and 11 when the ladder needed naked pairs or triples; 5
+    // and 12 when it stalls and the step-by-step solver finishes), 0 when neither finishes.
+    int rated_class = 0;
+    int rated_grade = 0;
+    // The step-by-step solver's run from the givens: how it ended (solved, stalled or
+    // contradiction), its dearest technique and its steps per technique.
+    SolveStatus outcome = SolveStatus::stalled;
+    std::optional<Technique> hardest;
+    TechniqueSteps steps{};
+
     bool graded() const noexcept { return grade != 0; }
 };
 
 // Grades `givens` as a batch grades its problems: counts the solutions, runs the ladder from
 // the givens, and scores the counters when the ladder solved it without naked pairs or
-// triples. Any puzzle is answered in milliseconds. A grid that fails grid_fault has no
-// solution and is not run through the ladder.
+// triples; then rates it with the step-by-step solver. Any puzzle is answered in
+// milliseconds. A grid that fails grid_fault has no solution and is solved by neither.
 CELLWRIGHT_API Grading grade_puzzle(const Grid& givens) noexcept;
 
 // The number of solutions of a grid, and one of them.
@@ -242,8 +344,52 @@ struct SolutionCount {
 // its givens, is answered in milliseconds. A grid that fails grid_fault has none.
 CELLWRIGHT_API SolutionCount count_solutions(const Grid& grid) noexcept;
 
-// The difficulty class 1..3 of a grade 1..10; 0 for any other number.
+// The difficulty class 1..5 of a grade 1..12; 0 for any other number.
 CELLWRIGHT_API int class_of_grade(int grade) noexcept;
+
+// ---- Hints and explanations ------------------------------------------------------------
+
+// Candidates of one cell: bit d-1 of `digits` for digit d.
+struct CellDigits {
+    int cell = 0;
+    unsigned digits = 0;
+};
+
+// One deduction, as the step-by-step solver makes it.
+struct SolvingStep {
+    Technique technique = Technique::box_hidden_single;
+    // In words, in r1c1 notation ("X-wing on 3 in rows 2 and 7, columns 4 and 8: r5c4, r6c8
+    // <> 3"); the same for the same grid on every platform and in every version of 1.x.
+    std::string text;
+    // The pattern that proves it: its units (0..8 rows, 9..17 columns, 18..26 boxes) and its
+    // cells with the candidates that take part, in the pattern's order (a chain's in chain
+    // order).
+    std::vector<int> units;
+    std::vector<CellDigits> pattern;
+    int placed_cell = -1;  // the cell it fills, or -1 when it only removes candidates
+    int placed_digit = 0;  // the digit it puts there
+    std::vector<CellDigits> eliminations;  // the candidates it removes, cells ascending
+};
+
+// A grid solved step by step, or its next step.
+struct Explanation {
+    SolveStatus status = SolveStatus::stalled;  // `step` only from hint()
+    // The outcome in words: "solved", "stalled: no technique applies (the puzzle needs
+    // guessing)", or the contradiction ("contradiction: r3c4 has no candidate left"); from
+    // hint() with a step, the step's text.
+    std::string text;
+    std::vector<SolvingStep> steps;
+    Grid grid{};  // the grid after the steps: the solution when solved
+};
+
+// Solves `grid` step by step, each step the cheapest technique that makes progress, until it
+// is full, no technique applies, or a contradiction shows. `grid` may be a puzzle or one
+// partly filled by a solver (pencil marks are not taken); a grid that fails grid_fault ends
+// at once in a contradiction saying why.
+CELLWRIGHT_API Explanation explain(const Grid& grid);
+
+// The next step only (a hint): status `step` with one step, or how the grid stands.
+CELLWRIGHT_API Explanation hint(const Grid& grid);
 
 // ---- What every generated problem shows ------------------------------------------------
 

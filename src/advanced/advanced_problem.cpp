@@ -6,7 +6,7 @@ namespace cellwright {
 
 bool accept_next_advanced_problem(RandomState& random, int difficulty_class, ProblemRecord& record,
                                   PuzzleRating& rating, AttemptTally* tally,
-                                  std::optional<Technique> hardest) {
+                                  std::optional<StepTechnique> hardest) {
     if ((difficulty_class != 4 && difficulty_class != 5) ||
         (hardest.has_value() && !can_be_hardest_beyond_ladder(*hardest))) {
         return false;

@@ -24,11 +24,11 @@ namespace cellwright {
 // finishes it without naked pairs or triples.) Rare techniques may take very many attempts.
 bool accept_next_advanced_problem(RandomState& random, int difficulty_class, ProblemRecord& record,
                                   PuzzleRating& rating, AttemptTally* tally = nullptr,
-                                  std::optional<Technique> hardest = std::nullopt);
+                                  std::optional<StepTechnique> hardest = std::nullopt);
 
 // True when some problem of class 4 or 5 can have `hardest` as its hardest technique.
-constexpr bool can_be_hardest_beyond_ladder(Technique hardest) {
-    return hardest > Technique::line_hidden_single;
+constexpr bool can_be_hardest_beyond_ladder(StepTechnique hardest) {
+    return hardest > StepTechnique::line_hidden_single;
 }
 
 }  // namespace cellwright

@@ -183,7 +183,7 @@ void chain_conclusion(const CandidateView& view, int start, int last, const Cell
 
 // Tries the chain of `search` ending in `last` as the new best.
 void consider(const ChainSearch& search, int start, int last, const CandidateView& view,
-              Technique technique, BestChain& best) {
+              StepTechnique technique, BestChain& best) {
     const int nodes = search.length[last];
     if (nodes < MIN_CHAIN_NODES || nodes >= best.nodes || !may_conclude(view, start, last)) {
         return;
@@ -209,8 +209,8 @@ void consider(const ChainSearch& search, int start, int last, const CandidateVie
 
 // Searches from every candidate of the cells `starts` (cells ascending, digits ascending in
 // each); X- and XY-chains end on the start's digit.
-bool find_chain(const CandidateView& view, Links links, const CellSet& starts, Technique technique,
-                SolveStep& step) {
+bool find_chain(const CandidateView& view, Links links, const CellSet& starts,
+                StepTechnique technique, SolveStep& step) {
     BestChain best;
     ChainSearch search;
     const CellSet& end_cells = links == Links::bivalue_cells ? view.bivalue : view.empty;
@@ -228,7 +228,7 @@ bool find_chain(const CandidateView& view, Links links, const CellSet& starts, T
                     });
                 });
             };
-            if (technique == Technique::aic) {
+            if (technique == StepTechnique::aic) {
                 try_ends(end_cells, ALL_DIGITS);
             } else {
                 try_ends(end_cells & view.open[a], 1U << a);
@@ -249,15 +249,15 @@ bool find_chain(const CandidateView& view, Links links, const CellSet& starts, T
 }  // namespace
 
 bool find_x_chain(const CandidateView& view, SolveStep& step) {
-    return find_chain(view, Links::one_digit, view.empty, Technique::x_chain, step);
+    return find_chain(view, Links::one_digit, view.empty, StepTechnique::x_chain, step);
 }
 
 bool find_xy_chain(const CandidateView& view, SolveStep& step) {
-    return find_chain(view, Links::bivalue_cells, view.bivalue, Technique::xy_chain, step);
+    return find_chain(view, Links::bivalue_cells, view.bivalue, StepTechnique::xy_chain, step);
 }
 
 bool find_aic(const CandidateView& view, SolveStep& step) {
-    return find_chain(view, Links::all, view.empty, Technique::aic, step);
+    return find_chain(view, Links::all, view.empty, StepTechnique::aic, step);
 }
 
 }  // namespace cellwright

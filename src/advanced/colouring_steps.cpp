@@ -62,7 +62,7 @@ CellSet seen_by(const CellSet& cells) {
     return seen;
 }
 
-bool colour_step(Technique technique, int d, const CellSet& first, const CellSet& second,
+bool colour_step(StepTechnique technique, int d, const CellSet& first, const CellSet& second,
                  const CellSet& removed, SolveStep& step) {
     begin_step(step, technique);
     step.digits = DIGIT_MASKS[d + 1];
@@ -96,7 +96,7 @@ bool find_colour_trap(const CandidateView& view, SolveStep& step) {
         const CellSet& a = cluster.colours[0];
         const CellSet& b = cluster.colours[1];
         const CellSet removed = (view.open[d] & seen_by(a) & seen_by(b)) - a - b;
-        return !removed.empty() && colour_step(Technique::colour_trap, d, a, b, removed, step);
+        return !removed.empty() && colour_step(StepTechnique::colour_trap, d, a, b, removed, step);
     });
 }
 
@@ -107,8 +107,8 @@ bool find_colour_wrap(const CandidateView& view, SolveStep& step) {
             const bool meets_itself =
                 any_cell(cells, [&](int cell) { return !(PEERS[cell] & cells).empty(); });
             if (meets_itself) {
-                return colour_step(Technique::colour_wrap, d, cells, cluster.colours[1 - colour],
-                                   cells, step);
+                return colour_step(StepTechnique::colour_wrap, d, cells,
+                                   cluster.colours[1 - colour], cells, step);
             }
         }
         return false;

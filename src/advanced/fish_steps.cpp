@@ -13,8 +13,8 @@ namespace {
 
 // Base lines of one orientation: rows (first unit 0) or columns (first unit 9); position p
 // of a base line lies in cover line p of the other orientation.
-bool find_fish_in(const CandidateView& view, int size, Technique technique, int d, int base_first,
-                  int cover_first, SolveStep& step) {
+bool find_fish_in(const CandidateView& view, int size, StepTechnique technique, int d,
+                  int base_first, int cover_first, SolveStep& step) {
     std::array<int, 9> listed{};
     int count = 0;
     for (int k = 0; k < 9; ++k) {
@@ -52,7 +52,7 @@ bool find_fish_in(const CandidateView& view, int size, Technique technique, int 
     });
 }
 
-bool find_fish(const CandidateView& view, int size, Technique technique, SolveStep& step) {
+bool find_fish(const CandidateView& view, int size, StepTechnique technique, SolveStep& step) {
     for (int d = 0; d < 9; ++d) {
         if (find_fish_in(view, size, technique, d, row_unit(0), column_unit(0), step) ||
             find_fish_in(view, size, technique, d, column_unit(0), row_unit(0), step)) {
@@ -65,13 +65,13 @@ bool find_fish(const CandidateView& view, int size, Technique technique, SolveSt
 }  // namespace
 
 bool find_x_wing(const CandidateView& view, SolveStep& step) {
-    return find_fish(view, 2, Technique::x_wing, step);
+    return find_fish(view, 2, StepTechnique::x_wing, step);
 }
 bool find_swordfish(const CandidateView& view, SolveStep& step) {
-    return find_fish(view, 3, Technique::swordfish, step);
+    return find_fish(view, 3, StepTechnique::swordfish, step);
 }
 bool find_jellyfish(const CandidateView& view, SolveStep& step) {
-    return find_fish(view, 4, Technique::jellyfish, step);
+    return find_fish(view, 4, StepTechnique::jellyfish, step);
 }
 
 }  // namespace cellwright

@@ -17,7 +17,7 @@ constexpr std::array<unsigned, 3> POSITION_COLUMNS{0111, 0222, 0444};
 
 // The step for digit `d` (0..8) confined to the cells `unit` shares with `other`: the digit
 // leaves the rest of `other`.
-bool locked_step(const CandidateView& view, Technique technique, int unit, int other, int d,
+bool locked_step(const CandidateView& view, StepTechnique technique, int unit, int other, int d,
                  SolveStep& step) {
     const CellSet pattern = view.open[d] & UNIT_SETS[unit];
     const CellSet removed = (view.open[d] & UNIT_SETS[other]) - UNIT_SETS[unit];
@@ -46,15 +46,15 @@ bool find_pointing(const CandidateView& view, SolveStep& step) {
             }
             for (int t = 0; t < 3; ++t) {
                 if ((positions & ~POSITION_TRIPLES[t]) == 0 &&
-                    locked_step(view, Technique::pointing, unit, row_unit(first_row + t), d,
+                    locked_step(view, StepTechnique::pointing, unit, row_unit(first_row + t), d,
                                 step)) {
                     return true;
                 }
             }
             for (int t = 0; t < 3; ++t) {
                 if ((positions & ~POSITION_COLUMNS[t]) == 0 &&
-                    locked_step(view, Technique::pointing, unit, column_unit(first_column + t), d,
-                                step)) {
+                    locked_step(view, StepTechnique::pointing, unit, column_unit(first_column + t),
+                                d, step)) {
                     return true;
                 }
             }
@@ -78,7 +78,7 @@ bool find_claiming(const CandidateView& view, SolveStep& step) {
                     continue;
                 }
                 const int box = UNITS_OF_CELL[UNIT_CELLS[unit][3 * t]][2];
-                if (locked_step(view, Technique::claiming, unit, box, d, step)) {
+                if (locked_step(view, StepTechnique::claiming, unit, box, d, step)) {
                     return true;
                 }
             }

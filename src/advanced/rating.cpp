@@ -15,10 +15,10 @@ std::int32_t rating_class(std::int32_t grade) {
     return grade == CLASS_5_GRADE ? 5 : 0;
 }
 
-std::optional<Technique> hardest_technique(const TechniqueSteps& steps) {
-    for (int i = TECHNIQUE_COUNT - 1; i >= 0; --i) {
+std::optional<StepTechnique> hardest_technique(const StepCounts& steps) {
+    for (int i = STEP_TECHNIQUE_COUNT - 1; i >= 0; --i) {
         if (steps[i] != 0) {
-            return static_cast<Technique>(i);
+            return static_cast<StepTechnique>(i);
         }
     }
     return std::nullopt;

@@ -32,8 +32,8 @@ struct PuzzleRating {
     std::int32_t grade = 0;                    // 1..12, 0 for no class
     std::int32_t difficulty_class = 0;         // 1..5, 0 for no class
     StepStatus outcome = StepStatus::stalled;  // how the step-by-step solver ended
-    TechniqueSteps steps{};                    // its steps per technique
-    std::optional<Technique> hardest;          // its dearest technique used, if any step
+    StepCounts steps{};                        // its steps per technique
+    std::optional<StepTechnique> hardest;      // its dearest technique used, if any step
     DigitGrid solution{};  // the step-by-step solver's grid: complete when it solved
 };
 
@@ -46,6 +46,6 @@ PuzzleRating rate_after_ladder(const DigitGrid& givens, const TechniqueCounters&
                                bool ladder_solved);
 
 // The dearest technique with a step in `steps`, if any.
-std::optional<Technique> hardest_technique(const TechniqueSteps& steps);
+std::optional<StepTechnique> hardest_technique(const StepCounts& steps);
 
 }  // namespace cellwright

@@ -11,7 +11,7 @@ namespace {
 
 // The step for the chain end_a = link_a - link_b = end_b on digit `d` (0..8), if it removes
 // anything; units are added by the caller.
-bool chain_of_four(const CandidateView& view, Technique technique, int d, int end_a, int link_a,
+bool chain_of_four(const CandidateView& view, StepTechnique technique, int d, int end_a, int link_a,
                    int link_b, int end_b, SolveStep& step) {
     CellSet removed = view.open[d] & PEERS[end_a] & PEERS[end_b];
     removed.erase(link_a);
@@ -48,7 +48,7 @@ bool find_skyscraper_in(const CandidateView& view, int d, int base_first, int cr
             const int joint = std::countr_zero(shared);
             const int top_a = std::countr_zero(and_not(places_a, shared));
             const int top_b = std::countr_zero(and_not(places_b, shared));
-            if (chain_of_four(view, Technique::skyscraper, d, line_a[top_a], line_a[joint],
+            if (chain_of_four(view, StepTechnique::skyscraper, d, line_a[top_a], line_a[joint],
                               line_b[joint], line_b[top_b], step)) {
                 add_unit(step, base_first + a);
                 add_unit(step, base_first + b);
@@ -100,8 +100,8 @@ bool find_two_string_kite(const CandidateView& view, SolveStep& step) {
                             box_of(row_end) == box || box_of(column_end) == box) {
                             continue;
                         }
-                        if (chain_of_four(view, Technique::two_string_kite, d, row_end, row_joint,
-                                          column_joint, column_end, step)) {
+                        if (chain_of_four(view, StepTechnique::two_string_kite, d, row_end,
+                                          row_joint, column_joint, column_end, step)) {
                             add_unit(step, row_unit(row));
                             add_unit(step, unit);
                             step.base_units = 2;

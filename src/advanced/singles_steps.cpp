@@ -17,13 +17,15 @@ DigitMask digits_open_once(const CandidateView& view, int unit) {
 }
 
 // Places the digit of one-bit `digit` at its only open cell of `unit`.
-bool hidden_single_step(const CandidateView& view, int unit, DigitMask digit, Technique technique,
-                        SolveStep& step) {
+bool hidden_single_step(const CandidateView& view, int unit, DigitMask digit,
+                        StepTechnique technique, SolveStep& step) {
     const int d = digit_of(digit);
     begin_step(step, technique);
     step.digits = digit;
     add_unit(step, unit);
-    set_placement(step, UNIT_CELLS[unit][std::countr_zero(open_positions(view, unit, d - 1))], d);
+    const int cell = UNIT_CELLS[unit][std::countr_zero(open_positions(view, unit, d - 1))];
+    add_pattern_cell(step, cell, digit);
+    set_placement(step, cell, d);
     return true;
 }
 
@@ -40,7 +42,7 @@ bool find_box_hidden_single(const CandidateView& view, SolveStep& step) {
         const DigitMask singles = digits_open_once(view, box_unit(box));
         if (singles != 0) {
             return hidden_single_step(view, box_unit(box), lowest_bit(singles),
-                                      Technique::box_hidden_single, step);
+                                      StepTechnique::box_hidden_single, step);
         }
     }
     return false;
@@ -51,7 +53,7 @@ bool find_naked_single(const CandidateView& view, SolveStep& step) {
         if (digit_count(view.candidates[cell]) != 1) {
             return false;
         }
-        begin_step(step, Technique::naked_single);
+        begin_step(step, StepTechnique::naked_single);
         step.digits = view.candidates[cell];
         add_pattern_cell(step, cell, view.candidates[cell]);
         set_placement(step, cell, digit_of(view.candidates[cell]));
@@ -68,7 +70,7 @@ bool find_line_hidden_single(const CandidateView& view, SolveStep& step) {
             // Digits in ascending order, the column before the row for each.
             const DigitMask digit = lowest_bit(either);
             const int unit = (in_column & digit) != 0 ? column_unit(k) : row_unit(k);
-            return hidden_single_step(view, unit, digit, Technique::line_hidden_single, step);
+            return hidden_single_step(view, unit, digit, StepTechnique::line_hidden_single, step);
         }
     }
     return false;

@@ -28,7 +28,7 @@ struct Elimination {
 inline constexpr int MAX_STEP_UNITS = 8;
 
 struct SolveStep {
-    Technique technique = Technique::box_hidden_single;
+    StepTechnique technique = StepTechnique::box_hidden_single;
     DigitMask digits = 0;  // the digits the pattern is about (see each technique)
     // Units (numbered as in advanced/units.hpp): the base units first, then `unit_count -
     // base_units` cover units, as each technique documents.
@@ -49,7 +49,7 @@ struct SolveStep {
 };
 
 // Empties `step` and names its technique.
-inline void begin_step(SolveStep& step, Technique technique) {
+inline void begin_step(SolveStep& step, StepTechnique technique) {
     step.technique = technique;
     step.digits = 0;
     step.unit_count = 0;

@@ -7,8 +7,8 @@ namespace {
 
 using StepFinder = bool (*)(const CandidateView&, SolveStep&);
 
-// In the order of the Technique enumeration: cheapest first.
-constexpr std::array<StepFinder, TECHNIQUE_COUNT> STEP_FINDERS{
+// In the order of the StepTechnique enumeration: cheapest first.
+constexpr std::array<StepFinder, STEP_TECHNIQUE_COUNT> STEP_FINDERS{
     find_box_hidden_single, find_pointing,   find_naked_single, find_line_hidden_single,
     find_claiming,          find_naked_pair, find_naked_triple, find_hidden_pair,
     find_hidden_triple,     find_naked_quad, find_hidden_quad,  find_x_wing,
@@ -54,7 +54,7 @@ void apply_step(PlacedGrid& placed, ExclusionGrid& excluded, const SolveStep& st
     }
 }
 
-StepStatus solve_step_by_step(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueSteps& steps) {
+StepStatus solve_step_by_step(PlacedGrid& placed, ExclusionGrid& excluded, StepCounts& steps) {
     Contradiction contradiction;
     return solve_step_by_step(placed, excluded, contradiction, [&](const SolveStep& step) {
         ++steps[technique_index(step.technique)];

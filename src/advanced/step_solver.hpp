@@ -32,7 +32,7 @@ StepStatus find_next_step(const PlacedGrid& placed, const ExclusionGrid& exclude
 void apply_step(PlacedGrid& placed, ExclusionGrid& excluded, const SolveStep& step);
 
 // How many steps each technique took.
-using TechniqueSteps = std::array<std::int32_t, TECHNIQUE_COUNT>;
+using StepCounts = std::array<std::int32_t, STEP_TECHNIQUE_COUNT>;
 
 // The search of `find_next_step` on a view of the pair, for a view in which no digit is
 // placed twice in a unit (a solving loop checks that once, at its start).
@@ -63,6 +63,6 @@ StepStatus solve_step_by_step(PlacedGrid& placed, ExclusionGrid& excluded,
 }
 
 // The same, counting the steps of each technique into `steps` (added to).
-StepStatus solve_step_by_step(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueSteps& steps);
+StepStatus solve_step_by_step(PlacedGrid& placed, ExclusionGrid& excluded, StepCounts& steps);
 
 }  // namespace cellwright

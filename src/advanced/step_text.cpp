@@ -117,52 +117,52 @@ std::string pattern_text(const SolveStep& step) {
     const std::string name(technique_name(step.technique));
     const std::string digits = digit_list(step.digits);
     switch (step.technique) {
-        case Technique::box_hidden_single:
-        case Technique::line_hidden_single:
+        case StepTechnique::box_hidden_single:
+        case StepTechnique::line_hidden_single:
             return name + " in " + unit_name(step.units[0]);
-        case Technique::naked_single:
+        case StepTechnique::naked_single:
             return name;
-        case Technique::pointing:
-        case Technique::claiming:
+        case StepTechnique::pointing:
+        case StepTechnique::claiming:
             return name + ": " + digits + " in " + unit_name(step.units[0]) + " lies in " +
                    unit_name(step.units[1]);
-        case Technique::naked_pair:
-        case Technique::naked_triple:
-        case Technique::naked_quad:
-        case Technique::hidden_pair:
-        case Technique::hidden_triple:
-        case Technique::hidden_quad:
+        case StepTechnique::naked_pair:
+        case StepTechnique::naked_triple:
+        case StepTechnique::naked_quad:
+        case StepTechnique::hidden_pair:
+        case StepTechnique::hidden_triple:
+        case StepTechnique::hidden_quad:
             return name + " " + digits + " in " + unit_name(step.units[0]) + " (" +
                    cell_group(step, 0, step.cell_count) + ")";
-        case Technique::x_wing:
-        case Technique::swordfish:
-        case Technique::jellyfish:
+        case StepTechnique::x_wing:
+        case StepTechnique::swordfish:
+        case StepTechnique::jellyfish:
             return name + " on " + digits + " in " + unit_group(step, 0, step.base_units) + ", " +
                    unit_group(step, step.base_units, step.unit_count - step.base_units);
-        case Technique::skyscraper:
+        case StepTechnique::skyscraper:
             return name + " on " + digits + " in " + unit_group(step, 0, 2) + ": " +
                    single_digit_chain(step);
-        case Technique::two_string_kite:
+        case StepTechnique::two_string_kite:
             return name + " on " + digits + " in " + unit_name(step.units[0]) + " and " +
                    unit_name(step.units[1]) + ": " + single_digit_chain(step);
-        case Technique::xy_wing:
-        case Technique::xyz_wing:
+        case StepTechnique::xy_wing:
+        case StepTechnique::xyz_wing:
             return name + " with pivot " + cell_with_digits(step.cells[0]) + " and pincers " +
                    cell_with_digits(step.cells[1]) + ", " + cell_with_digits(step.cells[2]);
-        case Technique::w_wing:
+        case StepTechnique::w_wing:
             return name + " on " + digits + " at " + cell_name(step.cells[0].cell) + " and " +
                    cell_name(step.cells[1].cell) + ", strong link on " +
                    std::to_string(step.cells[2].digit) + " in " + unit_name(step.units[0]) + " (" +
                    cell_group(step, 2, 2) + ")";
-        case Technique::colour_trap:
-        case Technique::colour_wrap:
+        case StepTechnique::colour_trap:
+        case StepTechnique::colour_wrap:
             return name + " on " + digits + ": " + cell_group(step, 0, step.first_group) + " | " +
                    cell_group(step, step.first_group, step.cell_count - step.first_group);
-        case Technique::x_chain:
+        case StepTechnique::x_chain:
             return name + " on " + digits + ": " + single_digit_chain(step);
-        case Technique::xy_chain:
+        case StepTechnique::xy_chain:
             return name + " on " + digits + ": " + pair_chain(step);
-        case Technique::aic:
+        case StepTechnique::aic:
             return name + ": " + candidate_chain(step);
     }
     return name;

@@ -10,7 +10,8 @@
 namespace cellwright {
 namespace {
 
-bool find_naked_subset(const CandidateView& view, int size, Technique technique, SolveStep& step) {
+bool find_naked_subset(const CandidateView& view, int size, StepTechnique technique,
+                       SolveStep& step) {
     for (const int unit : SWEEP_UNITS) {
         // Cells with more than `size` candidates cannot be in the subset.
         std::array<int, 9> listed{};
@@ -62,7 +63,8 @@ bool find_naked_subset(const CandidateView& view, int size, Technique technique,
     return false;
 }
 
-bool find_hidden_subset(const CandidateView& view, int size, Technique technique, SolveStep& step) {
+bool find_hidden_subset(const CandidateView& view, int size, StepTechnique technique,
+                        SolveStep& step) {
     for (const int unit : SWEEP_UNITS) {
         // Digits open in more than `size` cells cannot be in the subset.
         std::array<int, 9> listed{};
@@ -106,22 +108,22 @@ bool find_hidden_subset(const CandidateView& view, int size, Technique technique
 }  // namespace
 
 bool find_naked_pair(const CandidateView& view, SolveStep& step) {
-    return find_naked_subset(view, 2, Technique::naked_pair, step);
+    return find_naked_subset(view, 2, StepTechnique::naked_pair, step);
 }
 bool find_naked_triple(const CandidateView& view, SolveStep& step) {
-    return find_naked_subset(view, 3, Technique::naked_triple, step);
+    return find_naked_subset(view, 3, StepTechnique::naked_triple, step);
 }
 bool find_naked_quad(const CandidateView& view, SolveStep& step) {
-    return find_naked_subset(view, 4, Technique::naked_quad, step);
+    return find_naked_subset(view, 4, StepTechnique::naked_quad, step);
 }
 bool find_hidden_pair(const CandidateView& view, SolveStep& step) {
-    return find_hidden_subset(view, 2, Technique::hidden_pair, step);
+    return find_hidden_subset(view, 2, StepTechnique::hidden_pair, step);
 }
 bool find_hidden_triple(const CandidateView& view, SolveStep& step) {
-    return find_hidden_subset(view, 3, Technique::hidden_triple, step);
+    return find_hidden_subset(view, 3, StepTechnique::hidden_triple, step);
 }
 bool find_hidden_quad(const CandidateView& view, SolveStep& step) {
-    return find_hidden_subset(view, 4, Technique::hidden_quad, step);
+    return find_hidden_subset(view, 4, StepTechnique::hidden_quad, step);
 }
 
 }  // namespace cellwright

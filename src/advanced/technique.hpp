@@ -11,7 +11,7 @@
 
 namespace cellwright {
 
-enum class Technique : std::uint8_t {
+enum class StepTechnique : std::uint8_t {
     box_hidden_single,   // the only place for a digit in a box
     pointing,            // a box's candidates for a digit in one row or column of the box
     naked_single,        // the only digit left in a cell
@@ -38,10 +38,10 @@ enum class Technique : std::uint8_t {
     aic,  // alternating inference chain: any mix of the links of the two chains before
 };
 
-inline constexpr int TECHNIQUE_COUNT = 24;
+inline constexpr int STEP_TECHNIQUE_COUNT = 24;
 
 // Names as solvers know them ("X-wing", "hidden single"); the explanations use these.
-inline constexpr std::array<std::string_view, TECHNIQUE_COUNT> TECHNIQUE_NAMES{
+inline constexpr std::array<std::string_view, STEP_TECHNIQUE_COUNT> TECHNIQUE_NAMES{
     "hidden single",
     "locked candidates (pointing)",
     "naked single",
@@ -69,7 +69,7 @@ inline constexpr std::array<std::string_view, TECHNIQUE_COUNT> TECHNIQUE_NAMES{
 };
 
 // Stable identifiers for machine-readable output and command-line options.
-inline constexpr std::array<std::string_view, TECHNIQUE_COUNT> TECHNIQUE_KEYS{
+inline constexpr std::array<std::string_view, STEP_TECHNIQUE_COUNT> TECHNIQUE_KEYS{
     "box_hidden_single", "pointing",   "naked_single", "line_hidden_single",
     "claiming",          "naked_pair", "naked_triple", "hidden_pair",
     "hidden_triple",     "naked_quad", "hidden_quad",  "x_wing",
@@ -78,23 +78,23 @@ inline constexpr std::array<std::string_view, TECHNIQUE_COUNT> TECHNIQUE_KEYS{
     "colour_wrap",       "x_chain",    "xy_chain",     "aic",
 };
 
-constexpr int technique_index(Technique technique) {
+constexpr int technique_index(StepTechnique technique) {
     return static_cast<int>(technique);
 }
 
-constexpr std::string_view technique_name(Technique technique) {
+constexpr std::string_view technique_name(StepTechnique technique) {
     return TECHNIQUE_NAMES[technique_index(technique)];
 }
 
-constexpr std::string_view technique_key(Technique technique) {
+constexpr std::string_view technique_key(StepTechnique technique) {
     return TECHNIQUE_KEYS[technique_index(technique)];
 }
 
 // The technique whose key is `key`, if any.
-constexpr std::optional<Technique> technique_from_key(std::string_view key) {
-    for (int i = 0; i < TECHNIQUE_COUNT; ++i) {
+constexpr std::optional<StepTechnique> step_technique_from_key(std::string_view key) {
+    for (int i = 0; i < STEP_TECHNIQUE_COUNT; ++i) {
         if (TECHNIQUE_KEYS[i] == key) {
-            return static_cast<Technique>(i);
+            return static_cast<StepTechnique>(i);
         }
     }
     return std::nullopt;

@@ -16,6 +16,7 @@ namespace cellwright {
 
 // Singles (singles_steps.cpp). Boxes 0..8 and digits 1..9 in each; cells 0..80; for k =
 // 0..8 and digits 1..9, column k before row k (the order of the technique ladder's passes).
+// The pattern is the cell placed; a hidden single's unit is its unit.
 bool find_box_hidden_single(const CandidateView& view, SolveStep& step);
 bool find_naked_single(const CandidateView& view, SolveStep& step);
 bool find_line_hidden_single(const CandidateView& view, SolveStep& step);

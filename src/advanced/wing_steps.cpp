@@ -9,8 +9,8 @@
 namespace cellwright {
 namespace {
 
-bool wing_step(const CandidateView& view, Technique technique, DigitMask z, const CellSet& removed,
-               std::initializer_list<int> pattern, SolveStep& step) {
+bool wing_step(const CandidateView& view, StepTechnique technique, DigitMask z,
+               const CellSet& removed, std::initializer_list<int> pattern, SolveStep& step) {
     if (removed.empty()) {
         return false;
     }
@@ -66,7 +66,7 @@ bool find_xy_wing(const CandidateView& view, SolveStep& step) {
                     return false;
                 }
                 const CellSet removed = view.open[digit_of(z) - 1] & PEERS[a] & PEERS[b];
-                return wing_step(view, Technique::xy_wing, z, removed, {pivot, a, b}, step);
+                return wing_step(view, StepTechnique::xy_wing, z, removed, {pivot, a, b}, step);
             });
         });
     });
@@ -94,7 +94,7 @@ bool find_xyz_wing(const CandidateView& view, SolveStep& step) {
                 const DigitMask z = a_digits & b_digits;
                 const CellSet removed =
                     view.open[digit_of(z) - 1] & PEERS[pivot] & PEERS[a] & PEERS[b];
-                return wing_step(view, Technique::xyz_wing, z, removed, {pivot, a, b}, step);
+                return wing_step(view, StepTechnique::xyz_wing, z, removed, {pivot, a, b}, step);
             });
         });
     });
@@ -118,7 +118,7 @@ bool find_w_wing(const CandidateView& view, SolveStep& step) {
                 if (removed.empty() || !strong_link_between(view, x, p, q, unit, ends)) {
                     continue;
                 }
-                begin_step(step, Technique::w_wing);
+                begin_step(step, StepTechnique::w_wing);
                 step.digits = digits;
                 add_unit(step, unit);
                 add_pattern_cell(step, p, digits);

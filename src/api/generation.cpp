@@ -10,9 +10,27 @@
 namespace cellwright {
 namespace {
 
-// The classes the engine's acceptance filter knows.
-bool is_difficulty_class(int difficulty_class) {
+// The classes the batch's acceptance filter knows.
+bool is_batch_class(int difficulty_class) {
     return difficulty_class >= 1 && difficulty_class <= 3;
+}
+
+// The next problem of `kind` (one that is possible) drawn from `random`, with its rating.
+Problem next_problem(RandomState& random, const ProblemKind& kind) {
+    ProblemRecord record;
+    AttemptTally tally;
+    if (kind.difficulty_class >= 4) {
+        PuzzleRating rating;
+        const std::optional<StepTechnique> hardest =
+            kind.hardest ? std::optional(static_cast<StepTechnique>(*kind.hardest)) : std::nullopt;
+        accept_next_advanced_problem(random, kind.difficulty_class, record, rating, &tally,
+                                     hardest);
+        return public_problem(record, rating.counters, rating, tally);
+    }
+    TechniqueCounters counters;
+    accept_next_problem(random, kind.difficulty_class, record, counters, &tally);
+    return public_problem(record, counters, rate_after_ladder(record.givens, counters, true),
+                          tally);
 }
 
 // A batch keeps its random source as plain words, so that the public type does not depend
@@ -33,17 +51,18 @@ To copy_bits(const From& from) {
 }  // namespace
 
 std::optional<Problem> generate_problem(std::uint64_t seed, std::uint64_t index,
-                                        int difficulty_class) noexcept {
-    if (!is_difficulty_class(difficulty_class)) {
+                                        const ProblemKind& kind) noexcept {
+    if (!is_possible_kind(kind)) {
         return std::nullopt;
     }
     RandomState random;
     random_seed_stream(random, seed, index);
-    ProblemRecord record;
-    TechniqueCounters counters;
-    AttemptTally tally;
-    accept_next_problem(random, difficulty_class, record, counters, &tally);
-    return public_problem(record, counters, tally);
+    return next_problem(random, kind);
+}
+
+std::optional<Problem> generate_problem(std::uint64_t seed, std::uint64_t index,
+                                        int difficulty_class) noexcept {
+    return generate_problem(seed, index, ProblemKind{difficulty_class, std::nullopt});
 }
 
 Batch start_batch(std::uint32_t seed, int difficulty_class) noexcept {
@@ -56,7 +75,7 @@ Batch start_batch(std::uint32_t seed, int difficulty_class) noexcept {
 }
 
 std::optional<Problem> next_batch_problem(Batch& batch) noexcept {
-    if (!is_difficulty_class(batch.difficulty_class)) {
+    if (!is_batch_class(batch.difficulty_class)) {
         return std::nullopt;
     }
     RandomState random = copy_bits<RandomState>(batch.random);
@@ -65,17 +84,14 @@ std::optional<Problem> next_batch_problem(Batch& batch) noexcept {
     if (random.position < 0 || random.position >= RANDOM_WORDS) {
         return std::nullopt;
     }
-    ProblemRecord record;
-    TechniqueCounters counters;
-    AttemptTally tally;
-    accept_next_problem(random, batch.difficulty_class, record, counters, &tally);
+    const Problem problem = next_problem(random, ProblemKind{batch.difficulty_class, std::nullopt});
     batch.random = copy_bits<RandomWords>(random);
-    return public_problem(record, counters, tally);
+    return problem;
 }
 
 std::vector<Problem> make_batch(std::uint32_t seed, int difficulty_class) {
     std::vector<Problem> problems;
-    if (!is_difficulty_class(difficulty_class)) {
+    if (!is_batch_class(difficulty_class)) {
         return problems;
     }
     problems.reserve(PROBLEMS_PER_BATCH);

@@ -32,6 +32,7 @@ int count_completions(const DigitGrid& givens, DigitGrid& solution) {
 Grading grade_puzzle(const Grid& givens) noexcept {
     Grading result;
     if (find_grid_fault(givens).found()) {
+        result.outcome = SolveStatus::contradiction;
         return result;
     }
     DigitGrid solution{};
@@ -53,6 +54,13 @@ Grading grade_puzzle(const Grid& givens) noexcept {
         result.grade = grade_from_score(result.score);
         result.difficulty_class = GRADE_CLASS[result.grade];
     }
+
+    const PuzzleRating rating = rate_after_ladder(givens, counters, result.solved);
+    result.rated_class = rating.difficulty_class;
+    result.rated_grade = rating.grade;
+    result.outcome = public_status(rating.outcome);
+    result.hardest = public_technique(rating.hardest);
+    result.steps = public_steps(rating.steps);
     return result;
 }
 
@@ -65,7 +73,7 @@ SolutionCount count_solutions(const Grid& grid) noexcept {
 }
 
 int class_of_grade(int grade) noexcept {
-    return grade >= 1 && grade <= 10 ? GRADE_CLASS[grade] : 0;
+    return rating_class(grade);
 }
 
 }  // namespace cellwright

@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include <cellwright/cellwright.hpp>
+#include "api/public_types.hpp"
 
 namespace cellwright {
 namespace {
@@ -78,9 +78,9 @@ class OrderedRing {
     std::vector<std::optional<NumberedProblem>> slots_;
 };
 
-// Problem `index`; the class was checked before the run began.
-Problem make_numbered(std::uint64_t seed, std::uint64_t index, int difficulty_class) {
-    return generate_problem(seed, index, difficulty_class).value_or(Problem{});
+// Problem `index`; the kind was checked before the run began.
+Problem make_numbered(std::uint64_t seed, std::uint64_t index, const ProblemKind& kind) {
+    return generate_problem(seed, index, kind).value_or(Problem{});
 }
 
 }  // namespace
@@ -88,7 +88,14 @@ Problem make_numbered(std::uint64_t seed, std::uint64_t index, int difficulty_cl
 bool generate_problems(std::uint64_t seed, std::uint64_t first, std::uint64_t count,
                        int difficulty_class, unsigned jobs, ProblemReceiver receive,
                        void* context) {
-    if (difficulty_class < 1 || difficulty_class > 3 || first > UINT64_MAX - count) {
+    return generate_problems(seed, first, count, ProblemKind{difficulty_class, std::nullopt}, jobs,
+                             receive, context);
+}
+
+bool generate_problems(std::uint64_t seed, std::uint64_t first, std::uint64_t count,
+                       const ProblemKind& kind, unsigned jobs, ProblemReceiver receive,
+                       void* context) {
+    if (!is_possible_kind(kind) || first > UINT64_MAX - count) {
         return false;
     }
     if (jobs == 0) {
@@ -107,7 +114,7 @@ bool generate_problems(std::uint64_t seed, std::uint64_t first, std::uint64_t co
         try {
             workers.emplace_back([&] {
                 while (const std::optional<std::uint64_t> index = ring.claim()) {
-                    ring.deliver({*index, make_numbered(seed, *index, difficulty_class)});
+                    ring.deliver({*index, make_numbered(seed, *index, kind)});
                 }
             });
         } catch (const std::system_error&) {
@@ -116,7 +123,7 @@ bool generate_problems(std::uint64_t seed, std::uint64_t first, std::uint64_t co
     }
     if (workers.empty()) {
         for (std::uint64_t index = first; index != first + count; ++index) {
-            if (!receive(context, index, make_numbered(seed, index, difficulty_class))) {
+            if (!receive(context, index, make_numbered(seed, index, kind))) {
                 return false;
             }
         }

@@ -49,7 +49,7 @@ std::string format_puzzle(const Grid& grid, PuzzleFormat format, int grade) {
         case PuzzleFormat::line:
             return format_cell_line(grid);
         case PuzzleFormat::problem_line: {
-            if (grade < 1 || grade > 10) {
+            if (grade < 1 || grade > MAX_LINE_GRADE) {
                 return {};
             }
             ProblemRecord record;

@@ -22,13 +22,15 @@ ProblemLine format_problem_line(const ProblemRecord& record) {
 
 namespace {
 
-// The grade field before the first "/": 1..10 in decimal, no sign, no leading zero.
+// The grade field before the first "/": 1..MAX_LINE_GRADE in decimal, no sign, no leading
+// zero.
 std::int32_t parse_grade_field(std::string_view field) {
-    if (field == "10") {
-        return 10;
-    }
     if (field.size() == 1 && field[0] >= '1' && field[0] <= '9') {
         return field[0] - '0';
+    }
+    if (field.size() == 2 && field[0] == '1' && field[1] >= '0' && field[1] <= '9') {
+        const std::int32_t grade = 10 + (field[1] - '0');
+        return grade <= MAX_LINE_GRADE ? grade : 0;
     }
     return 0;
 }
@@ -42,7 +44,8 @@ TextFault parse_problem_line(std::string_view line, ProblemRecord& record) {
     }
     const std::int32_t grade = parse_grade_field(line.substr(0, slash));
     if (grade == 0) {
-        return std::string("grade before the first '/' is not a number from 1 to 10");
+        return "grade before the first '/' is not a number from 1 to " +
+               std::to_string(MAX_LINE_GRADE);
     }
     DigitGrid givens{};
     std::size_t at = slash + 1;

@@ -156,7 +156,7 @@ bool fill_naked_singles(DigitBoards& boards, bool& placed) {
         return false;
     }
     if (tally.single_bands == 0) {
-        return true;  // about four passes in ten: spare them the walk over the bands
+        return true;  // nothing to place: no walk over the bands
     }
     placed = true;
     const DigitPlanes planes = digit_planes(boards);
@@ -291,7 +291,7 @@ bool fill_forced_cells(DigitBoards& boards) {
             store_lanes(cells, &left[4 * static_cast<std::size_t>(band)]);
         }
         if (words_left == 0) {
-            continue;  // most checks find nothing to place
+            continue;  // nothing to place
         }
         naked_due = true;
         // Band by band, lane by lane; placing them in any order finds the same board or a

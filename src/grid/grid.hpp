@@ -88,9 +88,10 @@ constexpr int digit_of(DigitMask mask) {
     return mask == 0 ? 0 : std::countr_zero(static_cast<unsigned>(mask)) + 1;
 }
 
-// Puts the digit of `mask` into `cell` and rules it out for the cell's 20 peers. Checks
+// Puts the digit of `digit_bit` into `cell` and rules it out for the cell's 20 peers. Checks
 // nothing: whether the placement is allowed is the caller's business.
-inline void place_digit(PlacedGrid& placed, ExclusionGrid& excluded, int cell, DigitMask mask) {
+inline void place_digit(PlacedGrid& placed, ExclusionGrid& excluded, int cell,
+                        DigitMask digit_bit) {
     // Each unit through a pointer to its first word: the unrolled loop then writes each peer
     // at a constant distance from it, one instruction each, where indices into the array cost
     // an address computation per peer.
@@ -98,12 +99,12 @@ inline void place_digit(PlacedGrid& placed, ExclusionGrid& excluded, int cell, D
     DigitMask* const row_first = excluded.data() + units.row_first;
     DigitMask* const column_first = excluded.data() + units.column_first;
     DigitMask* const box_first = excluded.data() + units.box_first;
-    placed[cell] = mask;
+    placed[cell] = digit_bit;
     excluded[cell] = ALL_DIGITS;
     for (int k = 0; k < 9; ++k) {
-        row_first[ROW_OFFSETS[k]] |= mask;
-        column_first[COLUMN_OFFSETS[k]] |= mask;
-        box_first[BOX_OFFSETS[k]] |= mask;
+        row_first[ROW_OFFSETS[k]] |= digit_bit;
+        column_first[COLUMN_OFFSETS[k]] |= digit_bit;
+        box_first[BOX_OFFSETS[k]] |= digit_bit;
     }
 }
 

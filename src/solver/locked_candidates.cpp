@@ -3,8 +3,9 @@
 #include <bit>
 
 #include "grid/geometry.hpp"
+#include "grid/soundness_check.hpp"
+#include "solver/ladder.hpp"
 #include "solver/pointing_scan.hpp"
-#include "solver/singles.hpp"
 
 namespace cellwright {
 namespace {
@@ -95,6 +96,7 @@ void box_pointing(PlacedGrid& placed, ExclusionGrid& excluded, int box, int band
 // would find nothing to set, so the driver ends without looking.
 void apply_locked_candidates(PlacedGrid& placed, ExclusionGrid& excluded,
                              TechniqueCounters& counters) {
+    const SoundOnEntryAndExit check(placed, excluded, "apply_locked_candidates");
     for (;;) {
         const unsigned due = boxes_with_new_eliminations(placed, excluded);
         if (due == 0) {
@@ -115,9 +117,10 @@ void apply_locked_candidates(PlacedGrid& placed, ExclusionGrid& excluded,
         }
         ++counters.locked_candidate_sweeps;
         const int box_passes = counters.box_single_passes;
-        repeat_box_singles(placed, excluded, counters);
-        // With no box single placed the grid is the one the sweep left, on which only boxes
-        // written after their own call may act: each call set every bit its box could set.
+        run_cheaper_drivers<Rung::locked_candidates>(placed, excluded, counters);
+        // Box singles are the only cheaper rung. With no box single placed the grid is the one
+        // the sweep left, on which only boxes written after their own call may act: each call
+        // set every bit its box could set.
         if (may_act == 0 && counters.box_single_passes == box_passes) {
             return;
         }

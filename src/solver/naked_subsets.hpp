@@ -22,14 +22,9 @@ void unit_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, int first_c
                         const UnitOffsets& offsets);
 
 // Drivers: sweep row u, column u, box u for u = 0..8 until a sweep changes no exclusion;
-// each productive sweep adds 1 and cascades into every cheaper driver.
+// each productive sweep adds 1 and cascades (solver/ladder.hpp).
 void apply_naked_pairs(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters);
 void apply_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters);
-
-// What a productive sweep of naked triples runs before it sweeps again: `repeat_box_singles`,
-// then the drivers of locked candidates, naked singles, row/column singles and naked pairs.
-void run_drivers_below_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded,
-                                     TechniqueCounters& counters);
 
 // The exclusion words at the end of the last sweep (of naked triples, or of naked pairs) that
 // set no bit. Every subset of listed cells whose words still equal these has the union it had

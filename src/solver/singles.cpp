@@ -6,7 +6,8 @@
 #include "grid/bits.hpp"
 #include "grid/geometry.hpp"
 #include "grid/lanes.hpp"
-#include "solver/locked_candidates.hpp"
+#include "grid/soundness_check.hpp"
+#include "solver/ladder.hpp"
 #include "solver/unit_scans.hpp"
 
 namespace cellwright {
@@ -103,9 +104,9 @@ DigitMask open_once(const BoxView& view) {
 // would lie past the box (for box 8, past the grid). No caller asks for one.
 void place_box_single(PlacedGrid& placed, ExclusionGrid& excluded, BoxView& view,
                       DigitMask digit_bit) {
-    // The cell comes from flag bits, not from a loop whose exit depends on the grid and is
-    // mispredicted about once per placement. Flag bits 8t..8t+7 are box-row t, two per lane;
-    // the lane outside the box is closed, so its flags are clear.
+    // The cell comes from flag bits, not from a loop whose exit depends on the grid. Flag bits
+    // 8t..8t+7 are box-row t, two per lane; the lane outside the box is closed, so its flags
+    // are clear.
     const Lanes bit{_mm_set1_epi16(static_cast<short>(digit_bit))};
     const __m128i zero = _mm_setzero_si128();
     __m128i open[3];
@@ -255,26 +256,18 @@ bool naked_single_scan(PlacedGrid& placed, ExclusionGrid& excluded) {
 }
 
 void repeat_box_singles(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters) {
-    while (box_hidden_singles(placed, excluded)) {
-        ++counters.box_single_passes;
-    }
+    const SoundOnEntryAndExit check(placed, excluded, "repeat_box_singles");
+    drive<Rung::box_singles>(box_hidden_singles, placed, excluded, counters);
 }
 
 void apply_naked_singles(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters) {
-    while (naked_single_scan(placed, excluded)) {
-        ++counters.naked_single_scans;
-        repeat_box_singles(placed, excluded, counters);
-        apply_locked_candidates(placed, excluded, counters);
-    }
+    const SoundOnEntryAndExit check(placed, excluded, "apply_naked_singles");
+    drive<Rung::naked_singles>(naked_single_scan, placed, excluded, counters);
 }
 
 void apply_line_singles(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters) {
-    while (line_hidden_singles(placed, excluded)) {
-        ++counters.line_single_passes;
-        repeat_box_singles(placed, excluded, counters);
-        apply_locked_candidates(placed, excluded, counters);
-        apply_naked_singles(placed, excluded, counters);
-    }
+    const SoundOnEntryAndExit check(placed, excluded, "apply_line_singles");
+    drive<Rung::line_singles>(line_hidden_singles, placed, excluded, counters);
 }
 
 }  // namespace cellwright

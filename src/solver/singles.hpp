@@ -1,11 +1,6 @@
 #pragma once
-// Hidden singles (in a box, in a row or column) and naked singles, with their drivers.
-//
-// Every driver of the technique ladder follows one cascade rule: apply the technique once;
-// if that made no progress, return; otherwise add 1 to its own counter, run
-// `repeat_box_singles`, run every cheaper driver in ladder order, and try again. The final,
-// unproductive pass is never counted. The ladder, cheapest first: box singles, locked
-// candidates, naked singles, row/column singles, naked pairs, naked triples.
+// Hidden singles (in a box, in a row or column) and naked singles, with their drivers, which
+// follow the cascade rule of solver/ladder.hpp.
 //
 // Within a pass a placement takes effect at once: later tests of the same pass see it.
 

@@ -139,15 +139,15 @@ TEST(AdvancedProblems, KeepOnlyTheAskedHardestTechniqueAndRefuseWhatCannotBe) {
     ProblemRecord record;
     PuzzleRating rating;
     ASSERT_TRUE(
-        accept_next_advanced_problem(random, 5, record, rating, nullptr, Technique::xy_wing));
-    EXPECT_EQ(rating.hardest, Technique::xy_wing);
-    EXPECT_EQ(rate_puzzle(record.givens).hardest, Technique::xy_wing);
+        accept_next_advanced_problem(random, 5, record, rating, nullptr, StepTechnique::xy_wing));
+    EXPECT_EQ(rating.hardest, StepTechnique::xy_wing);
+    EXPECT_EQ(rate_puzzle(record.givens).hardest, StepTechnique::xy_wing);
 
     const RandomState before = random;
     EXPECT_FALSE(accept_next_advanced_problem(random, 3, record, rating));
     EXPECT_FALSE(accept_next_advanced_problem(random, 6, record, rating));
-    EXPECT_FALSE(
-        accept_next_advanced_problem(random, 4, record, rating, nullptr, Technique::naked_single));
+    EXPECT_FALSE(accept_next_advanced_problem(random, 4, record, rating, nullptr,
+                                              StepTechnique::naked_single));
     EXPECT_TRUE(same_state(random, before)) << "a refused request draws nothing";
 }
 
@@ -171,7 +171,7 @@ TEST(AdvancedProblems, AnExplanationStaysWordForWord) {
     solve_step_by_step(placed, excluded, contradiction,
                        [&](const SolveStep& step) { text << describe_step(step) << '\n'; });
     EXPECT_EQ(text.str(), pinned);
-    EXPECT_EQ(rating.hardest, Technique::aic);
+    EXPECT_EQ(rating.hardest, StepTechnique::aic);
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ DigitGrid solution_of(const DigitGrid& givens) {
 // Solves `givens` step by step, checking every step against `solution` (one solution of the
 // grid; pass all 0 for none) and the kept view against a fresh one. Returns how it ended.
 StepStatus solve_checked(const DigitGrid& givens, const DigitGrid& solution,
-                         const std::string& name, TechniqueSteps& steps) {
+                         const std::string& name, StepCounts& steps) {
     PlacedGrid placed;
     ExclusionGrid excluded;
     TechniqueCounters counters;
@@ -89,7 +89,7 @@ StepStatus solve_checked(const DigitGrid& givens, const DigitGrid& solution,
 }
 
 TEST(StepSolver, NoStepContradictsTheSolutionOfAGeneratedPuzzle) {
-    TechniqueSteps met{};
+    StepCounts met{};
     int solved = 0;
     const std::vector<DigitGrid> puzzles = generated_puzzles(600);
     for (std::size_t i = 0; i < puzzles.size() && !HasFailure(); ++i) {
@@ -104,7 +104,7 @@ TEST(StepSolver, NoStepContradictsTheSolutionOfAGeneratedPuzzle) {
         ExclusionGrid excluded;
         TechniqueCounters counters;
         load_givens(puzzles[i], placed, excluded, counters);
-        TechniqueSteps steps{};
+        StepCounts steps{};
         EXPECT_EQ(solve_step_by_step(placed, excluded, steps), status) << "puzzle " << i;
         if (status == StepStatus::solved) {
             DigitGrid digits;
@@ -127,7 +127,7 @@ TEST(StepSolver, NearEmptyGridsKeepEverySolution) {
     RandomState random;
     random_seed_stream(random, 6, 0);
     const std::vector<DigitGrid> puzzles = generated_puzzles(40);
-    TechniqueSteps met{};
+    StepCounts met{};
     for (const int kept : {0, 8, 17, 20, 23, 26, 30}) {
         for (std::size_t i = 0; i < puzzles.size() && !HasFailure(); ++i) {
             const DigitGrid source = solution_of(puzzles[i]);
@@ -149,7 +149,7 @@ TEST(StepSolver, GridsWithoutSolutionEndInAContradictionOrStall) {
     // no given: no solution is left, and the solver must not claim one.
     const std::vector<DigitGrid> puzzles = generated_puzzles(150);
     int contradictions = 0;
-    TechniqueSteps met{};
+    StepCounts met{};
     for (std::size_t i = 0; i < puzzles.size() && !HasFailure(); ++i) {
         const DigitGrid solution = solution_of(puzzles[i]);
         const test::GridPair loaded = test::load_puzzle(test::format_digits(puzzles[i]));
@@ -228,7 +228,7 @@ TEST(StepSolver, TakesTheCheapestTechniqueThatMakesProgress) {
     EXPECT_EQ(describe_step(step), "naked single: r9c9 = 9");
     test::force_candidates(grid, 80, {8, 9});
     ASSERT_EQ(find_next_step(grid.placed, grid.excluded, step, contradiction), StepStatus::step);
-    EXPECT_EQ(step.technique, Technique::x_wing) << describe_step(step);
+    EXPECT_EQ(step.technique, StepTechnique::x_wing) << describe_step(step);
 
     const test::GridPair full = test::load_puzzle(test::format_digits(test::solved_digits()));
     EXPECT_EQ(find_next_step(full.placed, full.excluded, step, contradiction), StepStatus::solved);

@@ -70,7 +70,7 @@ struct Case {
     std::string expected;  // the step in words; empty when the finder must find nothing
 };
 
-TEST(TechniqueSteps, EachTechniqueFiresOnItsPatternAndNotOnANearMiss) {
+TEST(StepCounts, EachTechniqueFiresOnItsPatternAndNotOnANearMiss) {
     // Shared patterns: a skyscraper's, an X-wing's and a colouring cluster's links.
     const std::vector<Only> x_wing = {{3, row(2), {rc(2, 4), rc(2, 8)}},
                                       {3, row(7), {rc(7, 4), rc(7, 8)}},

@@ -133,9 +133,21 @@ TEST(GenerateProblem, DependsOnSeedAndIndexAloneOnAnyThread) {
         << "two seeds";
 }
 
-TEST(GenerateProblem, GivesNothingForAClassOutsideOneToThree) {
-    for (const int difficulty_class : {0, 4, -1, 1000}) {
+TEST(GenerateProblem, GivesNothingForAClassOrKindThatNoProblemIs) {
+    for (const int difficulty_class : {0, 6, -1, 1000}) {
         EXPECT_FALSE(generate_problem(1, 0, difficulty_class).has_value()) << difficulty_class;
+    }
+    const ProblemKind impossible[] = {{3, Technique::x_wing},
+                                      {5, Technique::naked_single},
+                                      {4, static_cast<Technique>(TECHNIQUE_COUNT)}};
+    for (const ProblemKind& kind : impossible) {
+        EXPECT_FALSE(generate_problem(1, 0, kind).has_value()) << kind.difficulty_class;
+        EXPECT_FALSE(generate_problems(1, 0, 1, kind, 1, [](std::uint64_t, const Problem&) {
+            return true;
+        })) << kind.difficulty_class;
+    }
+    // Batches are the program's: classes 1..3 only.
+    for (const int difficulty_class : {0, 4, -1, 1000}) {
         EXPECT_TRUE(make_batch(1, difficulty_class).empty()) << difficulty_class;
         Batch batch = start_batch(1, difficulty_class);
         EXPECT_FALSE(next_batch_problem(batch).has_value()) << difficulty_class;

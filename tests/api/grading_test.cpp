@@ -106,9 +106,9 @@ TEST(CountSolutions, CountsAnyGridAndRefusesNonPuzzles) {
     }
 }
 
-TEST(ClassOfGrade, MapsGradesOneToTenOnly) {
-    const int expected[] = {0, 1, 1, 1, 1, 2, 2, 2, 3, 3, 3, 0};
-    for (int grade = 0; grade <= 11; ++grade) {
+TEST(ClassOfGrade, MapsGradesOneToTwelveOnly) {
+    const int expected[] = {0, 1, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 5, 0};
+    for (int grade = 0; grade <= 13; ++grade) {
         EXPECT_EQ(class_of_grade(grade), expected[grade]) << "grade " << grade;
     }
     EXPECT_EQ(class_of_grade(-1), 0);

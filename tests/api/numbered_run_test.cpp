@@ -57,13 +57,13 @@ TEST(GenerateProblems, StopsWhenTheReceiverSaysSoOrThrows) {
     }
 }
 
-TEST(GenerateProblems, RefusesAClassOutsideOneToThreeAndARangePastTwoToThe64) {
+TEST(GenerateProblems, RefusesAClassOutsideOneToFiveAndARangePastTwoToThe64) {
     struct Case {
         std::uint64_t first;
         std::uint64_t count;
         int difficulty_class;
     };
-    const std::vector<Case> cases{{0, 2, 0}, {0, 2, 4}, {UINT64_MAX, 2, 1}, {2, UINT64_MAX, 1}};
+    const std::vector<Case> cases{{0, 2, 0}, {0, 2, 6}, {UINT64_MAX, 2, 1}, {2, UINT64_MAX, 1}};
     for (const Case& test : cases) {
         int calls = 0;
         EXPECT_FALSE(generate_problems(1, test.first, test.count, test.difficulty_class, 1,

@@ -34,11 +34,14 @@ TEST(ParsePuzzle, ReadsEachForm) {
         c = c == '.' ? '0' : c;
     }
     const std::string grade_10_line = "10" + GRADE_7_LINE.substr(1);
+    const std::string grade_12_line = "12" + GRADE_7_LINE.substr(1);
     const std::vector<Case> cases{
         {"line with dots", GRADE_7_PUZZLE, GRADE_7_PUZZLE, 0, PuzzleFormat::line},
         {"line with zeros", zeros, GRADE_7_PUZZLE, 0, PuzzleFormat::line},
         {"problem line", GRADE_7_LINE, GRADE_7_PUZZLE, 7, PuzzleFormat::problem_line},
         {"problem line of grade 10", grade_10_line, GRADE_7_PUZZLE, 10, PuzzleFormat::problem_line},
+        {"problem line of grade 12 (class 5)", grade_12_line, GRADE_7_PUZZLE, 12,
+         PuzzleFormat::problem_line},
         {"empty line", std::string(81, '.'), std::string(81, '.'), 0, PuzzleFormat::line},
     };
     for (const Case& test : cases) {
@@ -71,10 +74,11 @@ TEST(ParsePuzzle, NamesTheFaultOfEachMalformedText) {
         {"letter in a line", replaced(GRADE_7_PUZZLE, 10, 'x'), "'x' at column 11"},
         {"NUL byte in a line", replaced(GRADE_7_PUZZLE, 0, '\0'), "byte 0x00 at column 1"},
         {"high byte in a line", replaced(GRADE_7_PUZZLE, 80, '\xff'), "byte 0xFF at column 81"},
-        {"grade 0", replaced(GRADE_7_LINE, 0, '0'), "not a number from 1 to 10"},
-        {"grade 11", "11" + GRADE_7_LINE.substr(1), "not a number from 1 to 10"},
-        {"grade with a leading zero", "07" + GRADE_7_LINE.substr(1), "not a number from 1 to 10"},
-        {"no grade", GRADE_7_LINE.substr(1), "not a number from 1 to 10"},
+        {"grade 0", replaced(GRADE_7_LINE, 0, '0'), "not a number from 1 to 12"},
+        {"grade 13", "13" + GRADE_7_LINE.substr(1), "not a number from 1 to 12"},
+        {"grade 20", "20" + GRADE_7_LINE.substr(1), "not a number from 1 to 12"},
+        {"grade with a leading zero", "07" + GRADE_7_LINE.substr(1), "not a number from 1 to 12"},
+        {"no grade", GRADE_7_LINE.substr(1), "not a number from 1 to 12"},
         {"zero as empty cell in a problem line", replaced(GRADE_7_LINE, 2, '0'),
          "'0' at column 3 (row 1)"},
         {"row of eight cells", GRADE_7_LINE.substr(0, 10) + GRADE_7_LINE.substr(11),
@@ -115,7 +119,7 @@ TEST(FormatPuzzle, RefusesWhatCannotBeReadBack) {
         {"cell of 10 as a line", ten, PuzzleFormat::line, 0},
         {"cell of 10 as a problem line", ten, PuzzleFormat::problem_line, 5},
         {"grade 0", Grid{}, PuzzleFormat::problem_line, 0},
-        {"grade 11", Grid{}, PuzzleFormat::problem_line, 11},
+        {"grade 13", Grid{}, PuzzleFormat::problem_line, 13},
         {"a form that does not exist", Grid{}, static_cast<PuzzleFormat>(99), 5},
     };
     for (const Case& test : cases) {

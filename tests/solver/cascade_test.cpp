@@ -2,13 +2,13 @@
 // once and touches nothing; a productive one counts 1 and runs every cheaper driver.
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "solver/locked_candidates.hpp"
-#include "solver/naked_subsets.hpp"
-#include "solver/singles.hpp"
+#include "grid/soundness_check.hpp"
+#include "solver/ladder.hpp"
 #include "support/grid_builders.hpp"
 
 namespace cellwright {
@@ -18,25 +18,18 @@ using test::box_cells;
 using test::GridPair;
 using test::keep_digit_open_only;
 
-using Driver = void (*)(PlacedGrid&, ExclusionGrid&, TechniqueCounters&);
-
-struct NamedDriver {
-    const char* name;
-    Driver run;
-};
-
-constexpr NamedDriver REPEAT_BOX_SINGLES{"repeat_box_singles", repeat_box_singles};
-constexpr NamedDriver LOCKED{"apply_locked_candidates", apply_locked_candidates};
-constexpr NamedDriver NAKED_SINGLES{"apply_naked_singles", apply_naked_singles};
-constexpr NamedDriver LINE_SINGLES{"apply_line_singles", apply_line_singles};
-constexpr NamedDriver PAIRS{"apply_naked_pairs", apply_naked_pairs};
-constexpr NamedDriver TRIPLES{"apply_naked_triples", apply_naked_triples};
+const LadderRung& REPEAT_BOX_SINGLES = rung_of(LADDER, Rung::box_singles);
+const LadderRung& LOCKED = rung_of(LADDER, Rung::locked_candidates);
+const LadderRung& NAKED_SINGLES = rung_of(LADDER, Rung::naked_singles);
+const LadderRung& LINE_SINGLES = rung_of(LADDER, Rung::line_singles);
+const LadderRung& PAIRS = rung_of(LADDER, Rung::naked_pairs);
+const LadderRung& TRIPLES = rung_of(LADDER, Rung::naked_triples);
 
 TEST(Cascade, UnproductiveDriversReturnWithoutTouchingAnything) {
     struct Case {
         const char* name;
         std::function<void(GridPair&)> setup;
-        std::vector<NamedDriver> idle_drivers;
+        std::vector<LadderRung> idle_drivers;
     };
     const Case cases[] = {
         {"solved grid",
@@ -61,14 +54,14 @@ TEST(Cascade, UnproductiveDriversReturnWithoutTouchingAnything) {
     };
     const TechniqueCounters start{1, 2, 3, 4, 5, 6};
     for (const Case& c : cases) {
-        for (const NamedDriver& driver : c.idle_drivers) {
+        for (const LadderRung& driver : c.idle_drivers) {
             GridPair grid;
             c.setup(grid);
             const GridPair before = grid;
             TechniqueCounters counters = start;
-            driver.run(grid.placed, grid.excluded, counters);
-            EXPECT_EQ(grid, before) << c.name << ", " << driver.name << ": grids unchanged";
-            EXPECT_EQ(counters, start) << c.name << ", " << driver.name << ": counters unchanged";
+            driver.driver(grid.placed, grid.excluded, counters);
+            EXPECT_EQ(grid, before) << c.name << ", " << driver.driver_name << ": grids unchanged";
+            EXPECT_EQ(counters, start) << c.name << ", " << driver.driver_name << ": counters";
         }
     }
 }
@@ -77,7 +70,7 @@ TEST(Cascade, ProductiveSweepsRunEveryCheaperDriver) {
     struct Case {
         const char* name;
         std::function<void(GridPair&)> setup;
-        NamedDriver driver;
+        LadderRung driver;
         TechniqueCounters counters;
         std::vector<test::Placement> placed;
     };
@@ -148,11 +141,26 @@ TEST(Cascade, ProductiveSweepsRunEveryCheaperDriver) {
         GridPair grid;
         c.setup(grid);
         TechniqueCounters counters;
-        c.driver.run(grid.placed, grid.excluded, counters);
+        c.driver.driver(grid.placed, grid.excluded, counters);
         EXPECT_EQ(counters, c.counters) << c.name;
         EXPECT_EQ(test::format_placed(grid.placed), test::board_text(c.placed)) << c.name;
     }
 }
+
+#if CELLWRIGHT_CHECKED
+// Checked builds stop a driver handed a pair that breaks an invariant: here row 4 still has 5
+// open beside the 5 in cell 40.
+TEST(CascadeDeathTest, CheckedDriversStopOnAnUnsoundPair) {
+    for (const LadderRung& rung : LADDER) {
+        GridPair grid;
+        place_digit(grid.placed, grid.excluded, 40, DIGIT_MASKS[5]);
+        grid.excluded[36] = 0;
+        TechniqueCounters counters;
+        EXPECT_DEATH(rung.driver(grid.placed, grid.excluded, counters),
+                     std::string("unsound on entry to ") + rung.driver_name);
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace cellwright

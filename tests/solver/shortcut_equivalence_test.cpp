@@ -9,9 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "grid/geometry.hpp"
-#include "solver/locked_candidates.hpp"
-#include "solver/naked_subsets.hpp"
-#include "solver/singles.hpp"
+#include "solver/ladder.hpp"
 #include "support/reference_techniques.hpp"
 
 namespace cellwright {
@@ -81,53 +79,55 @@ TEST(SinglePasses, PlaceWhatThePlainScanPlaces) {
 }
 
 // The drivers of the cheaper rungs built from the plain passes above and a snapshot sweep of
-// locked candidates: the engine's drivers must leave the same grids and counters.
+// locked candidates, by the engine's cascade rule: the engine's drivers must leave the same
+// grids and counters.
+bool plain_locked_sweep(PlacedGrid& placed, ExclusionGrid& excluded) {
+    const ExclusionGrid snapshot = excluded;
+    for (int box = 0; box < 9; ++box) {
+        const BoxPartners& p = BOX_PARTNERS[box];
+        box_pointing(placed, excluded, box, p.band_a, p.band_b, p.stack_a, p.stack_b);
+    }
+    return excluded != snapshot;
+}
+
+void plain_repeat_box_singles(PlacedGrid&, ExclusionGrid&, TechniqueCounters&);
+void plain_locked_candidates(PlacedGrid&, ExclusionGrid&, TechniqueCounters&);
+void plain_naked_singles(PlacedGrid&, ExclusionGrid&, TechniqueCounters&);
+void plain_line_singles(PlacedGrid&, ExclusionGrid&, TechniqueCounters&);
+
+// The ladder with the plain drivers on the rungs compared here.
+constexpr Ladder PLAIN_LADDER{{
+    {"repeat_box_singles", plain_repeat_box_singles, &TechniqueCounters::box_single_passes},
+    {"apply_locked_candidates", plain_locked_candidates,
+     &TechniqueCounters::locked_candidate_sweeps},
+    {"apply_naked_singles", plain_naked_singles, &TechniqueCounters::naked_single_scans},
+    {"apply_line_singles", plain_line_singles, &TechniqueCounters::line_single_passes},
+    rung_of(LADDER, Rung::naked_pairs),
+    rung_of(LADDER, Rung::naked_triples),
+}};
+
 void plain_repeat_box_singles(PlacedGrid& placed, ExclusionGrid& excluded,
                               TechniqueCounters& counters) {
-    while (test::reference_box_hidden_singles(placed, excluded)) {
-        ++counters.box_single_passes;
-    }
+    drive<Rung::box_singles, PLAIN_LADDER>(test::reference_box_hidden_singles, placed, excluded,
+                                           counters);
 }
 
 void plain_locked_candidates(PlacedGrid& placed, ExclusionGrid& excluded,
                              TechniqueCounters& counters) {
-    for (;;) {
-        const ExclusionGrid snapshot = excluded;
-        for (int box = 0; box < 9; ++box) {
-            const BoxPartners& p = BOX_PARTNERS[box];
-            box_pointing(placed, excluded, box, p.band_a, p.band_b, p.stack_a, p.stack_b);
-        }
-        if (excluded == snapshot) {
-            return;
-        }
-        ++counters.locked_candidate_sweeps;
-        plain_repeat_box_singles(placed, excluded, counters);
-    }
+    drive<Rung::locked_candidates, PLAIN_LADDER>(plain_locked_sweep, placed, excluded, counters);
 }
 
 void plain_naked_singles(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters) {
-    while (plain_naked_single_scan(placed, excluded)) {
-        ++counters.naked_single_scans;
-        plain_repeat_box_singles(placed, excluded, counters);
-        plain_locked_candidates(placed, excluded, counters);
-    }
+    drive<Rung::naked_singles, PLAIN_LADDER>(plain_naked_single_scan, placed, excluded, counters);
 }
 
 void plain_line_singles(PlacedGrid& placed, ExclusionGrid& excluded, TechniqueCounters& counters) {
-    while (test::reference_line_hidden_singles(placed, excluded)) {
-        ++counters.line_single_passes;
-        plain_repeat_box_singles(placed, excluded, counters);
-        plain_locked_candidates(placed, excluded, counters);
-        plain_naked_singles(placed, excluded, counters);
-    }
+    drive<Rung::line_singles, PLAIN_LADDER>(test::reference_line_hidden_singles, placed, excluded,
+                                            counters);
 }
 
-using Driver = void (*)(PlacedGrid&, ExclusionGrid&, TechniqueCounters&);
-
 struct DriverCase {
-    const char* name;
-    Driver engine;
-    Driver reference;
+    Rung rung;
     // Grids on which locked candidates must sweep again after a productive sweep, so that
     // the driver's ways of ending (a look at the grid, or none when no box can act) both run.
     int min_repeated_sweeps;
@@ -135,12 +135,14 @@ struct DriverCase {
 
 TEST(CheapDrivers, CascadeAsThePlainDriversDo) {
     const DriverCase cases[] = {
-        {"repeat_box_singles", repeat_box_singles, plain_repeat_box_singles, 0},
-        {"apply_locked_candidates", apply_locked_candidates, plain_locked_candidates, 60},
-        {"apply_naked_singles", apply_naked_singles, plain_naked_singles, 15},
-        {"apply_line_singles", apply_line_singles, plain_line_singles, 15},
+        {Rung::box_singles, 0},
+        {Rung::locked_candidates, 60},
+        {Rung::naked_singles, 15},
+        {Rung::line_singles, 15},
     };
-    for (const DriverCase& driver : cases) {
+    for (const DriverCase& c : cases) {
+        const LadderRung& driver = rung_of(LADDER, c.rung);
+        const LadderRung& reference = rung_of(PLAIN_LADDER, c.rung);
         int productive = 0;
         int repeated_sweeps = 0;
         for (std::uint32_t seed = 0; seed < 400; ++seed) {
@@ -151,19 +153,21 @@ TEST(CheapDrivers, CascadeAsThePlainDriversDo) {
             ExclusionGrid expected_excluded = excluded;
             TechniqueCounters counters{};
             TechniqueCounters expected_counters{};
-            driver.reference(expected_placed, expected_excluded, expected_counters);
-            driver.engine(placed, excluded, counters);
-            const std::string where = std::string(driver.name) + ", seed " + std::to_string(seed);
+            reference.driver(expected_placed, expected_excluded, expected_counters);
+            driver.driver(placed, excluded, counters);
+            const std::string where =
+                std::string(driver.driver_name) + ", seed " + std::to_string(seed);
             ASSERT_EQ(placed, expected_placed) << where;
             ASSERT_EQ(excluded, expected_excluded) << where;
             ASSERT_EQ(counters, expected_counters) << where;
             productive += expected_counters == TechniqueCounters{} ? 0 : 1;
             repeated_sweeps += expected_counters.locked_candidate_sweeps >= 2 ? 1 : 0;
         }
-        EXPECT_GT(productive, 100) << driver.name << ": too few grids where the driver acts";
-        EXPECT_LT(productive, 390) << driver.name << ": too few grids where it finds nothing";
-        EXPECT_GE(repeated_sweeps, driver.min_repeated_sweeps)
-            << driver.name << ": too few grids where locked candidates sweep again";
+        EXPECT_GT(productive, 100) << driver.driver_name << ": too few grids where it acts";
+        EXPECT_LT(productive, 390)
+            << driver.driver_name << ": too few grids where it finds nothing";
+        EXPECT_GE(repeated_sweeps, c.min_repeated_sweeps)
+            << driver.driver_name << ": too few grids where locked candidates sweep again";
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include <bit>
 
-#include "solver/naked_subsets.hpp"
+#include "solver/ladder.hpp"
 
 namespace cellwright::test {
 namespace {
@@ -109,10 +109,7 @@ bool reference_naked_triple_sweep(PlacedGrid& placed, ExclusionGrid& excluded) {
 
 void reference_apply_naked_triples(PlacedGrid& placed, ExclusionGrid& excluded,
                                    TechniqueCounters& counters) {
-    while (reference_naked_triple_sweep(placed, excluded)) {
-        ++counters.naked_triple_sweeps;
-        run_drivers_below_naked_triples(placed, excluded, counters);
-    }
+    drive<Rung::naked_triples>(reference_naked_triple_sweep, placed, excluded, counters);
 }
 
 bool place_random_candidate(RandomState& random, PlacedGrid& placed, ExclusionGrid& excluded) {

@@ -87,6 +87,8 @@ TEST(GenerateCommand, ReproducesStoredOutputs) {
         {7, 0, 3, 2, "seed7_start0_class2"},
         {0xDEADBEEFCAFE, 1000, 2, 3, "seed0xDEADBEEFCAFE_start1000_class3"},
         {0, 0x10000000000, 2, 1, "seed0_start0x10000000000_class1"},
+        {11, 0, 2, 4, "seed11_start0_class4"},
+        {11, 0, 2, 5, "seed11_start0_class5"},
     };
     const std::pair<GenerateFormat, const char*> formats[] = {{GenerateFormat::dat, ".dat"},
                                                               {GenerateFormat::line, ".line"},
@@ -200,7 +202,7 @@ TEST(GenerateCommand, HintsAtShardWhenAnArrayIndexIsSetButNeverGuesses) {
 }
 
 TEST(GenerateCommand, EveryFormatCarriesAValidProblemOfTheClass) {
-    for (int difficulty_class = 1; difficulty_class <= 3; ++difficulty_class) {
+    for (int difficulty_class = 1; difficulty_class <= 5; ++difficulty_class) {
         const std::string name = "class " + std::to_string(difficulty_class);
         const Generated dat =
             generate(options_for(difficulty_class, 2, 40, 2, GenerateFormat::dat));
@@ -279,7 +281,10 @@ TEST(GenerateCommand, ClockSeedIsPrintedSoTheRunCanBeRepeated) {
 TEST(GenerateCommand, RefusesOptionsOutOfRange) {
     // Each would otherwise run for ever or with a wrapped value: exit status 2 before any work.
     const std::vector<std::vector<const char*>> command_lines{
-        {"cellwright-tool", "generate", "--class", "4"},
+        {"cellwright-tool", "generate", "--class", "6"},
+        {"cellwright-tool", "generate", "--class", "5", "--technique", "guessing"},
+        {"cellwright-tool", "generate", "--class", "3", "--technique", "x_wing"},
+        {"cellwright-tool", "generate", "--class", "5", "--technique", "pointing"},
         {"cellwright-tool", "generate", "--class", "2", "--count", "-1"},
         {"cellwright-tool", "generate", "--class", "2", "--count", "1.5"},
         {"cellwright-tool", "generate", "--class", "2", "--seed", "18446744073709551616"},
@@ -296,6 +301,27 @@ TEST(GenerateCommand, RefusesOptionsOutOfRange) {
         }
         EXPECT_EQ(run_tool(static_cast<int>(argv.size()), argv.data()), 2) << shown;
     }
+}
+
+TEST(GenerateCommand, KeepsTheAskedHardestTechniqueAndCountsTheTechniquesMet) {
+    GenerateOptions options = options_for(5, 2, 0, 1, GenerateFormat::json);
+    options.hardest = Technique::xy_wing;
+    options.stats = true;
+    const Generated run = generate(options);
+    EXPECT_EQ(run.status, 0) << run.errors;
+    const std::vector<std::string> records = check::lines_of(run.out);
+    ASSERT_EQ(records.size(), 2u) << run.out;
+    for (const std::string& record : records) {
+        EXPECT_NE(record.find("\"class\": 5, \"grade\": 12, \"score\": null"), std::string::npos)
+            << record;
+        EXPECT_NE(record.find("\"hardest\": \"xy_wing\", \"steps\": {\"box_hidden_single\": "),
+                  std::string::npos)
+            << record;
+    }
+    EXPECT_NE(run.errors.find("\nhardest techniques: xy_wing 2\n"), std::string::npos)
+        << run.errors;
+    EXPECT_NE(run.errors.find("\ntechniques met: box_hidden_single 2, "), std::string::npos)
+        << run.errors;
 }
 
 // A consumer that blocks, like a slow pipe, lets the workers run a whole ring ahead of it:

@@ -41,12 +41,17 @@ TEST(GradePuzzle, WritesTheDocumentedRecord) {
          " \"solved\": true, \"counters\": {\"box_single_passes\": 12, "
          "\"locked_candidate_sweeps\": 2, \"naked_single_scans\": 1, \"line_single_passes\": 0, "
          "\"naked_pair_sweeps\": 0, \"naked_triple_sweeps\": 0}, \"score\": 10212, \"grade\": 7, "
-         "\"class\": 2" +
+         "\"class\": 2, \"rated_class\": 2, \"rated_grade\": 7, \"outcome\": \"solved\", "
+         "\"hardest\": \"naked_single\", \"steps\": {\"box_hidden_single\": 53, \"pointing\": 13, "
+         "\"naked_single\": 3}" +
              version},
         {"empty grid", std::string(81, '.'),
          "{\"puzzle\": \"" + std::string(81, '.') +
              "\", \"solutions\": 2, \"solution\": null, \"solved\": false, \"counters\": " +
-             zero_counters + ", \"score\": null, \"grade\": null, \"class\": null" + version},
+             zero_counters +
+             ", \"score\": null, \"grade\": null, \"class\": null, \"rated_class\": null, "
+             "\"rated_grade\": null, \"outcome\": \"stalled\", \"hardest\": null, \"steps\": {}" +
+             version},
     };
     for (const Case& test : cases) {
         PuzzleEntry entry;
@@ -70,10 +75,12 @@ TEST(GradePuzzle, LeavesScoreOutWhenTheLadderNeedsSubsetsOrFails) {
     EXPECT_EQ(with_pair.counters.locked_candidate_sweeps, counters.locked_candidate_sweeps)
         << "naked pair puzzle: the attempt's own counters";
     EXPECT_EQ(with_pair.counters.naked_pair_sweeps, 1) << "naked pair puzzle";
+    const std::string with_pair_json = grade_json(givens, with_pair);
     EXPECT_NE(
-        grade_json(givens, with_pair).find("\"score\": null, \"grade\": null, \"class\": null"),
+        with_pair_json.find("\"score\": null, \"grade\": null, \"class\": null, "
+                            "\"rated_class\": 4, \"rated_grade\": 11, \"outcome\": \"solved\""),
         std::string::npos)
-        << "naked pair puzzle";
+        << with_pair_json;
 
     // 1..7 in the top row and a 9 in box 2 leave both last cells of the row only 8: no
     // solution, so the ladder cannot finish and nothing is graded.
@@ -86,7 +93,9 @@ TEST(GradePuzzle, LeavesScoreOutWhenTheLadderNeedsSubsetsOrFails) {
     EXPECT_NE(json.find("\"solutions\": 0, \"solution\": null, \"solved\": false"),
               std::string::npos)
         << json;
-    EXPECT_NE(json.find("\"score\": null, \"grade\": null, \"class\": null,"), std::string::npos)
+    EXPECT_NE(json.find("\"score\": null, \"grade\": null, \"class\": null, \"rated_class\": null, "
+                        "\"rated_grade\": null, \"outcome\": \"contradiction\""),
+              std::string::npos)
         << json;
 }
 

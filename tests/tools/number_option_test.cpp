@@ -81,7 +81,7 @@ TEST(NumberOptions, ZeroPaddedAndHexNumbersMeanTheirDecimalValue) {
          0},
         {{"print", batch.c_str(), "--output", sheet.c_str(), "--page", ""}, 2, "'' is not", 0},
         {{"print", batch.c_str(), "--output", sheet.c_str(), "--per-page", "0x"}, 2, "'0x'", 0},
-        {{"generate", "--class", "0x4"}, 2, "'0x4' is not a whole number in 1..3", 0},
+        {{"generate", "--class", "0x6"}, 2, "'0x6' is not a whole number in 1..5", 0},
         {{"generate", "--class", "2", "--start", " 1"}, 2, "' 1' is not", 0},
         {{"batch", "--class", "2", "--seed", "1", "--count", "1e3"}, 2, "'1e3' is not", 0},
     };

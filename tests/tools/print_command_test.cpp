@@ -50,7 +50,7 @@ TEST(PrintCommand, FaultyLineIsReportedAndNothingIsWritten) {
     const Case CASES[] = {
         {"empty line", ""},
         {"grade 0", "0" + GOOD_LINE_1.substr(1)},
-        {"grade 11", "11" + GOOD_LINE_1.substr(1)},
+        {"grade 13", "13" + GOOD_LINE_1.substr(1)},
         {"no grade", GOOD_LINE_1.substr(1)},
         {"zero as a cell", "8/0" + GOOD_LINE_1.substr(3)},
         {"short row", "8/..62..../" + GOOD_LINE_1.substr(12)},
@@ -147,6 +147,25 @@ TEST(PrintCommand, ProblemsAreNumberedAcrossFilesAndSolvedLikeTheGenerator) {
         EXPECT_EQ(problems[i].givens, record.givens) << "problem " << i + 1;
         EXPECT_EQ(problems[i].solution, record.solution) << "problem " << i + 1;
         EXPECT_EQ(problems[i].grade, record.grade) << "problem " << i + 1;
+    }
+}
+
+// Problems of classes 4 and 5 print like any other; asked for, each heading names the hardest
+// technique of the problem's solution.
+TEST(PrintCommand, ClassesFourAndFivePrintAndNameTheirHardestTechnique) {
+    const std::string hard_line =
+        format_puzzle(generate_problem(9, 1, 5)->givens, PuzzleFormat::problem_line, 12);
+    for (const bool with_technique : {false, true}) {
+        std::istringstream standard_input(GOOD_LINE_1 + "\n" + hard_line + "\n");
+        std::vector<PrintProblem> problems;
+        std::ostringstream errors;
+        ASSERT_TRUE(read_print_problems({"-"}, standard_input, problems, errors, with_technique))
+            << errors.str();
+        ASSERT_EQ(problems.size(), 2u);
+        EXPECT_EQ(problems[1].grade, 12);
+        EXPECT_EQ(problems[1].difficulty_class, 5);
+        EXPECT_EQ(problems[1].technique, with_technique ? "AIC" : "");
+        EXPECT_EQ(problems[0].technique, with_technique ? "naked single" : "");
     }
 }
 

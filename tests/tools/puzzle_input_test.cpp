@@ -68,7 +68,7 @@ TEST(PuzzleInput, AcceptsExactlyTheAllowedCharacterInEachPlace) {
         {"plain puzzle cell", std::string(81, '.'), 40, ".0123456789"},
         {"problem line cell", "5/" + empty_rows, 2 + 10 * 4 + 4, ".123456789"},
         {"grade", "5/" + empty_rows, 0, "123456789"},
-        {"second digit of grade 10", "10/" + empty_rows, 1, "0"},
+        {"second digit of grades 10 to 12", "10/" + empty_rows, 1, "012"},
         {"row end", "5/" + empty_rows, 2 + 10 * 3 + 9, "/"},
     };
     for (const Place& place : places) {

@@ -19,6 +19,10 @@ const std::string PROBLEM =
     "7/.4......./..1.7.2.5/.3.9.8.7./..6...8../.5..1..6./..7...4../.2.3.4.8./3.8.2.9../"
     ".......1./";
 const std::string GAP = "    ";
+// A class 5 problem, as `generate --class 5` writes problem 1 of seed 9 (grade 12).
+const std::string HARD =
+    "12/..8....../.2..3..54/...15...6/....8.7../.17...23./..3.1..../4...29.../36..4..1./"
+    "......5../";
 
 struct Shown {
     int status = 0;
@@ -69,6 +73,11 @@ TEST(ShowCommand, HeadsEachGridAndPutsTheSolutionBeside) {
          "problem 1: grade 7, class 2", "┃ . 4 . │ . . . │ . . . ┃"},
         {"puzzle with many solutions", std::string(81, '.') + "\n", true,
          "problem 1: not graded (not unique)", "┃ . . . │ . . . │ . . . ┃"},
+        {"class 5 problem line", HARD + "\n", false, "problem 1: grade 12, class 5",
+         "┃ . . 8 │ . . . │ . . . ┃"},
+        {"class 5 puzzle rated on the spot",
+         format_puzzle(parse_puzzle(HARD).givens, PuzzleFormat::line) + "\n", false,
+         "problem 1: grade 12, class 5", "┃ . . 8 │ . . . │ . . . ┃"},
     };
     for (const Case& test : cases) {
         const Shown shown = show(test.input, test.with_solutions);

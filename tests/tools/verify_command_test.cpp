@@ -81,6 +81,9 @@ TEST(VerifyCommand, NamesEachPlantedFault) {
         [](bool solved, const TechniqueCounters& c) { return solved && c.naked_pair_sweeps > 0; });
     const std::string stalls =
         attempt_line([](bool solved, const TechniqueCounters&) { return !solved; });
+    // The same lines with the grades of classes 4 and 5 in front (problem_line writes "5/").
+    const std::string class_4 = "11" + needs_pair.substr(1);
+    const std::string class_5 = "12" + stalls.substr(1);
     std::string no_solution = "5/1234567../......9../";
     for (int row = 2; row < 9; ++row) {
         no_solution += "........./";
@@ -110,6 +113,10 @@ TEST(VerifyCommand, NamesEachPlantedFault) {
         {"no solution", no_solution + "\n", "f.dat:1: no solution"},
         {"needs naked pairs", needs_pair + "\n", "f.dat:1: needs naked pairs"},
         {"ladder stalls", stalls + "\n", "f.dat:1: the technique ladder does not solve it"},
+        {"class 4 stored as class 5", "12" + needs_pair.substr(1) + "\n",
+         "f.dat:1: stored grade 12, the rating gives 11"},
+        {"class 5 stored as class 4", "11" + stalls.substr(1) + "\n",
+         "f.dat:1: stored grade 11, the rating gives 12"},
     };
     for (const Case& test : cases) {
         VerifyTally tally;
@@ -120,8 +127,9 @@ TEST(VerifyCommand, NamesEachPlantedFault) {
         EXPECT_EQ(tally.faults, static_cast<int>(reported.size())) << test.name;
     }
     VerifyTally tally;
-    EXPECT_TRUE(verify_text(GOOD + "\n" + GOOD + "\n", tally).empty()) << "good file";
-    EXPECT_EQ(tally.problems, 2) << "good file";
+    EXPECT_TRUE(verify_text(GOOD + "\n" + class_4 + "\n" + class_5 + "\n", tally).empty())
+        << "good file";
+    EXPECT_EQ(tally.problems, 3) << "good file";
 }
 
 // A pattern broken in any band, the middle one included where a cell and its half-turn
