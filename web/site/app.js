@@ -13,11 +13,13 @@ const MAX_COUNT = 1000;
 
 const $ = (id) => document.getElementById(id);
 const engine = new EngineClient();
-const board = new Board($('board'));
+// Hints have a worker of their own, so that they come at once while a long run goes on.
+const hints = new EngineClient();
+const board = new Board($('board'), { hint: (grid, later) => hints.hint(grid, later) });
 let set = null;
 
 engine.ready.then(
-  (version) => {
+  ({ version }) => {
     $('version').textContent = version;
   },
   (error) => {
@@ -129,7 +131,8 @@ function rebuildSheet() {
 
 async function make(request) {
   showRequest(request);
-  set = { ...request, version: await engine.ready.catch(() => ''), problems: [] };
+  const { version, techniques } = await engine.ready.catch(() => ({ version: '', techniques: [] }));
+  set = { ...request, version, techniques, problems: [] };
   $('problem-list').replaceChildren();
   $('sheet-title').placeholder = `Sudoku, class ${request.difficultyClass}`;
   $('set-section').hidden = false;

@@ -1,12 +1,14 @@
 // The grid a problem is solved on, with its keypad. Keyboard: the arrow keys, Home and End
 // move; 1-9 enter a digit (a pencil mark with Shift, or in pencil mode); 0, Backspace or
-// Delete empty the cell; P switches pencil mode; Ctrl+Z (or U) undoes; C checks. Each cell
-// tells a screen reader where it is and what it holds; what a check or an undo did is
-// announced.
+// Delete empty the cell; P switches pencil mode; Ctrl+Z (or U) undoes; C checks; H asks for
+// a hint. Each cell tells a screen reader where it is and what it holds; what a check, an
+// undo or a hint did is announced.
 
+import { problemTitle } from './grid_view.js';
 import {
   checkEntries,
   createPuzzle,
+  currentGrid,
   digitAt,
   emptyCount,
   enterDigit,
@@ -32,11 +34,18 @@ function element(tag, className, attributes = {}) {
 }
 
 export class Board {
-  // Builds the grid, the keypad and the announcer inside `container`.
-  constructor(container) {
+  // Builds the grid, the keypad and the announcer inside `container`. `hint(grid)` resolves
+  // to the next logical step from a grid of 81 characters (EngineClient.hint).
+  constructor(container, { hint }) {
     this.puzzle = null;
     this.selected = 0;
     this.pencil = false;
+    this.askHint = hint;
+    this.shown = { pattern: new Set(), targets: new Set() };
+    // Changes with every move, so a hint that comes back after one is dropped.
+    this.moves = 0;
+    // Hints asked since the last move: each one more shows the step after.
+    this.later = 0;
 
     this.grid = element('div', 'board', { role: 'grid', 'aria-label': 'Puzzle' });
     this.cells = [];
@@ -71,6 +80,7 @@ export class Board {
     this.button(tools, 'Erase', () => this.erase());
     this.button(tools, 'Undo', () => this.undo());
     this.button(tools, 'Check', () => this.check());
+    this.button(tools, 'Hint', () => this.hint());
     this.status = element('p', 'board-status', { role: 'status' });
 
     container.replaceChildren(this.grid, keypad, tools, this.status);
@@ -87,10 +97,8 @@ export class Board {
   // Puts `problem` on the board, as puzzle number `number`.
   show(problem, number) {
     this.puzzle = createPuzzle(problem.givens, problem.solution);
-    this.grid.setAttribute(
-      'aria-label',
-      `Puzzle ${number}, grade ${problem.grade}, class ${problem.difficultyClass}`,
-    );
+    this.moved();
+    this.grid.setAttribute('aria-label', `Puzzle ${problemTitle(problem, number)}`);
     this.cells.forEach((_, cell) => this.draw(cell));
     this.select(this.puzzle.givens.findIndex((digit) => digit === 0), false);
     this.announce('');
@@ -123,6 +131,8 @@ export class Board {
     node.classList.toggle('given', given);
     node.classList.toggle('wrong', wrong);
     node.classList.toggle('marked', digit === 0 && marks.length > 0);
+    node.classList.toggle('hint-pattern', this.shown.pattern.has(cell));
+    node.classList.toggle('hint-target', this.shown.targets.has(cell));
     if (digit !== 0) {
       node.textContent = String(digit);
     } else {
@@ -142,6 +152,11 @@ export class Board {
     } else if (marks.length) {
       what = `pencil marks ${marks.join(' ')}`;
     }
+    if (this.shown.targets.has(cell)) {
+      what += ', changed by the hint';
+    } else if (this.shown.pattern.has(cell)) {
+      what += ', part of the hint';
+    }
     const row = Math.floor(cell / 9) + 1;
     const column = (cell % 9) + 1;
     node.setAttribute('aria-label', `Row ${row}, column ${column}: ${what}`);
@@ -155,6 +170,70 @@ export class Board {
 
   announce(text) {
     this.status.textContent = text;
+  }
+
+  // Lights the cells of the hint `shown` ({pattern, targets}: sets of cells), or none.
+  light(shown = { pattern: new Set(), targets: new Set() }) {
+    const lit = [...this.shown.pattern, ...this.shown.targets, ...shown.pattern, ...shown.targets];
+    this.shown = shown;
+    if (this.puzzle) {
+      lit.forEach((cell) => this.draw(cell));
+    }
+  }
+
+  // Forgets the hints, as the grid they were for has changed.
+  moved() {
+    this.moves += 1;
+    this.later = 0;
+    this.light();
+  }
+
+  // Shows the next logical step from the grid as it stands, its pattern's cells and the
+  // cells it changes lit; asked again before a move, the step after that (a step that only
+  // removes candidates changes nothing on a board without them). Wrong entries are flagged
+  // instead, as no step follows from them.
+  async hint() {
+    if (!this.puzzle) {
+      return;
+    }
+    if (isSolved(this.puzzle)) {
+      this.announce('Solved!');
+      return;
+    }
+    const wrong = checkEntries(this.puzzle);
+    if (wrong > 0) {
+      this.cells.forEach((_, cell) => this.draw(cell));
+      this.announce(`Fix the ${wrong === 1 ? 'wrong entry' : `${wrong} wrong entries`} first.`);
+      return;
+    }
+    const moves = this.moves;
+    const later = this.later;
+    this.announce('Looking for the next step…');
+    let step;
+    try {
+      step = await this.askHint(currentGrid(this.puzzle), later);
+    } catch (error) {
+      this.announce(`No hint: ${error.message}`);
+      return;
+    }
+    if (moves !== this.moves || later !== this.later) {
+      return;
+    }
+    if (step.status !== 'step') {
+      this.light();
+      this.announce(`No hint: ${step.text}.`);
+      return;
+    }
+    const targets = step.eliminations.map(({ cell }) => cell);
+    if (step.placedCell >= 0) {
+      targets.push(step.placedCell);
+    }
+    this.later += 1;
+    this.light({
+      pattern: new Set(step.pattern.map(({ cell }) => cell)),
+      targets: new Set(targets),
+    });
+    this.announce(`${later === 0 ? 'Hint' : 'Then'}: ${step.text}`);
   }
 
   // Enters `digit` in the selected cell, or toggles it as a pencil mark.
@@ -171,6 +250,7 @@ export class Board {
       ? toggleMark(this.puzzle, cell, digit)
       : enterDigit(this.puzzle, cell, digit);
     if (changed) {
+      this.moved();
       this.draw(cell);
       this.announce(
         !asMark && emptyCount(this.puzzle) === 0 && isSolved(this.puzzle) ? 'Solved!' : '',
@@ -180,6 +260,7 @@ export class Board {
 
   erase() {
     if (this.puzzle && eraseCell(this.puzzle, this.selected)) {
+      this.moved();
       this.draw(this.selected);
     }
   }
@@ -193,6 +274,7 @@ export class Board {
       this.announce('Nothing to undo.');
       return;
     }
+    this.moved();
     this.draw(cell);
     this.select(cell, this.grid.contains(document.activeElement));
     this.announce(`Undone: row ${Math.floor(cell / 9) + 1}, column ${(cell % 9) + 1}.`);
@@ -238,6 +320,8 @@ export class Board {
       this.announce(this.pencil ? 'Pencil marks on.' : 'Pencil marks off.');
     } else if (event.key === 'c' && !event.ctrlKey && !event.metaKey) {
       this.check();
+    } else if (event.key === 'h') {
+      this.hint();
     } else {
       handled = false;
     }

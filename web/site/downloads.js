@@ -2,8 +2,9 @@
 // of 81 characters, JSON Lines and CSV, with the same fields in the same order, so the two
 // are one source of data. No page in here, so it is tested apart from the page.
 //
-// A set: {seed, version, problems}; a problem as the worker sends it: {index, grade,
-// difficultyClass, score, counters, givens, solution, problemLine}.
+// A set: {seed, difficultyClass, version, techniques, problems}; a problem as the worker
+// sends it: {index, grade, difficultyClass, score, counters, givens, solution, hardest, steps,
+// problemLine}.
 
 // 64-bit numbers are written as the digits they are, never rounded through a double.
 class Whole {
@@ -23,6 +24,8 @@ function fields(set, problem) {
     ['counters', Object.entries(problem.counters)],
     ['givens', problem.givens],
     ['solution', problem.solution],
+    ['hardest', problem.hardest ? problem.hardest.key : null],
+    ['steps', Object.entries(problem.steps)],
     ['version', set.version],
   ];
 }
@@ -42,11 +45,15 @@ function csvField(text) {
   return /[",\r\n]/.test(text) ? `"${text.replace(/"/g, '""')}"` : text;
 }
 
-// One CSV column per field, the counters spread over one column each.
+// One CSV column per field, the counters spread over one column each, and the steps over
+// one column for each technique, so that every line has the same columns.
 function csvColumns(set, problem) {
-  return fields(set, problem).flatMap(([name, value]) =>
-    Array.isArray(value) ? value : [[name, value]],
-  );
+  return fields(set, problem).flatMap(([name, value]) => {
+    if (name === 'steps') {
+      return set.techniques.map(({ key }) => [key, problem.steps[key] ?? 0]);
+    }
+    return Array.isArray(value) ? value : [[name, value]];
+  });
 }
 
 const FORMATS = {
@@ -75,7 +82,7 @@ const FORMATS = {
       const header = csvColumns(set, set.problems[0]).map(([name]) => csvField(name));
       const rows = set.problems.map((p) =>
         csvColumns(set, p).map(([, value]) =>
-          csvField(value instanceof Whole ? value.digits : String(value)),
+          csvField(value instanceof Whole ? value.digits : String(value ?? '')),
         ),
       );
       return [header, ...rows].map((row) => `${row.join(',')}\n`).join('');

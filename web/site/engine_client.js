@@ -1,21 +1,23 @@
 // The page's side of the engine's worker: one run at a time, with progress, and a cancel
-// that ends the worker at once and starts a fresh one for the next run.
+// that ends the worker at once and starts a fresh one for the next run; and hints, answered
+// in order.
 
 export class EngineClient {
   constructor(url = new URL('./worker.js', import.meta.url)) {
     this.url = url;
     this.run = null;
+    this.hints = [];
     this.start();
   }
 
-  // Starts a worker; `ready` resolves to the engine's version once it has loaded.
+  // Starts a worker; `ready` resolves to {version, techniques} once the engine has loaded.
   start() {
     this.worker = new Worker(this.url, { type: 'module' });
     this.ready = new Promise((resolve, reject) => {
       this.worker.onmessage = (event) => {
         const message = event.data;
         if (message.type === 'ready') {
-          resolve(message.version);
+          resolve({ version: message.version, techniques: message.techniques });
         } else if (message.type === 'error' && !this.run) {
           reject(new Error(message.message));
         } else {
@@ -53,6 +55,17 @@ export class EngineClient {
     });
   }
 
+  // The next logical step from `grid` (81 characters, "." for empty), or with `later` the
+  // step that many after it: resolves to the worker's {status, text, technique, placedCell,
+  // placedDigit, pattern, eliminations, units}.
+  async hint(grid, later = 0) {
+    await this.ready;
+    return new Promise((resolve, reject) => {
+      this.hints.push({ resolve, reject });
+      this.worker.postMessage({ type: 'hint', grid, later });
+    });
+  }
+
   // Stops the run under way, keeping what it made so far.
   cancel() {
     if (!this.run) {
@@ -61,11 +74,22 @@ export class EngineClient {
     const { resolve } = this.run;
     this.run = null;
     this.worker.terminate();
+    this.dropHints(new Error('the engine was restarted'));
     this.start();
     resolve({ cancelled: true, elapsedMs: 0 });
   }
 
+  dropHints(error) {
+    for (const { reject } of this.hints.splice(0)) {
+      reject(error);
+    }
+  }
+
   receive(message) {
+    if (message.type === 'hint') {
+      this.hints.shift()?.resolve(message.hint);
+      return;
+    }
     const run = this.run;
     if (!run) {
       return;
@@ -81,6 +105,7 @@ export class EngineClient {
   }
 
   fail(error) {
+    this.dropHints(error);
     const run = this.run;
     this.run = null;
     if (run) {

@@ -27,7 +27,12 @@ export function staticGrid(cells, { givens = null, label = '' } = {}) {
   return grid;
 }
 
-// A problem's heading as the printed sheet and the list show it.
+// A problem's heading as the printed sheet and the list show it: the grade of a problem of
+// class 1..3, the hardest technique of one beyond them.
 export function problemTitle(problem, number) {
-  return `${number} · grade ${problem.grade} · class ${problem.difficultyClass}`;
+  const measure =
+    problem.difficultyClass <= 3 || !problem.hardest
+      ? `grade ${problem.grade}`
+      : problem.hardest.name;
+  return `${number} · class ${problem.difficultyClass} · ${measure}`;
 }
