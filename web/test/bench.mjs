@@ -53,7 +53,7 @@ try {
   await page.goto(site.url);
   console.log(`${COUNT} problems a run, seed ${SEED}, median of ${ROUNDS} rounds`);
   console.log('class  native/s  browser/s  browser/native');
-  for (const difficultyClass of [1, 2, 3]) {
+  for (const difficultyClass of [1, 2, 3, 4, 5]) {
     const native = [];
     const web = [];
     for (let round = 0; round < ROUNDS; ++round) {

@@ -45,30 +45,47 @@ async function download(page, format) {
 }
 
 test('the page makes the problems cellwright-tool generate makes, without a console error', async () => {
-  const page = await madeRun();
-  assert.match(await page.textContent('#version'), /^\d+\.\d+\.\d+$/);
-  assert.equal(await page.locator('.problem-button').count(), 10);
-  const cli = ['generate', '--class', '3', '--count', '10', '--seed', SEED, '--start', START];
-  for (const [format, extension] of [['dat', 'dat'], ['line', 'txt'], ['json', 'jsonl']]) {
-    const file = await download(page, format);
-    assert.equal(file.text, tool(...cli, '--format', format), `${format} download`);
-    assert.match(file.name, new RegExp(`class3-seed\\d+-1000-1009\\.${extension}$`));
-  }
-  // The CSV holds the JSON records' values, a column per field and per counter.
-  const csv = (await download(page, 'csv')).text.trimEnd().split('\n');
-  const json = tool(...cli, '--format', 'json').trimEnd().split('\n').map((line) => JSON.parse(line));
-  const header = csv[0].split(',');
-  assert.equal(csv.length, 11);
-  json.forEach((record, k) => {
-    const row = Object.fromEntries(csv[k + 1].split(',').map((cell, i) => [header[i], cell]));
-    const flat = { ...record, ...record.counters };
-    delete flat.counters;
-    for (const [name, value] of Object.entries(flat)) {
-      assert.equal(row[name], String(value), `CSV row ${k + 1}, ${name}`);
+  const runs = [
+    { difficultyClass: 3, count: 10, seed: SEED, start: START },
+    { difficultyClass: 4, count: 3, seed: '7', start: '0' },
+    { difficultyClass: 5, count: 3, seed: '7', start: '0' },
+  ];
+  for (const { difficultyClass, count, seed, start } of runs) {
+    const name = `class ${difficultyClass}`;
+    const page = await openPage(browser);
+    await page.goto(`${site.url}#class=${difficultyClass}&count=${count}&seed=${seed}&start=${start}`);
+    assert.match(await runEnded(page), new RegExp(`^Made ${count} problems`), name);
+    assert.match(await page.textContent('#version'), /^\d+\.\d+\.\d+$/);
+    assert.equal(await page.locator('.problem-button').count(), count, name);
+    const cli = ['generate', '--class', String(difficultyClass), '--count', String(count),
+                 '--seed', seed, '--start', start];
+    for (const format of ['dat', 'line', 'json']) {
+      const file = await download(page, format);
+      assert.equal(file.text, tool(...cli, '--format', format), `${name}, ${format} download`);
     }
-  });
-  await page.screenshot({ path: join(ARTIFACTS_DIR, 'page.png'), fullPage: true });
-  assert.deepEqual(page.problems, []);
+    // The CSV holds the JSON records' values: a column per field, per counter and per
+    // technique, with empty cells for nulls and 0 for techniques not used.
+    const csv = await download(page, 'csv');
+    assert.match(csv.name, new RegExp(`^cellwright-class${difficultyClass}-seed\\d+-\\d+-\\d+\\.csv$`));
+    const lines = csv.text.trimEnd().split('\n');
+    const records = tool(...cli, '--format', 'json').trimEnd().split('\n').map((l) => JSON.parse(l));
+    const header = lines[0].split(',');
+    assert.equal(lines.length, count + 1, name);
+    records.forEach((record, k) => {
+      const row = Object.fromEntries(lines[k + 1].split(',').map((cell, i) => [header[i], cell]));
+      const { counters, steps, ...fields } = record;
+      const expected = { ...fields, ...counters };
+      for (const column of header) {
+        const value = column in expected ? expected[column] : (steps[column] ?? 0);
+        assert.equal(row[column], String(value ?? ''), `${name}, CSV row ${k + 1}, ${column}`);
+      }
+    });
+    if (difficultyClass === 3) {
+      await page.screenshot({ path: join(ARTIFACTS_DIR, 'page.png'), fullPage: true });
+    }
+    assert.deepEqual(page.problems, [], name);
+    await page.context().close();
+  }
 });
 
 test('a wrong entry is flagged by a check, pencil marks and undo behave', async () => {
@@ -107,6 +124,55 @@ test('a wrong entry is flagged by a check, pencil marks and undo behave', async 
   const moved = given % 9 === 8 ? given - 1 : given + 1;
   assert.equal(await cells.nth(moved).getAttribute('tabindex'), '0');
   assert.equal(await page.locator('.board-cell[tabindex="0"]').count(), 1);
+  assert.deepEqual(page.problems, []);
+});
+
+test('a hint gives the next step of explain --first and lights its cells, then the steps after; a wrong entry comes first', async () => {
+  const page = await madeRun();
+  const cells = page.locator('.board-cell');
+  let grid = JSON.parse(
+    tool('generate', '--class', '3', '--count', '1', '--seed', SEED, '--start', START, '--format', 'json'),
+  ).givens;
+  // Follow five hints, entering each placement, against the tool's next step for each grid.
+  for (let round = 1; round <= 5; ++round) {
+    const expected = JSON.parse(
+      execFileSync(TOOL, ['explain', '--first', '--format', 'json', '-'], { input: `${grid}\n`, encoding: 'utf8' }),
+    );
+    assert.equal(expected.status, 'step');
+    await page.click('.tool-hint');
+    await page.waitForFunction(() => document.querySelector('.board-status').textContent.startsWith('Hint'));
+    assert.equal(await page.textContent('.board-status'), `Hint: ${expected.text}`, `hint ${round}`);
+    const { placement } = expected.steps[0];
+    const [, row, column] = /^r(\d)c(\d)$/.exec(placement.cell).map(Number);
+    const cell = cells.nth((row - 1) * 9 + column - 1);
+    assert.match(await cell.getAttribute('class'), /hint-target/, `hint ${round}`);
+    assert.match(await cell.getAttribute('aria-label'), /changed by the hint$/);
+    await cell.click();
+    await page.keyboard.press(`Digit${placement.digit}`);
+    assert.equal(await page.locator('.hint-target').count(), 0, 'a move puts the hint out');
+    grid = expected.grid;
+  }
+  // Asked again before a move, the hint goes on to the step after: the second of explain's.
+  const steps = JSON.parse(
+    execFileSync(TOOL, ['explain', '--format', 'json', '-'], { input: `${grid}\n`, encoding: 'utf8' }),
+  ).steps;
+  for (const [k, prefix] of [[0, 'Hint'], [1, 'Then'], [2, 'Then']]) {
+    await page.click('.tool-hint');
+    await page.waitForFunction(
+      (text) => document.querySelector('.board-status').textContent === text,
+      `${prefix}: ${steps[k].text}`,
+    );
+  }
+  // A wrong entry is flagged, and no step is offered from it.
+  const empty = grid.indexOf('.');
+  const solution = JSON.parse(
+    tool('generate', '--class', '3', '--count', '1', '--seed', SEED, '--start', START, '--format', 'json'),
+  ).solution;
+  await cells.nth(empty).click();
+  await page.keyboard.press(`Digit${(Number(solution[empty]) % 9) + 1}`);
+  await page.keyboard.press('h');
+  assert.equal(await page.textContent('.board-status'), 'Fix the wrong entry first.');
+  assert.equal(await cells.nth(empty).getAttribute('aria-invalid'), 'true');
   assert.deepEqual(page.problems, []);
 });
 

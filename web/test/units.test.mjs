@@ -98,10 +98,12 @@ test('a set is written in each format with the fields of cellwright-tool generat
     naked_pair_sweeps: 0,
     naked_triple_sweeps: 0,
   };
+  const techniques = [{ key: 'box_hidden_single' }, { key: 'pointing' }, { key: 'x_wing' }];
   const set = {
     seed: LARGEST_64,
     version: '1.0.0',
     difficultyClass: 2,
+    techniques,
     problems: [
       {
         index: '18446744073709551614',
@@ -111,24 +113,43 @@ test('a set is written in each format with the fields of cellwright-tool generat
         counters,
         givens: GIVENS,
         solution: SOLUTION,
+        hardest: { key: 'pointing', name: 'pointing' },
+        steps: { box_hidden_single: 40, pointing: 2 },
         problemLine: '4/5..6..9../',
+      },
+      {
+        index: '7',
+        grade: 12,
+        difficultyClass: 5,
+        score: null,
+        counters,
+        givens: GIVENS,
+        solution: SOLUTION,
+        hardest: { key: 'x_wing', name: 'X-wing' },
+        steps: { box_hidden_single: 30, x_wing: 1 },
+        problemLine: '12/5..6..9../',
       },
     ],
   };
-  assert.equal(formatSet(set, 'dat'), '4/5..6..9../\n');
-  assert.equal(formatSet(set, 'line'), `${GIVENS}\n`);
-  const json = formatSet(set, 'json');
-  assert.match(json, /^\{"index": 18446744073709551614, "seed": 18446744073709551615, "class": 2,/);
-  assert.deepEqual(Object.keys(JSON.parse(json)), [
-    'index', 'seed', 'class', 'grade', 'score', 'counters', 'givens', 'solution', 'version',
+  assert.equal(formatSet(set, 'dat'), '4/5..6..9../\n12/5..6..9../\n');
+  assert.equal(formatSet(set, 'line'), `${GIVENS}\n${GIVENS}\n`);
+  const json = formatSet(set, 'json').split('\n');
+  assert.match(json[0], /^\{"index": 18446744073709551614, "seed": 18446744073709551615, "class": 2,/);
+  assert.match(json[1], /"score": null, .*"hardest": "x_wing", "steps": \{"box_hidden_single": 30, "x_wing": 1\}/);
+  assert.deepEqual(Object.keys(JSON.parse(json[0])), [
+    'index', 'seed', 'class', 'grade', 'score', 'counters', 'givens', 'solution', 'hardest',
+    'steps', 'version',
   ]);
-  const [header, row, end] = formatSet(set, 'csv').split('\n');
+  const [header, first, second, end] = formatSet(set, 'csv').split('\n');
   assert.equal(
     header,
     'index,seed,class,grade,score,box_single_passes,locked_candidate_sweeps,naked_single_scans,' +
-      'line_single_passes,naked_pair_sweeps,naked_triple_sweeps,givens,solution,version',
+      'line_single_passes,naked_pair_sweeps,naked_triple_sweeps,givens,solution,hardest,' +
+      'box_hidden_single,pointing,x_wing,version',
   );
-  assert.equal(row, `18446744073709551614,18446744073709551615,2,4,31,5,0,2,1,0,0,${GIVENS},${SOLUTION},1.0.0`);
+  const common = `5,0,2,1,0,0,${GIVENS},${SOLUTION}`;
+  assert.equal(first, `18446744073709551614,18446744073709551615,2,4,31,${common},pointing,40,2,0,1.0.0`);
+  assert.equal(second, `7,18446744073709551615,5,12,,${common},x_wing,30,0,1,1.0.0`);
   assert.equal(end, '');
   assert.equal(formatSet({ ...set, problems: [] }, 'csv'), '');
 });
