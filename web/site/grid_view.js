@@ -4,13 +4,16 @@
 
 // A grid of `cells` (81 characters, "." for empty). With `givens`, the cells that are given
 // there are marked as givens. `label` names it for a screen reader, which reads it as one
-// picture rather than 81 cells.
+// picture rather than 81 cells; without one it is hidden from screen readers, for a grid
+// inside a control that has its own name.
 export function staticGrid(cells, { givens = null, label = '' } = {}) {
   const grid = document.createElement('div');
   grid.className = 'static-grid';
-  grid.setAttribute('role', 'img');
   if (label) {
+    grid.setAttribute('role', 'img');
     grid.setAttribute('aria-label', label);
+  } else {
+    grid.setAttribute('aria-hidden', 'true');
   }
   for (let cell = 0; cell < 81; ++cell) {
     const box = document.createElement('span');

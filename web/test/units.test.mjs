@@ -99,37 +99,34 @@ test('a set is written in each format with the fields of cellwright-tool generat
     naked_triple_sweeps: 0,
   };
   const techniques = [{ key: 'box_hidden_single' }, { key: 'pointing' }, { key: 'x_wing' }];
+  const easy = {
+    index: '18446744073709551614',
+    grade: 4,
+    difficultyClass: 2,
+    score: 31,
+    counters,
+    givens: GIVENS,
+    solution: SOLUTION,
+    hardest: { key: 'pointing', name: 'pointing' },
+    steps: { box_hidden_single: 40, pointing: 2 },
+    problemLine: '4/5..6..9../',
+  };
+  const hard = {
+    ...easy,
+    index: '7',
+    grade: 12,
+    difficultyClass: 5,
+    score: null,
+    hardest: { key: 'x_wing', name: 'X-wing' },
+    steps: { box_hidden_single: 30, x_wing: 1 },
+    problemLine: '12/5..6..9../',
+  };
   const set = {
     seed: LARGEST_64,
     version: '1.0.0',
     difficultyClass: 2,
     techniques,
-    problems: [
-      {
-        index: '18446744073709551614',
-        grade: 4,
-        difficultyClass: 2,
-        score: 31,
-        counters,
-        givens: GIVENS,
-        solution: SOLUTION,
-        hardest: { key: 'pointing', name: 'pointing' },
-        steps: { box_hidden_single: 40, pointing: 2 },
-        problemLine: '4/5..6..9../',
-      },
-      {
-        index: '7',
-        grade: 12,
-        difficultyClass: 5,
-        score: null,
-        counters,
-        givens: GIVENS,
-        solution: SOLUTION,
-        hardest: { key: 'x_wing', name: 'X-wing' },
-        steps: { box_hidden_single: 30, x_wing: 1 },
-        problemLine: '12/5..6..9../',
-      },
-    ],
+    problems: [easy, hard],
   };
   assert.equal(formatSet(set, 'dat'), '4/5..6..9../\n12/5..6..9../\n');
   assert.equal(formatSet(set, 'line'), `${GIVENS}\n${GIVENS}\n`);
