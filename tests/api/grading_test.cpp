@@ -7,14 +7,13 @@
 #include <gtest/gtest.h>
 #include <cellwright/cellwright.hpp>
 
+#include "support/known_puzzles.hpp"
+
 namespace cellwright {
 namespace {
 
-// The first class-2 problem of the batch seeded with 0, and its solution.
-const std::string GRADE_7_PUZZLE =
-    ".4.........1.7.2.5.3.9.8.7...6...8...5..1..6...7...4...2.3.4.8.3.8.2.9.........1.";
-const std::string GRADE_7_SOLUTION =
-    "745231698891476235632958174916547823453812769287693451129364587378125946564789312";
+using known::GRADE_7_PUZZLE;
+using known::GRADE_7_SOLUTION;
 
 Grid grid_of(const std::string& line) {
     return parse_puzzle(line, PuzzleFormat::line).givens;
@@ -49,17 +48,6 @@ TEST(GradePuzzle, RegradesTheReferenceBatches) {
         }
         EXPECT_EQ(line_number, 30) << path;
     }
-}
-
-TEST(GradePuzzle, KnownGrading) {
-    const Grading grade = grade_puzzle(grid_of(GRADE_7_PUZZLE));
-    EXPECT_EQ(format_puzzle(grade.solution, PuzzleFormat::line), GRADE_7_SOLUTION);
-    EXPECT_EQ(grade.counters.box_single_passes, 12);
-    EXPECT_EQ(grade.counters.locked_candidate_sweeps, 2);
-    EXPECT_EQ(grade.counters.naked_single_scans, 1);
-    EXPECT_EQ(grade.score, 10212);
-    EXPECT_EQ(grade.grade, 7);
-    EXPECT_EQ(grade.difficulty_class, 2);
 }
 
 TEST(CountSolutions, CountsAnyGridAndRefusesNonPuzzles) {
@@ -112,18 +100,6 @@ TEST(ClassOfGrade, MapsGradesOneToTwelveOnly) {
         EXPECT_EQ(class_of_grade(grade), expected[grade]) << "grade " << grade;
     }
     EXPECT_EQ(class_of_grade(-1), 0);
-}
-
-TEST(GeneratedPattern, HalfTurnSymmetry) {
-    Grid grid{};
-    EXPECT_TRUE(is_half_turn_symmetric(grid)) << "empty grid";
-    grid[1] = 3;
-    EXPECT_FALSE(is_half_turn_symmetric(grid)) << "cell 1 alone";
-    grid[79] = 7;
-    EXPECT_TRUE(is_half_turn_symmetric(grid)) << "cells 1 and 79";
-    grid[40] = 1;
-    EXPECT_TRUE(is_half_turn_symmetric(grid)) << "the centre maps onto itself";
-    EXPECT_EQ(count_givens(grid), 3);
 }
 
 }  // namespace

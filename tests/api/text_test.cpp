@@ -7,14 +7,13 @@
 #include <gtest/gtest.h>
 #include <cellwright/cellwright.hpp>
 
+#include "support/known_puzzles.hpp"
+
 namespace cellwright {
 namespace {
 
-const std::string GRADE_7_LINE =
-    "7/.4......./..1.7.2.5/.3.9.8.7./..6...8../.5..1..6./..7...4../.2.3.4.8./3.8.2.9../"
-    ".......1./";
-const std::string GRADE_7_PUZZLE =
-    ".4.........1.7.2.5.3.9.8.7...6...8...5..1..6...7...4...2.3.4.8.3.8.2.9.........1.";
+using known::GRADE_7_LINE;
+using known::GRADE_7_PUZZLE;
 
 std::string replaced(std::string text, std::size_t at, char c) {
     text[at] = c;

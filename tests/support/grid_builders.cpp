@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/puzzle_text.hpp"
+
 namespace cellwright::test {
 namespace {
 
@@ -55,13 +57,7 @@ DigitGrid parse_digits(std::string_view text) {
 }
 
 std::string format_digits(const DigitGrid& digits) {
-    std::string text(CELL_COUNT, '.');
-    for (int cell = 0; cell < CELL_COUNT; ++cell) {
-        if (digits[cell] != 0) {
-            text[cell] = static_cast<char>('0' + digits[cell]);
-        }
-    }
-    return text;
+    return format_cell_line(digits);
 }
 
 std::string format_placed(const PlacedGrid& placed) {
