@@ -86,7 +86,12 @@ std::string candidate_chain(const SolveStep& step) {
         if (i > 0) {
             text += i % 2 == 1 ? " = " : " - ";
         }
-        text += "(" + std::to_string(step.cells[i].digit) + ")" + cell_name(step.cells[i].cell);
+        // Appended piece by piece: g++ 12 warns falsely (-Wrestrict) when a literal is
+        // prepended to a temporary string here.
+        text += '(';
+        text += std::to_string(step.cells[i].digit);
+        text += ')';
+        text += cell_name(step.cells[i].cell);
     }
     return text;
 }
@@ -171,7 +176,11 @@ std::string pattern_text(const SolveStep& step) {
 }  // namespace
 
 std::string cell_name(int cell) {
-    return "r" + std::to_string(row_of(cell) + 1) + "c" + std::to_string(column_of(cell) + 1);
+    std::string name = "r";
+    name += std::to_string(row_of(cell) + 1);
+    name += 'c';
+    name += std::to_string(column_of(cell) + 1);
+    return name;
 }
 
 std::string unit_name(int unit) {
