@@ -33,8 +33,31 @@ std::uint64_t whole_number(const py::handle& value, const char* name, std::uint6
     return read;
 }
 
-int difficulty_class(const py::handle& value) {
-    return static_cast<int>(whole_number(value, "klass", 1, 3));
+int difficulty_class(const py::handle& value, int hardest) {
+    return static_cast<int>(whole_number(value, "klass", 1, static_cast<std::uint64_t>(hardest)));
+}
+
+ProblemKind problem_kind(const py::handle& klass, const py::handle& technique) {
+    ProblemKind kind{difficulty_class(klass, 5), std::nullopt};
+    if (technique.is_none()) {
+        return kind;
+    }
+    if (!py::isinstance<py::str>(technique)) {
+        throw py::type_error("technique must be a technique's key such as 'x_wing', not " +
+                             shown(technique));
+    }
+    const std::string key = technique.cast<std::string>();
+    kind.hardest = technique_from_key(key);
+    if (!kind.hardest) {
+        throw py::value_error("no technique is called " + key + " (see TECHNIQUES)");
+    }
+    if (!is_possible_kind(kind)) {
+        throw py::value_error("no problem of class " + std::to_string(kind.difficulty_class) +
+                              " has " + key +
+                              " as its hardest technique (technique needs class 4 or 5 and a "
+                              "technique from claiming on)");
+    }
+    return kind;
 }
 
 unsigned job_count(const py::handle& jobs) {

@@ -76,8 +76,8 @@ std::vector<Grid> read_lines(const py::sequence& lines) {
     return puzzles;
 }
 
-// Whatever the caller passed as puzzles: one text line, a list of them (81 cells or problem
-// lines, as `grade` reads them), or integers shaped (N, 81) or (81,).
+}  // namespace
+
 std::vector<Grid> read_puzzles(const py::handle& source) {
     if (py::isinstance<py::str>(source)) {
         return read_lines(py::make_tuple(source));
@@ -94,15 +94,20 @@ std::vector<Grid> read_puzzles(const py::handle& source) {
     return read_array(source);
 }
 
+namespace {
+
+// Calls `write_row(row)` for every row, with the GIL released: the rows go into columns of
+// a Table made before.
+template <class WriteRow>
+void write_rows_without_gil(std::size_t rows, const WriteRow& write_row) {
+    const py::gil_scoped_release release;
+    for (std::size_t row = 0; row < rows; ++row) {
+        write_row(row);
+    }
+}
+
 py::dict grade(const py::object& source) {
     const std::vector<Grid> puzzles = read_puzzles(source);
-    std::vector<Grading> gradings(puzzles.size());
-    {
-        const py::gil_scoped_release release;
-        for (std::size_t row = 0; row < puzzles.size(); ++row) {
-            gradings[row] = grade_puzzle(puzzles[row]);
-        }
-    }
     // The columns of cellwright-tool grade's JSON records, in their order.
     Table table(puzzles.size());
     std::uint8_t* puzzle = table.add<std::uint8_t>("puzzle", 81);
@@ -113,8 +118,12 @@ py::dict grade(const py::object& source) {
     std::int32_t* score = table.add<std::int32_t>("score");
     std::int32_t* grade = table.add<std::int32_t>("grade");
     std::int32_t* difficulty_class = table.add<std::int32_t>("class");
-    for (std::size_t row = 0; row < puzzles.size(); ++row) {
-        const Grading& grading = gradings[row];
+    std::int32_t* rated_class = table.add<std::int32_t>("rated_class");
+    std::int32_t* rated_grade = table.add<std::int32_t>("rated_grade");
+    std::int8_t* outcome = table.add<std::int8_t>("outcome");
+    const RatingColumns rating = add_rating_columns(table);
+    write_rows_without_gil(puzzles.size(), [&](std::size_t row) {
+        const Grading grading = grade_puzzle(puzzles[row]);
         write_grid(puzzle, row, puzzles[row]);
         solutions[row] = grading.solutions;
         write_grid(solution, row, grading.solution);
@@ -123,26 +132,24 @@ py::dict grade(const py::object& source) {
         score[row] = grading.score;
         grade[row] = grading.grade;
         difficulty_class[row] = grading.difficulty_class;
-    }
+        rated_class[row] = grading.rated_class;
+        rated_grade[row] = grading.rated_grade;
+        outcome[row] = static_cast<std::int8_t>(grading.outcome);
+        rating.write(row, grading.hardest, grading.steps);
+    });
     return table.columns();
 }
 
 py::dict count(const py::object& source) {
     const std::vector<Grid> puzzles = read_puzzles(source);
-    std::vector<SolutionCount> counts(puzzles.size());
-    {
-        const py::gil_scoped_release release;
-        for (std::size_t row = 0; row < puzzles.size(); ++row) {
-            counts[row] = count_solutions(puzzles[row]);
-        }
-    }
     Table table(puzzles.size());
     std::int32_t* solutions = table.add<std::int32_t>("solutions");
     std::uint8_t* solution = table.add<std::uint8_t>("solution", 81);
-    for (std::size_t row = 0; row < puzzles.size(); ++row) {
-        solutions[row] = counts[row].count;
-        write_grid(solution, row, counts[row].solution);
-    }
+    write_rows_without_gil(puzzles.size(), [&](std::size_t row) {
+        const SolutionCount counted = count_solutions(puzzles[row]);
+        solutions[row] = counted.count;
+        write_grid(solution, row, counted.solution);
+    });
     return table.columns();
 }
 
@@ -160,8 +167,11 @@ its position, "puzzle 3: digit 5 twice in row 2", with the tool's words for the 
 Returns a dict of NumPy arrays, one row per puzzle, in the order of the tool's JSON: puzzle
 (uint8[N, 81]), solutions (0, 1, or 2 for two or more), solution (uint8[N, 81]; all 0 unless
 there is exactly one), solved (bool: the ladder alone filled every cell), the six ladder
-counters, score, grade and class (0 where the tool's JSON has null: not solved by the ladder
-without naked pairs or triples). The GIL is released while grading.)");
+counters, score, grade and class (the ladder's; 0 where the tool's JSON has null: not solved
+by the ladder without naked pairs or triples), rated_class (1..5) and rated_grade (1..12; 0
+when neither solver finishes), and the step-by-step solver's outcome (int8, an index into
+STATUSES: solved, stalled or contradiction), hardest (an index into TECHNIQUES, -1 when it
+made no step) and steps (int32[N, 24], per technique). The GIL is released while grading.)");
 
     module.def("count_solutions", &count, py::arg("puzzles"),
                R"(Count the solutions of puzzles, given as to `grade`, stopping at two.

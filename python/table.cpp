@@ -44,6 +44,39 @@ py::tuple counter_names() {
     return names;
 }
 
+void RatingColumns::write(std::size_t row, const std::optional<Technique>& technique,
+                          const TechniqueSteps& counts) const noexcept {
+    hardest[row] = technique ? static_cast<std::int8_t>(*technique) : std::int8_t{-1};
+    std::copy(counts.begin(), counts.end(), steps + row * counts.size());
+}
+
+RatingColumns add_rating_columns(Table& table) {
+    RatingColumns columns;
+    columns.hardest = table.add<std::int8_t>("hardest");
+    columns.steps = table.add<std::int32_t>("steps", TECHNIQUE_COUNT);
+    return columns;
+}
+
+namespace {
+
+py::tuple technique_texts(const char* (*text)(Technique) noexcept) {
+    py::tuple texts(TECHNIQUE_COUNT);
+    for (int i = 0; i < TECHNIQUE_COUNT; ++i) {
+        texts[static_cast<std::size_t>(i)] = py::str(text(static_cast<Technique>(i)));
+    }
+    return texts;
+}
+
+}  // namespace
+
+py::tuple technique_keys() {
+    return technique_texts(&technique_key);
+}
+
+py::tuple technique_names() {
+    return technique_texts(&technique_name);
+}
+
 void write_grid(std::uint8_t* column, std::size_t row, const Grid& grid) noexcept {
     std::copy(grid.begin(), grid.end(), column + row * grid.size());
 }

@@ -52,9 +52,8 @@ bool refuse_bad_cells(const Grid& grid, Explanation& result) {
     return true;
 }
 
-}  // namespace
-
-Explanation explain(const Grid& grid) {
+// Every step of `grid`'s solution, or with `next_only` the next step alone.
+Explanation solve_in_steps(const Grid& grid, bool next_only) {
     Explanation result;
     if (refuse_bad_cells(grid, result)) {
         return result;
@@ -64,37 +63,34 @@ Explanation explain(const Grid& grid) {
     TechniqueCounters counters;
     load_givens(grid, placed, excluded, counters);
     Contradiction contradiction;
-    const StepStatus status = solve_step_by_step(
-        placed, excluded, contradiction,
-        [&](const SolveStep& step) { result.steps.push_back(public_step(step)); });
+    StepStatus status = StepStatus::stalled;
+    if (next_only) {
+        SolveStep step;
+        status = find_next_step(placed, excluded, step, contradiction);
+        if (status == StepStatus::step) {
+            apply_step(placed, excluded, step);
+            result.steps.push_back(public_step(step));
+        }
+    } else {
+        status = solve_step_by_step(placed, excluded, contradiction, [&](const SolveStep& step) {
+            result.steps.push_back(public_step(step));
+        });
+    }
     result.status = public_status(status);
-    result.text = outcome_text(status, contradiction);
+    result.text =
+        status == StepStatus::step ? result.steps.back().text : outcome_text(status, contradiction);
     digits_from_masks(placed, &result.grid);
     return result;
 }
 
+}  // namespace
+
+Explanation explain(const Grid& grid) {
+    return solve_in_steps(grid, false);
+}
+
 Explanation hint(const Grid& grid) {
-    Explanation result;
-    if (refuse_bad_cells(grid, result)) {
-        return result;
-    }
-    PlacedGrid placed;
-    ExclusionGrid excluded;
-    TechniqueCounters counters;
-    load_givens(grid, placed, excluded, counters);
-    SolveStep step;
-    Contradiction contradiction;
-    const StepStatus status = find_next_step(placed, excluded, step, contradiction);
-    result.status = public_status(status);
-    if (status == StepStatus::step) {
-        apply_step(placed, excluded, step);
-        result.steps.push_back(public_step(step));
-        result.text = result.steps.back().text;
-    } else {
-        result.text = outcome_text(status, contradiction);
-    }
-    digits_from_masks(placed, &result.grid);
-    return result;
+    return solve_in_steps(grid, true);
 }
 
 }  // namespace cellwright

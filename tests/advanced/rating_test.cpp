@@ -16,6 +16,7 @@
 #include "support/batch_text.hpp"
 #include "support/generator_probe.hpp"
 #include "support/grid_builders.hpp"
+#include "support/known_puzzles.hpp"
 #include "support/puzzle_checks.hpp"
 
 namespace cellwright {
@@ -51,8 +52,7 @@ TEST(Rating, SeedZeroAttemptsRateAsKnown) {
     EXPECT_EQ(first.outcome, StepStatus::solved);
     EXPECT_EQ(first.solution, solutions[0]);
 
-    EXPECT_EQ(givens[2], check::grid_from_text(".4......./..1.7.2.5/.3.9.8.7./..6...8../.5..1..6./"
-                                               "..7...4../.2.3.4.8./3.8.2.9../.......1./"));
+    EXPECT_EQ(givens[2], check::grid_from_text(known::GRADE_7_PUZZLE));
     const PuzzleRating third = rate_puzzle(givens[2]);
     EXPECT_EQ(third.score, 10212);
     EXPECT_EQ(third.grade, 7);

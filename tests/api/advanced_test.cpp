@@ -6,16 +6,14 @@
 #include <gtest/gtest.h>
 #include <cellwright/cellwright.hpp>
 
+#include "support/known_puzzles.hpp"
+
 namespace cellwright {
 namespace {
 
 Grid grid_of(const std::string& text) {
     return parse_puzzle(text).givens;
 }
-
-// The solution of the first problem of the seed 0 class 2 batch.
-const std::string SOLVED =
-    "745231698891476235632958174916547823453812769287693451129364587378125946564789312";
 
 TEST(Techniques, KeysAndNamesAreStableAndReadBack) {
     for (int i = 0; i < TECHNIQUE_COUNT; ++i) {
@@ -70,10 +68,7 @@ TEST(GradePuzzle, RatesEveryPuzzleAndSaysHowTheSolverEnded) {
         SolveStatus outcome;
     };
     const Case cases[] = {
-        {"class 2 of the seed 0 batch",
-         "7/.4......./..1.7.2.5/.3.9.8.7./..6...8../.5..1..6./..7...4../.2.3.4.8./3.8.2.9../"
-         ".......1./",
-         2, SolveStatus::solved},
+        {"class 2 of the seed 0 batch", known::GRADE_7_LINE, 2, SolveStatus::solved},
         {"empty grid: many solutions", std::string(81, '.'), 0, SolveStatus::stalled},
     };
     for (const Case& c : cases) {
@@ -134,7 +129,7 @@ TEST(Explain, SaysWhyAGridEnds) {
         const char* text;
     };
     const Case cases[] = {
-        {"solved", grid_of(SOLVED), SolveStatus::solved, "solved"},
+        {"solved", grid_of(known::GRADE_7_SOLUTION), SolveStatus::solved, "solved"},
         {"empty grid", Grid{}, SolveStatus::stalled,
          "stalled: no technique applies (the puzzle needs guessing)"},
         {"digit twice in a row", clash, SolveStatus::contradiction,

@@ -11,31 +11,39 @@ import numpy as np
 import pytest
 
 import cellwright
-from conftest import cells, json_records
+from conftest import cells, json_records, steps_row, technique_code
 
-RUNS = [  # klass, seed, start, count, jobs
-    (1, 0, 0, 5, None),
-    (2, 7, 1000, 4, 1),
-    (3, 2**64 - 1, 2**40, 3, 2),
-    (3, 20261209, 5, 6, 3),
+RUNS = [  # klass, seed, start, count, jobs, technique
+    (1, 0, 0, 5, None, None),
+    (2, 7, 1000, 4, 1, None),
+    (3, 2**64 - 1, 2**40, 3, 2, None),
+    (3, 20261209, 5, 6, 3, None),
+    (4, 11, 0, 3, 2, None),
+    (5, 12, 30, 2, 2, None),
+    (5, 13, 0, 2, 1, "x_wing"),
 ]
 
 
-@pytest.mark.parametrize("klass, seed, start, count, jobs", RUNS)
-def test_generate_holds_the_tools_problems(tool, klass, seed, start, count, jobs):
-    made = cellwright.generate(count, klass, seed, start=start, jobs=jobs)
+@pytest.mark.parametrize("klass, seed, start, count, jobs, technique", RUNS)
+def test_generate_holds_the_tools_problems(tool, klass, seed, start, count, jobs, technique):
+    made = cellwright.generate(count, klass, seed, start=start, jobs=jobs, technique=technique)
     run = tool("generate", "--class", klass, "--seed", seed, "--start", start, "--count", count,
-               "--format", "json")
+               "--format", "json", *(["--technique", technique] if technique else []))
     assert run.returncode == 0, run.stderr
     records = json_records(run.stdout)
     assert len(records) == count == len(made["index"])
     for row, record in enumerate(records):
-        for name in ["index", "class", "grade", "score"]:
+        for name in ["index", "class", "grade"]:
             assert made[name][row] == record[name], (row, name)
         for name in cellwright.COUNTERS:
             assert made[name][row] == record["counters"][name], (row, name)
         assert made["givens"][row].tolist() == cells(record["givens"]), row
         assert made["solution"][row].tolist() == cells(record["solution"]), row
+        assert made["score"][row] == (record["score"] or 0), row
+        assert made["hardest"][row] == technique_code(record["hardest"]), row
+        assert made["steps"][row].tolist() == steps_row(record["steps"]), row
+        if technique:
+            assert cellwright.TECHNIQUES[made["hardest"][row]] == technique, row
     assert made["givens"].dtype == np.uint8 and made["givens"].shape == (count, 81)
 
 
@@ -66,7 +74,11 @@ def test_batch_is_the_programs_batch(tool, klass):
 
 
 @pytest.mark.parametrize("call, error, message", [
-    (lambda: cellwright.generate(1, 4, 1), ValueError, "klass must be 1..3, not 4"),
+    (lambda: cellwright.generate(1, 6, 1), ValueError, "klass must be 1..5, not 6"),
+    (lambda: cellwright.batch(1, 4), ValueError, "klass must be 1..3, not 4"),
+    (lambda: cellwright.generate(1, 5, 1, technique="x"), ValueError, "no technique is called x"),
+    (lambda: cellwright.generate(1, 3, 1, technique="x_wing"), ValueError,
+     "no problem of class 3 has x_wing as its hardest technique"),
     (lambda: cellwright.generate(-1, 1, 1), ValueError, "count must be 0..2**64-1, not -1"),
     (lambda: cellwright.generate(1, 1, 2**64), ValueError, "seed must be 0..2**64-1"),
     (lambda: cellwright.generate(1, 1, 1.5), TypeError, "seed must be an integer"),

@@ -6,40 +6,7 @@ import numpy as np
 import pytest
 
 import cellwright
-from conftest import cells, json_records
-
-
-def wrong_digit_added(givens, solution):
-    """`givens` with a digit that clashes with none but is not the solution's."""
-    for cell in np.flatnonzero(givens == 0):
-        for digit in set(range(1, 10)) - {solution[cell]}:
-            wrong = givens.copy()
-            wrong[cell] = digit
-            try:
-                if cellwright.count_solutions(wrong)["solutions"][0] == 0:
-                    return wrong
-            except ValueError:  # a clash
-                pass
-    raise AssertionError("no wrong digit fits")
-
-
-def varied_puzzles():
-    """Generated problems and their solutions; the same with givens taken away (several
-    solutions, or too hard for the ladder) or a wrong digit added (none); an empty grid."""
-    puzzles = []
-    for klass in [1, 2, 3]:
-        made = cellwright.generate(4, klass, 31 + klass)
-        for givens, solution in zip(made["givens"], made["solution"]):
-            filled = np.flatnonzero(givens)
-            fewer = givens.copy()
-            fewer[filled[:4]] = 0
-            puzzles += [givens, solution, fewer, wrong_digit_added(givens, solution)]
-    puzzles.append(np.zeros(81, np.uint8))
-    return np.array(puzzles, dtype=np.uint8)
-
-
-def as_lines(puzzles):
-    return ["".join(str(c) if c else "." for c in row) for row in puzzles]
+from conftest import as_lines, cells, json_records, steps_row, technique_code, varied_puzzles
 
 
 def test_grade_writes_the_tools_fields(tool):
@@ -51,13 +18,18 @@ def test_grade_writes_the_tools_fields(tool):
     assert len(records) == len(puzzles)
     assert {0, 1, 2} <= set(graded["solutions"].tolist()), "every kind of puzzle is there"
     assert set(graded["solved"].tolist()) == {False, True}
+    assert {1, 2, 3} <= set(graded["outcome"].tolist()), "solved, stalled and contradiction"
     for row, record in enumerate(records):
         assert graded["puzzle"][row].tolist() == cells(record["puzzle"]), row
-        for name in ["solutions", "solved", "score", "grade", "class"]:
+        for name in ["solutions", "solved", "score", "grade", "class", "rated_class",
+                     "rated_grade"]:
             assert graded[name][row] == (record[name] or 0), (row, name)
         for name in cellwright.COUNTERS:
             assert graded[name][row] == record["counters"][name], (row, name)
         assert graded["solution"][row].tolist() == cells(record["solution"] or "." * 81), row
+        assert cellwright.STATUSES[graded["outcome"][row]] == record["outcome"], row
+        assert graded["hardest"][row] == technique_code(record["hardest"]), row
+        assert graded["steps"][row].tolist() == steps_row(record["steps"]), row
     counted = cellwright.count_solutions(puzzles)
     assert np.array_equal(counted["solutions"], graded["solutions"])
     unique = graded["solutions"] == 1

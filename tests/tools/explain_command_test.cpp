@@ -8,16 +8,15 @@
 #include <gtest/gtest.h>
 
 #include "explain_command.hpp"
+#include "support/known_puzzles.hpp"
 #include "support/puzzle_checks.hpp"
 
 namespace cellwright::tool {
 namespace {
 
-// A class 5 problem (problem 1 of seed 9's class 5 streams), a solved grid and the empty one.
+// A class 5 problem (problem 1 of seed 9's class 5 streams) and the empty grid.
 const std::string HARD =
     "..8.......2..3..54...15...6....8.7...17...23...3.1....4...29...36..4..1.......5..";
-const std::string SOLVED =
-    "745231698891476235632958174916547823453812769287693451129364587378125946564789312";
 const std::string EMPTY(81, '.');
 
 struct Explained {
@@ -55,7 +54,8 @@ TEST(ExplainCommand, WritesEveryStepThenHowItEnded) {
 }
 
 TEST(ExplainCommand, FirstGivesOnlyTheNextStepOrHowThePuzzleStands) {
-    const Explained hints = run(HARD + "\n" + SOLVED + "\nxyz\n" + EMPTY + "\n", true, false);
+    const Explained hints =
+        run(HARD + "\n" + known::GRADE_7_SOLUTION + "\nxyz\n" + EMPTY + "\n", true, false);
     EXPECT_EQ(hints.status, 1) << "a bad line";
     EXPECT_NE(hints.errors.find("<stdin>:3: "), std::string::npos) << hints.errors;
     const std::vector<std::string> expected{
