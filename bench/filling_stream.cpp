@@ -53,7 +53,8 @@ std::vector<CountedGrid> record_counted_grids(std::uint32_t seed, int how_many) 
     CountedGrid grid;
     while (static_cast<int>(grids.size()) < how_many) {
         replay.next();
-        if (fill_digits(replay.random, replay.list, replay.count, grid.placed, grid.excluded)) {
+        if (fill_digits(replay.random, replay.list, replay.count, grid.placed, grid.excluded,
+                        LastCascade::left_to_count)) {
             grids.push_back(grid);
         }
     }

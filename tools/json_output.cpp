@@ -27,9 +27,9 @@ const char* status_key(SolveStatus status) {
     return "";
 }
 
-// "r5c6" for cell 49. Appended piece by piece: g++ 12 warns falsely (-Wrestrict) when a
-// literal is prepended to a temporary string here.
+// "r5c6" for cell 49.
 std::string cell_name(int cell) {
+    // Appended piece by piece: g++ 12 warns wrongly (-Wrestrict) on a literal + a temporary.
     std::string name = "r";
     name += std::to_string(cell / 9 + 1);
     name += 'c';

@@ -86,8 +86,7 @@ std::string candidate_chain(const SolveStep& step) {
         if (i > 0) {
             text += i % 2 == 1 ? " = " : " - ";
         }
-        // Appended piece by piece: g++ 12 warns falsely (-Wrestrict) when a literal is
-        // prepended to a temporary string here.
+        // Appended piece by piece: g++ 12 warns wrongly (-Wrestrict) on a literal + a temporary.
         text += '(';
         text += std::to_string(step.cells[i].digit);
         text += ')';

@@ -23,6 +23,57 @@ struct CellScan {
 };
 
 #if CELLWRIGHT_SSE2
+// The vector scans below take cells 0..79 sixteen at a time; this adds cell 80 by itself and
+// keeps the listed cells that differ from `earlier` (all of them when it is null).
+template <int fewest, int most>
+CellScan finish_scan(const ExclusionGrid& excluded, const ExclusionGrid* earlier,
+                     std::uint64_t (&listed_bits)[2], std::uint64_t (&same_bits)[2]) {
+    const int last_count = digit_count(candidates_of(excluded[80]));
+    listed_bits[1] |= std::uint64_t{last_count >= fewest && last_count <= most} << 16;
+    const BandWords listed_bands = band_words(listed_bits[0], listed_bits[1]);
+    if (earlier == nullptr) {
+        return {listed_bands, {listed_bits[0], listed_bits[1]}};
+    }
+    same_bits[1] |= std::uint64_t{excluded[80] == (*earlier)[80]} << 16;
+    return {listed_bands, {listed_bits[0] & ~same_bits[0], listed_bits[1] & ~same_bits[1]}};
+}
+#endif
+
+#if CELLWRIGHT_AVX2
+// Sixteen cells a vector of 16-bit lanes, as below; a lane's test result is two bits of the byte
+// mask, and PEXT keeps one of them.
+template <int fewest, int most>
+CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier) {
+    // The test of the SSE2 version below.
+    constexpr int SPREAD = most - fewest;
+    const __m256i one = _mm256_set1_epi16(1);
+    const __m256i top = _mm256_set1_epi16(static_cast<short>(((1 << SPREAD) - 1) << 9));
+    const __m256i in_range = _mm256_set1_epi16(static_cast<short>((1 << (9 + SPREAD)) - 1));
+    const auto load = [](const DigitMask* at) {
+        return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
+    };
+    const auto bits = [](__m256i tests) {
+        return std::uint64_t{
+            _pext_u32(static_cast<std::uint32_t>(_mm256_movemask_epi8(tests)), 0x55555555u)};
+    };
+    std::uint64_t listed_bits[2] = {0, 0};
+    std::uint64_t same_bits[2] = {0, 0};
+    for (int first = 0; first < 80; first += 16) {
+        const __m256i words = load(excluded.data() + first);
+        __m256i filled = words;
+        for (int step = 0; step < most; ++step) {
+            filled = _mm256_or_si256(filled, _mm256_add_epi16(filled, one));
+        }
+        listed_bits[first / 64] |= bits(_mm256_cmpeq_epi16(_mm256_or_si256(filled, top), in_range))
+                                   << (first & 63);
+        if (earlier != nullptr) {
+            same_bits[first / 64] |= bits(_mm256_cmpeq_epi16(words, load(earlier->data() + first)))
+                                     << (first & 63);
+        }
+    }
+    return finish_scan<fewest, most>(excluded, earlier, listed_bits, same_bits);
+}
+#elif CELLWRIGHT_SSE2
 // Sixteen cells at a time, eight per vector of 16-bit lanes; each test gives 0xFFFF or 0 per
 // lane, and one movemask takes sixteen results as bits.
 template <int fewest, int most>
@@ -62,14 +113,7 @@ CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier)
                 << (first & 63);
         }
     }
-    const int last_count = digit_count(candidates_of(excluded[80]));
-    listed_bits[1] |= std::uint64_t{last_count >= fewest && last_count <= most} << 16;
-    const BandWords listed_bands = band_words(listed_bits[0], listed_bits[1]);
-    if (earlier == nullptr) {
-        return {listed_bands, {listed_bits[0], listed_bits[1]}};
-    }
-    same_bits[1] |= std::uint64_t{excluded[80] == (*earlier)[80]} << 16;
-    return {listed_bands, {listed_bits[0] & ~same_bits[0], listed_bits[1] & ~same_bits[1]}};
+    return finish_scan<fewest, most>(excluded, earlier, listed_bits, same_bits);
 }
 #else
 template <int fewest, int most>

@@ -215,5 +215,34 @@ TEST(FillGivens, CountFromConclusionsAgreesWithCountFromDigits) {
     }
 }
 
+// `fill_givens` leaves the conclusions after the last drawn digit to the count. It must still
+// make the draws of the whole filling and answer as the count of its complete grid does.
+TEST(FillGivens, AnswersAsTheCountOfTheWholeFilling) {
+    RandomState random;
+    random_seed(random, 20261210);
+    std::array<int, 2> seen{};
+    for (int filling = 0; filling < 3000; ++filling) {
+        GivenCellList list{};
+        const int count = choose_given_cells(random, list);
+        RandomState whole = random;
+        PlacedGrid placed;
+        ExclusionGrid excluded;
+        PlacedGrid expected;
+        PlacedGrid solution;
+        expected.fill(SENTINEL);
+        solution.fill(SENTINEL);
+        const bool expected_filled = fill_digits(whole, list, count, placed, excluded) &&
+                                     count_solutions(placed, expected) == 1;
+        const bool filled = fill_givens(random, list, count, solution);
+        const std::string name = "filling " + std::to_string(filling);
+        ASSERT_EQ(filled, expected_filled) << name;
+        ASSERT_EQ(solution, expected) << name;
+        ASSERT_EQ(random.position, whole.position) << name;
+        ASSERT_EQ(random.words, whole.words) << name;
+        ++seen[filled ? 1 : 0];
+    }
+    EXPECT_GE(seen[1], 5) << "too few successful fillings";
+}
+
 }  // namespace
 }  // namespace cellwright

@@ -16,12 +16,6 @@
 #include "print_command.hpp"
 #include "print_output.hpp"
 
-// Fontconfig, which cairo asks for the sheet's font, keeps its configuration cached until the
-// process ends; the leak checker of sanitizer builds would report that cache as leaked.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}
-
 namespace cellwright::tool {
 namespace {
 
