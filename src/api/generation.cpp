@@ -1,6 +1,7 @@
 // Making problems: one of a numbered run, or the next of a batch as the program makes it.
 
-#include <bit>
+#include <cstring>
+#include <type_traits>
 
 #include "api/public_types.hpp"
 #include "app/accept_problem.hpp"
@@ -36,6 +37,17 @@ Problem next_problem(RandomState& random, const ProblemKind& kind) {
 // on the engine's; the two are copied bit for bit.
 using RandomWords = decltype(Batch::random);
 
+// The bits of `from` as a `To` of the same size (what std::bit_cast does, which not every
+// standard library the engine is built with has yet).
+template <class To, class From>
+To copy_bits(const From& from) {
+    static_assert(sizeof(To) == sizeof(From));
+    static_assert(std::is_trivially_copyable_v<To> && std::is_trivially_copyable_v<From>);
+    To to;
+    std::memcpy(static_cast<void*>(&to), &from, sizeof to);
+    return to;
+}
+
 }  // namespace
 
 std::optional<Problem> generate_problem(std::uint64_t seed, std::uint64_t index,
@@ -58,7 +70,7 @@ Batch start_batch(std::uint32_t seed, int difficulty_class) noexcept {
     batch.difficulty_class = difficulty_class;
     RandomState random;
     random_seed(random, seed);
-    batch.random = std::bit_cast<RandomWords>(random);
+    batch.random = copy_bits<RandomWords>(random);
     return batch;
 }
 
@@ -66,14 +78,14 @@ std::optional<Problem> next_batch_problem(Batch& batch) noexcept {
     if (!is_batch_class(batch.difficulty_class)) {
         return std::nullopt;
     }
-    RandomState random = std::bit_cast<RandomState>(batch.random);
+    RandomState random = copy_bits<RandomState>(batch.random);
     // Only a batch that start_batch made may go on: any other position would index past
     // the words.
     if (random.position < 0 || random.position >= RANDOM_WORDS) {
         return std::nullopt;
     }
     const Problem problem = next_problem(random, ProblemKind{batch.difficulty_class, std::nullopt});
-    batch.random = std::bit_cast<RandomWords>(random);
+    batch.random = copy_bits<RandomWords>(random);
     return problem;
 }
 
