@@ -1,8 +1,8 @@
 # examples/dask_generate.py: worker processes of a Dask LocalCluster make the shards of a run,
 # and the shards joined are exactly one cellwright.generate call; a second run makes nothing
 # anew and a run of other problems overwrites nothing.
-import importlib.util
 import os
+import runpy
 import subprocess
 import sys
 
@@ -21,13 +21,11 @@ def run_example(output, seed):
 
 
 def test_dask_shards_join_into_one_generate_call(tmp_path):
-    spec = importlib.util.spec_from_file_location("dask_generate", EXAMPLE)
-    example = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(example)
+    load_dataset = runpy.run_path(EXAMPLE, run_name="dask_generate")["load_dataset"]
 
     made = run_example(tmp_path, 11)
     assert made.returncode == 0, made.stderr
-    dataset = example.load_dataset(tmp_path)
+    dataset = load_dataset(tmp_path)
     expected = cellwright.generate(23, 2, 11, start=4)
     assert dataset.keys() == expected.keys()
     for name, column in expected.items():
