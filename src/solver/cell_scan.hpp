@@ -15,10 +15,11 @@ namespace {
 
 // What one look at the 81 words of a grid finds: the cells whose candidate count lies in
 // [fewest, most], and those of them whose word differs from an earlier grid's (all of them
-// when there is none). The listed cells are wanted by unit, so as band words; the fresh ones
-// are wanted cell by cell, so in cell order.
+// when there is none). The listed cells are wanted by unit, so as band words, and counted by
+// unit, so in cell order as well; the fresh ones are wanted cell by cell, so in cell order.
 struct CellScan {
     BandWords listed;
+    CellBits listed_cells;
     CellBits fresh;
 };
 
@@ -32,10 +33,12 @@ CellScan finish_scan(const ExclusionGrid& excluded, const ExclusionGrid* earlier
     listed_bits[1] |= std::uint64_t{last_count >= fewest && last_count <= most} << 16;
     const BandWords listed_bands = band_words(listed_bits[0], listed_bits[1]);
     if (earlier == nullptr) {
-        return {listed_bands, {listed_bits[0], listed_bits[1]}};
+        return {listed_bands, {listed_bits[0], listed_bits[1]}, {listed_bits[0], listed_bits[1]}};
     }
     same_bits[1] |= std::uint64_t{excluded[80] == (*earlier)[80]} << 16;
-    return {listed_bands, {listed_bits[0] & ~same_bits[0], listed_bits[1] & ~same_bits[1]}};
+    return {listed_bands,
+            {listed_bits[0], listed_bits[1]},
+            {listed_bits[0] & ~same_bits[0], listed_bits[1] & ~same_bits[1]}};
 }
 #endif
 
@@ -127,7 +130,7 @@ CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier)
         listed_bits[cell / 64] |= std::uint64_t{listed} << (cell & 63);
         fresh[cell / 64] |= std::uint64_t{listed && changed} << (cell & 63);
     }
-    return {band_words(listed_bits[0], listed_bits[1]), fresh};
+    return {band_words(listed_bits[0], listed_bits[1]), {listed_bits[0], listed_bits[1]}, fresh};
 }
 #endif
 

@@ -29,6 +29,21 @@ struct SubsetShape {
 constexpr SubsetShape NAKED_PAIRS{naked_pairs_in_unit, 2, 2, 2};
 constexpr SubsetShape NAKED_TRIPLES{naked_triples_in_unit, 2, 3, 3};
 
+// The unit sets and the sweep's unit table agree on which cells each unit holds.
+constexpr bool unit_tables_agree() {
+    for (int cell = 0; cell < CELL_COUNT; ++cell) {
+        for (int unit = 0; unit < 27; ++unit) {
+            const bool in_set = (UNITS_OF_CELL[cell] >> unit & 1u) != 0;
+            const bool in_table = (SWEEP_UNIT_CELLS[unit][cell / 64] >> (cell % 64) & 1u) != 0;
+            if (in_set != in_table) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(unit_tables_agree());
+
 // One sweep over the 27 units in the order row u, column u, box u for u = 0..8. True when
 // some exclusion bit was newly set.
 //
@@ -54,24 +69,33 @@ bool sweep_units(ExclusionGrid& excluded, QuietSweep* quiet) {
         // QuietSweep).
         UnitSet due = units_holding(scan.fresh) >> next << next;
         // A unit with fewer listed cells than the subset size has no subset to look at. Taking
-        // all such units out at once spares the loop below a branch per unit that depends on
+        // all such units out before the loop below spares it a branch per unit that depends on
         // the grid.
+#if CELLWRIGHT_AVX2
+        // The due units are few (those of the fresh cells, about seven), and the processor
+        // counts bits in one instruction: each due unit's listed cells are counted by
+        // themselves, without a branch.
+        for (UnitSet counting = due; counting != 0;) {
+            const int unit = pop_lowest(counting);
+            due &= ~(UnitSet{cells_in_unit(scan.listed_cells, unit) < shape.cells} << unit);
+        }
+#else
+        // Counted for all units at once, without a bit-count instruction.
         if (due != 0) {
             due &= units_holding_at_least<shape.cells>(scan.listed);
         }
+#endif
         next = 27;
         while (due != 0) {
             const int unit = pop_lowest(due);
             const SweepUnit& where = SWEEP_UNITS[unit];
             const std::uint32_t listed_cells = unit_bits(scan.listed, where);
-            // Listed cells are at most nine bits, so the digit-count table counts them. With
-            // exactly as many listed cells as the subset size there is one subset to look at.
-            const int listed_count = DIGIT_COUNTS[listed_cells];
-            if (listed_count >= shape.cells &&
-                (listed_count == shape.cells
-                     ? only_subset_in_unit(excluded, where.first_cell, *where.offsets, listed_cells,
-                                           shape.cells)
-                     : shape.technique(excluded, where.first_cell, *where.offsets, listed_cells))) {
+            // With exactly as many listed cells as the subset size there is one subset to look
+            // at.
+            if (DIGIT_COUNTS[listed_cells] == shape.cells
+                    ? only_subset_in_unit(excluded, where.first_cell, *where.offsets, listed_cells,
+                                          shape.cells)
+                    : shape.technique(excluded, where.first_cell, *where.offsets, listed_cells)) {
                 changed = true;
                 next = static_cast<std::uint32_t>(unit) + 1;
                 break;

@@ -4,6 +4,7 @@
 // gathered by the same steps for a row, a column and a box.
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "grid/geometry.hpp"
@@ -75,6 +76,24 @@ constexpr std::array<SweepUnit, 27> SWEEP_UNITS = [] {
     }
     return units;
 }();
+
+// The cells of each unit in the order of a sweep, as sets of cells in cell order.
+constexpr std::array<CellBits, 27> SWEEP_UNIT_CELLS = [] {
+    std::array<CellBits, 27> cells{};
+    for (int unit = 0; unit < 27; ++unit) {
+        for (const auto offset : *SWEEP_UNITS[unit].offsets) {
+            const int cell = SWEEP_UNITS[unit].first_cell + offset;
+            cells[unit][cell / 64] |= std::uint64_t{1} << (cell % 64);
+        }
+    }
+    return cells;
+}();
+
+// How many of a unit's cells a set of cells in cell order holds.
+constexpr int cells_in_unit(const CellBits& cells, int unit) {
+    return std::popcount(cells[0] & SWEEP_UNIT_CELLS[unit][0]) +
+           std::popcount(cells[1] & SWEEP_UNIT_CELLS[unit][1]);
+}
 
 // The listed cells of a unit as bit p for its position p (the order of its offset table).
 constexpr std::uint32_t unit_bits(const BandWords& bands, const SweepUnit& unit) {
