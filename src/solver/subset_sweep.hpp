@@ -89,7 +89,11 @@ bool sweep_units(ExclusionGrid& excluded, QuietSweep* quiet) {
         while (due != 0) {
             const int unit = pop_lowest(due);
             const SweepUnit& where = SWEEP_UNITS[unit];
+#if CELLWRIGHT_AVX2
+            const std::uint32_t listed_cells = unit_bits(scan.listed_cells, unit);
+#else
             const std::uint32_t listed_cells = unit_bits(scan.listed, where);
+#endif
             // With exactly as many listed cells as the subset size there is one subset to look
             // at.
             if (DIGIT_COUNTS[listed_cells] == shape.cells

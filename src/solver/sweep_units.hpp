@@ -9,6 +9,7 @@
 
 #include "grid/geometry.hpp"
 #include "grid/grid.hpp"
+#include "grid/sse2.hpp"
 
 namespace cellwright {
 // Private to naked_subsets.cpp; see there.
@@ -94,6 +95,30 @@ constexpr int cells_in_unit(const CellBits& cells, int unit) {
     return std::popcount(cells[0] & SWEEP_UNIT_CELLS[unit][0]) +
            std::popcount(cells[1] & SWEEP_UNIT_CELLS[unit][1]);
 }
+
+// Every offset table lists its cells in ascending order, so a unit's cells in cell order are
+// its positions in order.
+constexpr bool offsets_ascend() {
+    for (const UnitOffsets* offsets : {&ROW_OFFSETS, &COLUMN_OFFSETS, &BOX_OFFSETS}) {
+        for (int position = 1; position < 9; ++position) {
+            if ((*offsets)[position] <= (*offsets)[position - 1]) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(offsets_ascend());
+
+#if CELLWRIGHT_AVX2
+// The cells of a set in cell order that lie in a unit, as bit p for its position p: PEXT keeps
+// the unit's cells in cell order, which is the order of its offset table.
+std::uint32_t unit_bits(const CellBits& cells, int unit) {
+    const CellBits& mask = SWEEP_UNIT_CELLS[unit];
+    return static_cast<std::uint32_t>(_pext_u64(cells[0], mask[0]) | _pext_u64(cells[1], mask[1])
+                                                                         << std::popcount(mask[0]));
+}
+#endif
 
 // The listed cells of a unit as bit p for its position p (the order of its offset table).
 constexpr std::uint32_t unit_bits(const BandWords& bands, const SweepUnit& unit) {
