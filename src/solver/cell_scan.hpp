@@ -43,15 +43,25 @@ CellScan finish_scan(const ExclusionGrid& excluded, const ExclusionGrid* earlier
 #endif
 
 #if CELLWRIGHT_AVX2
-// Sixteen cells a vector of 16-bit lanes, as below; a lane's test result is two bits of the byte
-// mask, and PEXT keeps one of them.
+// Sixteen exclusion words: bit i set when word i has a candidate count in [fewest, most], by the
+// test of the SSE2 version below. A lane's test result is two bits of the byte mask, and PEXT keeps
+// one of them.
 template <int fewest, int most>
-CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier) {
-    // The test of the SSE2 version below.
+std::uint32_t counts_in_range(__m256i words) {
     constexpr int SPREAD = most - fewest;
     const __m256i one = _mm256_set1_epi16(1);
     const __m256i top = _mm256_set1_epi16(static_cast<short>(((1 << SPREAD) - 1) << 9));
     const __m256i in_range = _mm256_set1_epi16(static_cast<short>((1 << (9 + SPREAD)) - 1));
+    for (int step = 0; step < most; ++step) {
+        words = _mm256_or_si256(words, _mm256_add_epi16(words, one));
+    }
+    const __m256i tests = _mm256_cmpeq_epi16(_mm256_or_si256(words, top), in_range);
+    return _pext_u32(static_cast<std::uint32_t>(_mm256_movemask_epi8(tests)), 0x55555555u);
+}
+
+// Sixteen cells a vector of 16-bit lanes, as below.
+template <int fewest, int most>
+CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier) {
     const auto load = [](const DigitMask* at) {
         return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
     };
@@ -63,11 +73,7 @@ CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier)
     std::uint64_t same_bits[2] = {0, 0};
     for (int first = 0; first < 80; first += 16) {
         const __m256i words = load(excluded.data() + first);
-        __m256i filled = words;
-        for (int step = 0; step < most; ++step) {
-            filled = _mm256_or_si256(filled, _mm256_add_epi16(filled, one));
-        }
-        listed_bits[first / 64] |= bits(_mm256_cmpeq_epi16(_mm256_or_si256(filled, top), in_range))
+        listed_bits[first / 64] |= std::uint64_t{counts_in_range<fewest, most>(words)}
                                    << (first & 63);
         if (earlier != nullptr) {
             same_bits[first / 64] |= bits(_mm256_cmpeq_epi16(words, load(earlier->data() + first)))
@@ -77,25 +83,34 @@ CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier)
     return finish_scan<fewest, most>(excluded, earlier, listed_bits, same_bits);
 }
 #elif CELLWRIGHT_SSE2
-// Sixteen cells at a time, eight per vector of 16-bit lanes; each test gives 0xFFFF or 0 per
-// lane, and one movemask takes sixteen results as bits.
+// Sixteen exclusion words, eight per vector of 16-bit lanes: bit i set when word i has a
+// candidate count in [fewest, most]. Each test gives 0xFFFF or 0 per lane, and one movemask
+// takes sixteen results as bits.
+//
+// Setting the lowest clear bit of an exclusion word (w | (w + 1)) rules out the cell's lowest
+// candidate. After `most` such steps a cell with c <= most candidates has bits 0..(8 + most - c)
+// all set and nothing above them, and a cell with more than `most` still has a clear bit among
+// 0..8. So c lies in [fewest, most] exactly when setting bits 9..(8 + most - fewest) as well
+// gives bits 0..(8 + most - fewest) and nothing else.
 template <int fewest, int most>
-CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier) {
-    // Setting the lowest clear bit of an exclusion word (w | (w + 1)) rules out the cell's
-    // lowest candidate. After `most` such steps a cell with c <= most candidates has bits
-    // 0..(8 + most - c) all set and nothing above them, and a cell with more than `most`
-    // still has a clear bit among 0..8. So c lies in [fewest, most] exactly when setting
-    // bits 9..(8 + most - fewest) as well gives bits 0..(8 + most - fewest) and nothing else.
+std::uint32_t counts_in_range(__m128i first_eight, __m128i next_eight) {
     constexpr int SPREAD = most - fewest;
     const __m128i one = _mm_set1_epi16(1);
     const __m128i top = _mm_set1_epi16(static_cast<short>(((1 << SPREAD) - 1) << 9));
     const __m128i in_range = _mm_set1_epi16(static_cast<short>((1 << (9 + SPREAD)) - 1));
-    const auto listed = [&](__m128i words) {
+    const auto test = [&](__m128i words) {
         for (int step = 0; step < most; ++step) {
             words = _mm_or_si128(words, _mm_add_epi16(words, one));
         }
         return _mm_cmpeq_epi16(_mm_or_si128(words, top), in_range);
     };
+    return static_cast<std::uint32_t>(
+        _mm_movemask_epi8(_mm_packs_epi16(test(first_eight), test(next_eight))) & 0xFFFF);
+}
+
+// Sixteen cells at a time.
+template <int fewest, int most>
+CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier) {
     const auto load = [](const DigitMask* at) {
         return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
     };
@@ -108,7 +123,8 @@ CellScan scan_cells(const ExclusionGrid& excluded, const ExclusionGrid* earlier)
     for (int first = 0; first < 80; first += 16) {
         const __m128i words = load(excluded.data() + first);
         const __m128i next_words = load(excluded.data() + first + 8);
-        listed_bits[first / 64] |= bits(listed(words), listed(next_words)) << (first & 63);
+        listed_bits[first / 64] |= std::uint64_t{counts_in_range<fewest, most>(words, next_words)}
+                                   << (first & 63);
         if (earlier != nullptr) {
             same_bits[first / 64] |=
                 bits(_mm_cmpeq_epi16(words, load(earlier->data() + first)),
