@@ -50,32 +50,18 @@ struct ListedCells {
     }
 };
 
+#if CELLWRIGHT_AVX2
 // Bit i set for each listed cell i after cell `after` whose word, ANDed with `word`, leaves a
 // candidate count in [fewest, most]: the cells that make a pair (a triple) with the cells of
-// `word` whose union has that many digits. The cells after the listed ones have all nine.
+// `word` whose union has that many digits. The words after the listed ones have all nine.
 template <int fewest, int most>
 unsigned cells_joining(const ListedCells& list, DigitMask word, int after) {
-#if CELLWRIGHT_AVX2
     const __m256i words = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(list.words.data()));
     const unsigned joining = counts_in_range<fewest, most>(
         _mm256_and_si256(words, _mm256_set1_epi16(static_cast<short>(word))));
-#elif CELLWRIGHT_SSE2
-    const __m128i word_lanes = _mm_set1_epi16(static_cast<short>(word));
-    const auto load = [&](int first) {
-        return _mm_and_si128(
-            _mm_loadu_si128(reinterpret_cast<const __m128i*>(list.words.data() + first)),
-            word_lanes);
-    };
-    const unsigned joining = counts_in_range<fewest, most>(load(0), load(8));
-#else
-    unsigned joining = 0;
-    for (int i = 0; i < list.size; ++i) {
-        const int count = digit_count(candidates_of(word & list.words[i]));
-        joining |= static_cast<unsigned>(count >= fewest && count <= most) << i;
-    }
-#endif
     return joining & ~((2u << after) - 1u);
 }
+#endif
 
 // Bit p set for each position p of the unit's empty cells whose candidate count lies in
 // [fewest, most]. Taken once per unit call on purpose: a cell that reaches the count later is
@@ -177,10 +163,13 @@ bool naked_triples_in_unit(ExclusionGrid& excluded, int first_cell, const UnitOf
     }
     ListedCells list(excluded, first_cell, offsets, listed);
     bool changed = false;
+#if CELLWRIGHT_AVX2
     // Triples (i, j, k) in lexicographic order, taken as sets of cells: for each i the cells j
     // whose pair with it has at most three digits, for each such pair the cells k that make
-    // exactly three. A triple only writes outside i and j, so the pair's words hold still for
-    // its k; after a write the later cells k and j are found again from the narrowed words.
+    // exactly three, each set from one vector test instead of a branch per pair and triple. A
+    // triple only writes outside i and j, so the pair's words hold still for its k; after a
+    // write the later cells k and j are found again from the narrowed words, as the loops below
+    // would read them.
     for (int i = 0; i < list.size; ++i) {
         unsigned pairs = cells_joining<0, 3>(list, list.words[i], i);
         while (pairs != 0) {
@@ -200,6 +189,29 @@ bool naked_triples_in_unit(ExclusionGrid& excluded, int first_cell, const UnitOf
             }
         }
     }
+#else
+    // Without AVX2 two SSE2 vectors per test cost more than these loops (measured).
+    for (int i = 0; i < list.size; ++i) {
+        for (int j = i + 1; j < list.size; ++j) {
+            // Triples (i, j, k) only write outside i and j, so this pair's words hold still
+            // for the whole k loop; a pair with more than three digits ends it early.
+            const DigitMask pair_excluded = list.words[i] & list.words[j];
+            if (digit_count(candidates_of(pair_excluded)) > 3) {
+                continue;
+            }
+            for (int k = j + 1; k < list.size; ++k) {
+                const DigitMask triple_union = candidates_of(pair_excluded & list.words[k]);
+                if (digit_count(triple_union) == 3) {
+                    const unsigned keep = list.bits[i] | list.bits[j] | list.bits[k];
+                    if (exclude_outside(excluded, first_cell, offsets, keep, triple_union)) {
+                        list.reload(excluded);
+                        changed = true;
+                    }
+                }
+            }
+        }
+    }
+#endif
     return changed;
 }
 
