@@ -82,7 +82,52 @@ Tally<DigitMask> first_lane(Tally<Lanes> open) {
 
 unsigned digits_open_once_in_boxes(const ExclusionGrid& excluded, UnitMasks& boxes) {
     unsigned due = 0;
-    for (int band = 0; band < 3; ++band) {
+    int first_band = 0;
+#if CELLWRIGHT_AVX2
+    {
+        // Bands 0 and 1 side by side, band 0 in the low 128 bits and band 1 in the high, each
+        // half exactly as one band of the SSE2 loop below (whose byte shifts stay within a
+        // half, as its lanes need); band 2 is left to that loop.
+        const auto column_8 = [&](int band, bool twice) {
+            const Tally<DigitMask> last = column_of_band(excluded, band, 8);
+            return _mm_insert_epi16(_mm_setzero_si128(), twice ? last.twice : last.once, 7);
+        };
+        __m256i once = _mm256_set_m128i(column_8(1, false), column_8(0, false));
+        __m256i twice = _mm256_set_m128i(column_8(1, true), column_8(0, true));
+        for (int row = 0; row < 3; ++row) {
+            const __m256i open = _mm256_xor_si256(
+                _mm256_loadu2_m128i(
+                    reinterpret_cast<const __m128i*>(excluded.data() + 27 + 9 * row),
+                    reinterpret_cast<const __m128i*>(excluded.data() + 9 * row)),
+                _mm256_set1_epi16(-1));
+            twice = _mm256_or_si256(twice, _mm256_and_si256(once, open));
+            once = _mm256_or_si256(once, open);
+        }
+        const auto merge_down = [&](__m256i next_once, __m256i next_twice) {
+            twice = _mm256_or_si256(_mm256_or_si256(twice, next_twice),
+                                    _mm256_and_si256(once, next_once));
+            once = _mm256_or_si256(once, next_once);
+        };
+        const __m256i once_0 = once;
+        const __m256i twice_0 = twice;
+        merge_down(_mm256_srli_si256(once_0, 2), _mm256_srli_si256(twice_0, 2));
+        merge_down(_mm256_srli_si256(once_0, 4), _mm256_srli_si256(twice_0, 4));
+        const __m256i found =
+            _mm256_and_si256(_mm256_andnot_si256(twice, once), _mm256_set1_epi16(ALL_DIGITS));
+        boxes[0] = static_cast<DigitMask>(_mm256_extract_epi16(found, 0));
+        boxes[1] = static_cast<DigitMask>(_mm256_extract_epi16(found, 3));
+        boxes[2] = static_cast<DigitMask>(_mm256_extract_epi16(found, 6));
+        boxes[3] = static_cast<DigitMask>(_mm256_extract_epi16(found, 8));
+        boxes[4] = static_cast<DigitMask>(_mm256_extract_epi16(found, 11));
+        boxes[5] = static_cast<DigitMask>(_mm256_extract_epi16(found, 14));
+        // Two flag bits per lane; lanes 0, 3, 6, 8, 11 and 14 give boxes 0..5.
+        due = _pext_u32(~static_cast<std::uint32_t>(_mm256_movemask_epi8(
+                            _mm256_cmpeq_epi16(found, _mm256_setzero_si256()))),
+                        0x10411041u);
+        first_band = 2;
+    }
+#endif
+    for (int band = first_band; band < 3; ++band) {
         const Tally<DigitMask> last_column = column_of_band(excluded, band, 8);
 #if CELLWRIGHT_SSE2
         // Down the columns of the band, with column 8 folded into lane 7; then across the
