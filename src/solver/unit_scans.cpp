@@ -82,7 +82,52 @@ Tally<DigitMask> first_lane(Tally<Lanes> open) {
 
 unsigned digits_open_once_in_boxes(const ExclusionGrid& excluded, UnitMasks& boxes) {
     unsigned due = 0;
-    for (int band = 0; band < 3; ++band) {
+    int first_band = 0;
+#if CELLWRIGHT_AVX2
+    {
+        // Bands 0 and 1 side by side, band 0 in the low 128 bits and band 1 in the high, each
+        // half exactly as one band of the SSE2 loop below (whose byte shifts stay within a
+        // half, as its lanes need); band 2 is left to that loop.
+        const auto column_8 = [&](int band, bool twice) {
+            const Tally<DigitMask> last = column_of_band(excluded, band, 8);
+            return _mm_insert_epi16(_mm_setzero_si128(), twice ? last.twice : last.once, 7);
+        };
+        __m256i once = _mm256_set_m128i(column_8(1, false), column_8(0, false));
+        __m256i twice = _mm256_set_m128i(column_8(1, true), column_8(0, true));
+        for (int row = 0; row < 3; ++row) {
+            const __m256i open = _mm256_xor_si256(
+                _mm256_loadu2_m128i(
+                    reinterpret_cast<const __m128i*>(excluded.data() + 27 + 9 * row),
+                    reinterpret_cast<const __m128i*>(excluded.data() + 9 * row)),
+                _mm256_set1_epi16(-1));
+            twice = _mm256_or_si256(twice, _mm256_and_si256(once, open));
+            once = _mm256_or_si256(once, open);
+        }
+        const auto merge_down = [&](__m256i next_once, __m256i next_twice) {
+            twice = _mm256_or_si256(_mm256_or_si256(twice, next_twice),
+                                    _mm256_and_si256(once, next_once));
+            once = _mm256_or_si256(once, next_once);
+        };
+        const __m256i once_0 = once;
+        const __m256i twice_0 = twice;
+        merge_down(_mm256_srli_si256(once_0, 2), _mm256_srli_si256(twice_0, 2));
+        merge_down(_mm256_srli_si256(once_0, 4), _mm256_srli_si256(twice_0, 4));
+        const __m256i found =
+            _mm256_and_si256(_mm256_andnot_si256(twice, once), _mm256_set1_epi16(ALL_DIGITS));
+        boxes[0] = static_cast<DigitMask>(_mm256_extract_epi16(found, 0));
+        boxes[1] = static_cast<DigitMask>(_mm256_extract_epi16(found, 3));
+        boxes[2] = static_cast<DigitMask>(_mm256_extract_epi16(found, 6));
+        boxes[3] = static_cast<DigitMask>(_mm256_extract_epi16(found, 8));
+        boxes[4] = static_cast<DigitMask>(_mm256_extract_epi16(found, 11));
+        boxes[5] = static_cast<DigitMask>(_mm256_extract_epi16(found, 14));
+        // Two flag bits per lane; lanes 0, 3, 6, 8, 11 and 14 give boxes 0..5.
+        due = _pext_u32(~static_cast<std::uint32_t>(_mm256_movemask_epi8(
+                            _mm256_cmpeq_epi16(found, _mm256_setzero_si256()))),
+                        0x10411041u);
+        first_band = 2;
+    }
+#endif
+    for (int band = first_band; band < 3; ++band) {
         const Tally<DigitMask> last_column = column_of_band(excluded, band, 8);
 #if CELLWRIGHT_SSE2
         // Down the columns of the band, with column 8 folded into lane 7; then across the
@@ -191,7 +236,32 @@ unsigned digits_open_once_in_lines(const ExclusionGrid& excluded, UnitMasks& col
 }
 
 int first_single_candidate_cell(const ExclusionGrid& excluded, int from) {
-#if CELLWRIGHT_SSE2
+    // One flag bit per cell for the whole grid, sixteen cells a step: a fixed number of steps,
+    // where stopping at the first group with a flag would branch on the grid. Cells 0..63 go to
+    // `low`, 64..79 and 80 to `high`; the cells before `from` are dropped.
+    // Bit 17 of `high` stands for CELL_COUNT, the answer when no flag is left.
+#if CELLWRIGHT_AVX2
+    // As the SSE2 version below, sixteen cells a vector; a lane's flag is two bits of the byte
+    // mask, and PEXT keeps one of them.
+    const __m256i all_digits = _mm256_set1_epi16(ALL_DIGITS);
+    const __m256i one = _mm256_set1_epi16(1);
+    const __m256i zero = _mm256_setzero_si256();
+    const auto single_flags = [&](int first) {
+        const __m256i words =
+            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(excluded.data() + first));
+        const __m256i open = _mm256_andnot_si256(words, all_digits);
+        const __m256i single = _mm256_andnot_si256(
+            _mm256_cmpeq_epi16(open, zero),
+            _mm256_cmpeq_epi16(_mm256_and_si256(open, _mm256_sub_epi16(open, one)), zero));
+        return static_cast<std::uint64_t>(
+            _pext_u32(static_cast<std::uint32_t>(_mm256_movemask_epi8(single)), 0x55555555u));
+    };
+    std::uint64_t low =
+        single_flags(0) | single_flags(16) << 16 | single_flags(32) << 32 | single_flags(48) << 48;
+    std::uint64_t high = single_flags(64) |
+                         static_cast<unsigned>(exactly_one(candidates_of(excluded[80]))) << 16 |
+                         1u << 17;
+#elif CELLWRIGHT_SSE2
     const __m128i all_digits = _mm_set1_epi16(ALL_DIGITS);
     const __m128i one = _mm_set1_epi16(1);
     const __m128i zero = _mm_setzero_si128();
@@ -203,20 +273,18 @@ int first_single_candidate_cell(const ExclusionGrid& excluded, int from) {
             _mm_cmpeq_epi16(open, zero),
             _mm_cmpeq_epi16(_mm_and_si128(open, _mm_sub_epi16(open, one)), zero));
     };
-    // One flag bit per cell for the whole grid, sixteen cells a step: a fixed number of steps,
-    // where stopping at the first group with a flag would branch on the grid. Cells 0..63 go to
-    // `low`, 64..79 and 80 to `high`; the cells before `from` are dropped.
     std::uint64_t low = 0;
     for (int first = 0; first < 64; first += 16) {
         low |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(
                    _mm_packs_epi16(single_lanes(first), single_lanes(first + 8)))))
                << first;
     }
-    // Bit 17 of `high` stands for CELL_COUNT, the answer when no flag is left.
     std::uint64_t high =
         static_cast<unsigned>(
             _mm_movemask_epi8(_mm_packs_epi16(single_lanes(64), single_lanes(72)))) |
         static_cast<unsigned>(exactly_one(candidates_of(excluded[80]))) << 16 | 1u << 17;
+#endif
+#if CELLWRIGHT_SSE2
     // Shifts by 64 or more are undefined: `from` is 0..81.
     low &= from < 64 ? ~std::uint64_t{0} << from : 0;
     high &= from < 64 ? ~std::uint64_t{0} : ~std::uint64_t{0} << (from - 64);

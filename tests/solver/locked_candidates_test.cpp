@@ -5,6 +5,8 @@
 #include "solver/locked_candidates.hpp"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -12,6 +14,7 @@
 
 #include "grid/geometry.hpp"
 #include "support/grid_builders.hpp"
+#include "support/reference_techniques.hpp"
 
 namespace cellwright {
 namespace {
@@ -48,6 +51,61 @@ TEST(BoxPointing, ExcludesFromThePartnerBoxesOnly) {
                 << c.name << ": only digit 6 is excluded in cell " << cell;
         }
     }
+}
+
+// The rule digit by digit and cell by cell: a digit missing from the box whose open cells all
+// lie in one box-row (box-column) is ruled out of every cell of that row (column) in the two
+// partner boxes.
+void plain_box_pointing(const PlacedGrid& placed, ExclusionGrid& excluded, int box) {
+    const ExclusionGrid before = excluded;
+    const BoxPartners& p = BOX_PARTNERS[box];
+    const int origin = BOX_ORIGINS[box];
+    for (int digit = 1; digit <= 9; ++digit) {
+        const DigitMask bit = DIGIT_MASKS[digit];
+        unsigned open_rows = 0;
+        unsigned open_columns = 0;
+        bool present = false;
+        for (int t = 0; t < 9; ++t) {
+            const int cell = origin + 9 * (t / 3) + t % 3;
+            present = present || placed[cell] == bit;
+            if ((before[cell] & bit) == 0) {
+                open_rows |= 1u << t / 3;
+                open_columns |= 1u << t % 3;
+            }
+        }
+        for (int partner : {p.band_a, p.band_b, p.stack_a, p.stack_b}) {
+            const bool band = partner == p.band_a || partner == p.band_b;
+            const unsigned open = band ? open_rows : open_columns;
+            if (present || std::popcount(open) != 1) {
+                continue;
+            }
+            const int part = std::countr_zero(open);
+            for (int k = 0; k < 3; ++k) {
+                excluded[BOX_ORIGINS[partner] + (band ? 9 * part + k : part + 9 * k)] |= bit;
+            }
+        }
+    }
+}
+
+TEST(BoxPointing, ExcludesWhatTheRuleExcludesOnManyGrids) {
+    int acting = 0;
+    for (std::uint32_t seed = 0; seed < 500; ++seed) {
+        PlacedGrid placed{};
+        ExclusionGrid excluded{};
+        test::scattered_grid(seed, static_cast<int>(seed % 50), static_cast<int>(seed % 9) * 30,
+                             placed, excluded);
+        for (int box = 0; box < 9; ++box) {
+            ExclusionGrid expected = excluded;
+            plain_box_pointing(placed, expected, box);
+            ExclusionGrid result = excluded;
+            const BoxPartners& p = BOX_PARTNERS[box];
+            box_pointing(placed, result, box, p.band_a, p.band_b, p.stack_a, p.stack_b);
+            ASSERT_EQ(result, expected) << "seed " << seed << ", box " << box;
+            acting += expected != excluded ? 1 : 0;
+        }
+    }
+    EXPECT_GT(acting, 500) << "too few boxes that exclude something";
+    EXPECT_LT(acting, 4000) << "too few boxes that exclude nothing";
 }
 
 TEST(ApplyLockedCandidates, CountsSweepsThatExcludeSomethingNew) {
