@@ -127,8 +127,9 @@ std::string not_a_string(std::string_view field) {
     return text;
 }
 
-// The message of a JSON parse error without the library's prefix and its "line 1".
-std::string json_fault(const nlohmann::json::parse_error& error) {
+// The message of a JSON parse error (or of a number too large for a double, which the library
+// reports as out of range) without the library's prefix and its "line 1".
+std::string json_fault(const nlohmann::json::exception& error) {
     std::string text = error.what();
     const std::size_t start = text.find("] ");
     text = start == std::string::npos ? text : text.substr(start + 2);
@@ -143,7 +144,7 @@ InputFault entry_from_json(std::string_view line, PuzzleEntry& entry) {
     nlohmann::json record;
     try {
         record = nlohmann::json::parse(line);
-    } catch (const nlohmann::json::parse_error& error) {
+    } catch (const nlohmann::json::exception& error) {
         return json_fault(error);
     }
     if (!record.is_object()) {

@@ -166,11 +166,13 @@ TEST(InputFormats, ReportsEachBadRecordAtItsLine) {
          "{\"givens\": \"" + PUZZLE + "\"}\n{\"givens\": \"" + PUZZLE + "\"\n[1]\n{\"id\": 1}\n" +
              "{\"givens\": 5}\n{\"givens\": \"" + PUZZLE + "\", \"grade\": 13}\n" +
              "{\"givens\": \"" + PUZZLE + "\", \"grade\": \"7\"}\n{\"givens\": \"" + PUZZLE +
-             "\", \"solution\": \"" + wrong_solution + "\"}\n",
+             "\", \"solution\": \"" + wrong_solution + "\"}\n{\"givens\": \"" + PUZZLE +
+             "\", \"id\": 4.4E444444}\n",
          InputFormat::automatic,
          {"in:2: not valid JSON: ", "in:3: not a JSON object", "in:4: no \"givens\"",
           "in:5: \"givens\" is not a string", "in:6: grade 13 belongs to no class",
-          "in:7: \"grade\" is not a whole number", "in:8: solution: digit 1 twice"},
+          "in:7: \"grade\" is not a whole number", "in:8: solution: digit 1 twice",
+          "in:9: not valid JSON: number overflow parsing '4.4E444444'"},
          1},
         {"csv without a puzzle column",
          "id,grid\n1," + PUZZLE + "\n",
